@@ -1,0 +1,6 @@
+#include "platform/AppInfo.h"
+
+QString AppInfo::versionText() const
+{
+    return QStringLiteral("%1.%2.%3").arg(versionMajor()).arg(versionMinor()).arg(versionRevision());
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The running program: its folder, title and version, and the way out.
+class AppInfo
+{
+public:
+    virtual ~AppInfo() = default;
+
+    // The folder that holds the program, without a trailing separator.
+    virtual QString programFolder() const = 0;
+    virtual QString title() const = 0;
+    virtual int versionMajor() const = 0;
+    virtual int versionMinor() const = 0;
+    virtual int versionRevision() const = 0;
+    // Ends the process at once; no other window's close handling runs.
+    virtual void quit() = 0;
+
+    // "major.minor.revision", decimal without leading zeros.
+    QString versionText() const;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// The embeddable web browser of the web window.
+class BrowserControl
+{
+public:
+    virtual ~BrowserControl() = default;
+
+    virtual QWidget* widget() = 0;
+    virtual void Navigate(const QString& url) = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual void Refresh() = 0;
+    virtual void Stop() = 0;
+    virtual bool Busy() const = 0;
+    virtual QString LocationName() const = 0;
+
+    // A page (or a step of it) has finished loading.
+    std::function<void()> onDownloadComplete;
+    // A file download ended: the path it was saved to, and whether it succeeded.
+    std::function<void(const QString& path, bool ok)> onFileDownloaded;
+};
+
+class BrowserFactory
+{
+public:
+    virtual ~BrowserFactory() = default;
+    // Creates a browser inside `parent`. The engine is heavy: only called when a page is really shown.
+    virtual std::unique_ptr<BrowserControl> create(QWidget* parent) = 0;
+};

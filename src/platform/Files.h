@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// File access for the settings file and the few existence tests the program makes.
+class Files
+{
+public:
+    virtual ~Files() = default;
+
+    // The whole content, or nothing when the file is missing or unreadable.
+    virtual std::optional<QByteArray> read(const QString& path) = 0;
+    virtual bool isFile(const QString& path) const = 0;
+    // Creates an empty file readable and writable by its owner only.
+    virtual bool createEmpty(const QString& path, QString* error) = 0;
+    // Replaces the file through a temporary file and a rename, so a failure leaves the old
+    // file whole. The file is readable and writable by its owner only.
+    virtual bool writeAtomically(const QString& path, const QByteArray& content, QString* error) = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/AppInfo.h"
+
+class FakeAppInfo : public AppInfo
+{
+public:
+    QString programFolder() const override { return folder; }
+    QString title() const override { return QStringLiteral("Veltaro"); }
+    int versionMajor() const override { return major; }
+    int versionMinor() const override { return minor; }
+    int versionRevision() const override { return revision; }
+    void quit() override { ++quitCalls; }
+
+    QString folder = QStringLiteral("/program");
+    int major = 2;
+    int minor = 1;
+    int revision = 3;
+    int quitCalls = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Files.h"
+
+#include <QMap>
+
+// Files held in memory; writes can be made to fail.
+class FakeFiles : public Files
+{
+public:
+    std::optional<QByteArray> read(const QString& path) override;
+    bool isFile(const QString& path) const override { return contents.contains(path); }
+    bool createEmpty(const QString& path, QString* error) override;
+    bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
+
+    QMap<QString, QByteArray> contents;
+    // When set, writes fail with this reason and leave the files as they were.
+    QString failWritesWith;
+    int writes = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Files.h"
+
+class QtFiles : public Files
+{
+public:
+    std::optional<QByteArray> read(const QString& path) override;
+    bool isFile(const QString& path) const override;
+    bool createEmpty(const QString& path, QString* error) override;
+    bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
+};

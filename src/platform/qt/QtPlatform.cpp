@@ -1,0 +1,3 @@
+#include "platform/qt/QtPlatform.h"
+
+QtPlatform::QtPlatform() : tray(QIcon(QStringLiteral(":/veltaro.png"))) {}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Registry.h"
+
+// Placeholder registry with no keys; the About box's issue replaces it.
+class QtRegistry : public Registry
+{
+public:
+    long openKey(std::uint32_t, const QString&, std::uint32_t, std::uintptr_t*) override { return 2; }
+    long queryValue(std::uintptr_t, const QString&, std::uint32_t*, QByteArray*, int) override { return 2; }
+    long closeKey(std::uintptr_t) override { return 0; }
+};
+
+class QtProcessStarter : public ProcessStarter
+{
+public:
+    bool start(const QString& path) override;
+};

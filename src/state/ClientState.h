@@ -1,0 +1,59 @@
+#pragma once
+
+#include "state/WindowRef.h"
+
+#include <QString>
+
+#include <vector>
+
+class frmMain;
+class frmAbout;
+class frmBrowser;
+class frmPreferences;
+class frmUpdate;
+class Files;
+
+// Highest index of the fixed string lists (they hold 32001 entries).
+inline constexpr int kListUpperBound = 32000;
+
+// The one record of settings and run-time state that the whole client shares.
+struct ClientState
+{
+    ClientState();
+    ~ClientState();
+    ClientState(const ClientState&) = delete;
+    ClientState& operator=(const ClientState&) = delete;
+
+    WindowRef<::frmMain> frmMain;
+    WindowRef<::frmAbout> frmAbout;
+    bool hostsRequestPending = false;
+    QString requestText;
+    QString pendingCommand;
+    QString newsText;
+    QString newsURL;
+    bool ipCheckRequested = false;
+    std::vector<QString> updateRequests;
+    qint32 updateRequestCount = 0;
+    bool upgradeOffered = false;
+    qint16 minimizeOnStartup = 0;
+    QString checkedGroups;
+    qint32 groupCount = 0;
+    std::vector<QString> groupHosts;
+    bool hostsPanelShown = false;
+    qint32 serverPort = 0;
+    QString serverHost;
+    QString currentIP;
+    Files* fileSystem = nullptr;
+    QString userName;
+    QString password;
+    bool useStaticIP = false;
+    bool preferencesOpen = false;
+    bool exchangeBusy = false;
+    QString browserURL;
+    qint32 updateInterval = 0;
+    bool groupListReady = false;
+    qint16 autoUpdate = 0;
+    WindowRef<::frmBrowser> frmBrowser;
+    WindowRef<::frmPreferences> frmPreferences;
+    WindowRef<::frmUpdate> frmUpdate;
+};

@@ -1,0 +1,19 @@
+#include "ui/Windows.h"
+
+#include "exchange/frmUpdate.h"
+#include "state/ClientState.h"
+#include "ui/about/frmAbout.h"
+#include "ui/browser/frmBrowser.h"
+#include "ui/main/frmMain.h"
+#include "ui/preferences/frmPreferences.h"
+
+void installWindowFactories(ClientState& state, Platform& platform)
+{
+    ClientState* s = &state;
+    Platform* p = &platform;
+    state.frmMain.setFactory([s, p] { return std::make_unique<frmMain>(*s, *p); });
+    state.frmAbout.setFactory([s, p] { return std::make_unique<frmAbout>(*s, *p); });
+    state.frmBrowser.setFactory([s, p] { return std::make_unique<frmBrowser>(*s, *p); });
+    state.frmPreferences.setFactory([s, p] { return std::make_unique<frmPreferences>(*s, *p); });
+    state.frmUpdate.setFactory([s, p] { return std::make_unique<frmUpdate>(*s, *p); });
+}

@@ -1,0 +1,59 @@
+// The groups list, the hosts list and the hosts panel.
+#include "ui/main/frmMain.h"
+
+#include "protocol/Lumeris_Commands.h"
+#include "state/CheckedGroups.h"
+#include "state/ClientState.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+constexpr int kNarrowOuterWidth = 4905;
+constexpr int kWideOuterWidth = 9585;
+constexpr int kNarrowButtonLeft = 2640;
+constexpr int kWideButtonLeft = 7320;
+} // namespace
+
+void frmMain::lstGroups_Click()
+{
+    const int row = lstGroups->currentRow();
+    const QListWidgetItem* item = lstGroups->item(row);
+    lblGroup->setText(item ? item->text() : QString());
+    Common_Functions::showGroupHosts(m_state, row);
+}
+
+void frmMain::lstGroups_ItemCheck(int item)
+{
+    if (!m_state.groupListReady)
+        return;
+    const QListWidgetItem* line = lstGroups->item(item);
+    if (line == nullptr)
+        return;
+    if (line->checkState() == Qt::Checked)
+        m_state.checkedGroups = CheckedGroups::added(m_state.checkedGroups, line->text());
+    else
+        m_state.checkedGroups = CheckedGroups::removed(m_state.checkedGroups, line->text());
+}
+
+void frmMain::cmdViewHosts_Click()
+{
+    if (!m_state.hostsPanelShown) {
+        cmdViewHosts->setText(QStringLiteral("<< Hide Hosts"));
+        setOuterWidthTwips(kWideOuterWidth);
+        cmdViewHosts->move(twipsToPixels(kWideButtonLeft), cmdViewHosts->y());
+        m_state.hostsPanelShown = true;
+    } else {
+        cmdViewHosts->setText(QStringLiteral("View Hosts in Group >>"));
+        setOuterWidthTwips(kNarrowOuterWidth);
+        cmdViewHosts->move(twipsToPixels(kNarrowButtonLeft), cmdViewHosts->y());
+        m_state.hostsPanelShown = false;
+    }
+}
+
+void frmMain::getHosts_Click()
+{
+    Lumeris_Commands::requestHosts(m_state, m_platform);
+}

@@ -1,0 +1,94 @@
+// The group update and the automatic update cycle.
+#include "ui/main/frmMain.h"
+
+#include "platform/Timers.h"
+#include "protocol/Lumeris_Commands.h"
+#include "state/ClientState.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+
+void frmMain::Update_Click()
+{
+    if (m_state.checkedGroups.isEmpty()) {
+        m_state.updateRequestCount = 0;
+        Lumeris_Commands::requestGroupUpdate(m_state, m_platform);
+        return;
+    }
+    qint32 count = 0;
+    // groupCount can outlast the list (a refused account empties it): read only lines that exist.
+    const int lines = std::min<qint32>(m_state.groupCount, lstGroups->count());
+    for (int i = 0; i < lines && count <= kListUpperBound; ++i) {
+        const QListWidgetItem* item = lstGroups->item(i);
+        if (item->checkState() != Qt::Checked)
+            continue;
+        m_state.updateRequests[count] = QStringLiteral("update:") + m_state.userName + QLatin1Char(':') +
+                                        m_state.password + QStringLiteral(":g") + item->text() + QLatin1Char(':') +
+                                        m_state.currentIP + QLatin1Char(':');
+        ++count;
+    }
+    m_state.updateRequestCount = count;
+    Lumeris_Commands::requestGroupUpdate(m_state, m_platform);
+}
+
+void frmMain::updateCycle_Tick()
+{
+    const qint32 interval = m_state.updateInterval;
+    if (minuteCounter >= interval && interval > 0) {
+        if (m_state.exchangeBusy)
+            return;
+        Update_Click();
+        minuteCounter = 1;
+        return;
+    }
+    if (minuteCounter == interval - 1 && !m_state.exchangeBusy) {
+        getMyIP_Click();
+        Lumeris_Commands::requestVersion(m_state, m_platform);
+    }
+    if (minuteCounter < std::numeric_limits<int>::max())
+        ++minuteCounter;
+}
+
+void frmMain::startUpdate_Tick()
+{
+    if (m_state.exchangeBusy)
+        return;
+    if (m_state.autoUpdate == 1)
+        Update_Click();
+    else
+        lblStatusBar->setText(QStringLiteral("Auto Updates Disabled"));
+    processTimer->setEnabled(20, false);
+}
+
+void frmMain::setAutoUpdateChecks(bool on)
+{
+    enableUpdates->setChecked(on);
+    disableUpdates->setChecked(!on);
+    enableUpdatesTRAY->setChecked(on);
+    disableUpdatesTRAY->setChecked(!on);
+}
+
+void frmMain::enableUpdates_Click()
+{
+    m_state.autoUpdate = 1;
+    setAutoUpdateChecks(true);
+    processTimer->setEnabled(10, true);
+}
+
+void frmMain::disableUpdates_Click()
+{
+    m_state.autoUpdate = 0;
+    setAutoUpdateChecks(false);
+    processTimer->setEnabled(10, false);
+}
+
+void frmMain::enableUpdatesTRAY_Click()
+{
+    enableUpdates_Click();
+}
+
+void frmMain::disableUpdatesTRAY_Click()
+{
+    disableUpdates_Click();
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "ui/main/SysTray.h"
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <memory>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+class TimerFamily;
+struct ClientState;
+struct Platform;
+
+// The main window: start-up and exit, the groups and hosts lists, the update cycle, the tray
+// icon and every menu and button.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmMain(ClientState& state, Platform& platform);
+    ~frmMain() override;
+
+    // Start-up: runs once when the program starts.
+    void Form_Load();
+    void Exit_Click();
+    void UnloadPreferences();
+    void processTimer_Timer(int index);
+
+    // Tray icon.
+    void UpdateIcon();
+    void ShowForm_Click();
+    // A mouse event on the tray icon, as the tray reports it.
+    void trayIcon_Event(int event, QPoint globalPos);
+
+    // Groups and hosts lists.
+    void lstGroups_Click();
+    void lstGroups_ItemCheck(int item);
+    void cmdViewHosts_Click();
+    void getHosts_Click();
+
+    // Update cycle and commands.
+    void Update_Click();
+    void getMyIP_Click();
+    void enableUpdates_Click();
+    void disableUpdates_Click();
+    void enableUpdatesTRAY_Click();
+    void disableUpdatesTRAY_Click();
+    void checkVersion_Click();
+    void CheckNews_Click();
+    void OpenMembersArea();
+    void Support_Click();
+    void Preferences_Click();
+    void About_Click();
+    void mnuSave_Click();
+
+    // Main window outer width in twips; the hosts panel switches between the two.
+    void setOuterWidthTwips(int twips);
+    int outerWidthTwips() const;
+
+    int minuteCounter = 0;
+    bool startUpdateScheduled = false;
+    SysTray::NOTIFYICONDATA trayIconData;
+    std::unique_ptr<TimerFamily> processTimer;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* lblUsername = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* lblCurrentIP = nullptr;
+    QLabel* lblLastUpdate = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLabel* lblStatusBar = nullptr;
+    QListWidget* lstGroups = nullptr;
+    QListWidget* lstHosts = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblGroup = nullptr;
+    QPushButton* cmdViewHosts = nullptr;
+    QPushButton* cmdRefresh = nullptr;
+    QPushButton* cmdNews = nullptr;
+    QPushButton* cmdUpdate = nullptr;
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+
+    // Menu bar.
+    QMenu* File = nullptr;
+    QMenu* New = nullptr;
+    QAction* Group = nullptr;
+    QAction* Host = nullptr;
+    QAction* Properties = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* Exit = nullptr;
+    QMenu* Commands = nullptr;
+    QAction* getMyIP = nullptr;
+    QAction* getHosts = nullptr;
+    QAction* Update = nullptr;
+    QAction* CheckNews = nullptr;
+    QMenu* Settings = nullptr;
+    QAction* Preferences = nullptr;
+    QAction* enableUpdates = nullptr;
+    QAction* disableUpdates = nullptr;
+    QMenu* Help = nullptr;
+    QAction* Support = nullptr;
+    QAction* checkVersion = nullptr;
+    QAction* About = nullptr;
+
+    // Tray popup menu.
+    QMenu* mnuPopup = nullptr;
+    QAction* ShowForm = nullptr;
+    QAction* mnuPreferences = nullptr;
+    QAction* enableUpdatesTRAY = nullptr;
+    QAction* disableUpdatesTRAY = nullptr;
+    QAction* mnuCheckNews = nullptr;
+    QAction* mnuManageHosts = nullptr;
+    QAction* UpdateGroups = nullptr;
+    QAction* mnuExit = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildTrayMenu();
+    void setAutoUpdateChecks(bool on);
+    void updateCycle_Tick();
+    void startUpdate_Tick();
+    void Form_Resize();
+
+    ClientState& m_state;
+    Platform& m_platform;
+    bool m_exiting = false;
+};
