@@ -1,4 +1,5 @@
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtShutdown.h"
 #include "state/ClientState.h"
 #include "ui/Windows.h"
 #include "ui/main/frmMain.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     QtPlatform qt;
     ClientState state;
     installWindowFactories(state, qt.platform);
+    installShutdownHandlers([&state] { state.frmMain->Exit_Click(); });
     state.frmMain->Form_Load();
     return QApplication::exec();
 }
