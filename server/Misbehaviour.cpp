@@ -1,0 +1,41 @@
+#include "Misbehaviour.h"
+
+#include "state/Scrambling.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+bool Misbehaviour::appliesTo(const QString& commandWord) const
+{
+    return onlyCommand.isEmpty() || onlyCommand.compare(commandWord, Qt::CaseInsensitive) == 0;
+}
+
+QByteArray Misbehaviour::wireReply(const QString& plainReply) const
+{
+    if (binaryBytes > 0) {
+        // Starts with the two bytes most likely to trip a text reader.
+        QByteArray bytes(binaryBytes, '\0');
+        for (int i = 1; i < bytes.size(); ++i)
+            bytes[i] = char(i == 1 ? 0xFF : QRandomGenerator::global()->bounded(256));
+        return bytes;
+    }
+    if (oversizedBytes > 0) {
+        const qsizetype filler = std::max<qsizetype>(0, oversizedBytes - plainReply.size() - 2);
+        return Common_Functions::scrambleText(plainReply + QString(filler, u'X')).toLatin1().left(oversizedBytes);
+    }
+    return Common_Functions::scrambleText(plainReply).toLatin1();
+}
+
+QList<QByteArray> Misbehaviour::pieces(const QByteArray& wire) const
+{
+    const qsizetype count = std::clamp<qsizetype>(splitPieces, 1, std::max<qsizetype>(1, wire.size()));
+    QList<QByteArray> result;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype end = wire.size() * (i + 1) / count;
+        result.append(wire.mid(start, end - start));
+        start = end;
+    }
+    return result;
+}

@@ -1,0 +1,98 @@
+#include "ServerProcess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+constexpr int kStartTimeoutMs = 5000;
+constexpr int kStopTimeoutMs = 3000;
+} // namespace
+
+ServerProcess::ServerProcess(const QStringList& extraArguments)
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(
+        QStringLiteral(VELTARO_SERVER_BINARY),
+        QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0")} +
+            extraArguments);
+    static const QRegularExpression listening(QStringLiteral("^LISTENING command=(\\d+) http=(\\d+)$"));
+    const QDeadlineTimer deadline(kStartTimeoutMs);
+    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
+        m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+        collectOutput();
+        if (m_lines.isEmpty())
+            continue;
+        const QRegularExpressionMatch match = listening.match(m_lines.takeFirst());
+        if (match.hasMatch()) {
+            m_commandPort = quint16(match.captured(1).toUInt());
+            m_httpPort = quint16(match.captured(2).toUInt());
+        }
+        return;
+    }
+}
+
+ServerProcess::~ServerProcess()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(kStopTimeoutMs)) {
+        m_process.kill();
+        m_process.waitForFinished(kStopTimeoutMs);
+    }
+}
+
+QStringList ServerProcess::lines()
+{
+    collectOutput();
+    return m_lines;
+}
+
+QStringList ServerProcess::requests()
+{
+    const QString prefix = QStringLiteral("REQUEST ");
+    QStringList result;
+    for (const QString& line : lines()) {
+        if (line.startsWith(prefix))
+            result.append(line.mid(prefix.size()));
+    }
+    return result;
+}
+
+bool ServerProcess::waitForLine(const std::function<bool(const QString&)>& matches, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    // Wakes the event loop regularly, so the deadline is seen even when nothing else happens.
+    QTimer wakeUp;
+    wakeUp.start(10);
+    for (;;) {
+        collectOutput();
+        if (std::any_of(m_lines.cbegin(), m_lines.cend(), matches))
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+bool ServerProcess::waitForLine(const QString& prefix, int timeoutMs)
+{
+    return waitForLine([&prefix](const QString& line) { return line.startsWith(prefix); }, timeoutMs);
+}
+
+void ServerProcess::collectOutput()
+{
+    // Also picks up output that no event loop has read yet, after a test's blocking socket calls.
+    if (m_process.state() == QProcess::Running)
+        m_process.waitForReadyRead(0);
+    m_partialLine += m_process.readAllStandardOutput();
+    qsizetype end = 0;
+    while ((end = m_partialLine.indexOf('\n')) >= 0) {
+        m_lines.append(QString::fromUtf8(m_partialLine.left(end)).trimmed());
+        m_partialLine.remove(0, end + 1);
+    }
+}
