@@ -34,12 +34,12 @@ bool QtFiles::isFile(const QString& path) const
 
 bool QtFiles::createEmpty(const QString& path, QString* error)
 {
+    // Created owner-only from the start; an existing file is never truncated.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly)) {
         setError(error, file.errorString());
         return false;
     }
-    file.setPermissions(kOwnerOnly);
     return true;
 }
 

@@ -22,8 +22,9 @@ struct NOTIFYICONDATA
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
     std::uint32_t hIcon = 0;
-    // 64 characters: the tip, a NUL, then blanks.
-    QByteArray szTip = QByteArray(kTipLength, ' ');
+    // 64 characters: the tip, a NUL, then blanks. Zeroed until a tip is set, so the icon
+    // first shows an empty tip.
+    QByteArray szTip = QByteArray(kTipLength, '\0');
 
     // The record as the shell takes it: six little-endian 32-bit fields and the tip.
     QByteArray toBytes() const;
