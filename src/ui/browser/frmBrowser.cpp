@@ -1,10 +1,283 @@
 #include "ui/browser/frmBrowser.h"
 
-// Placeholder until the web window lands.
-frmBrowser::frmBrowser(ClientState& state, Platform& platform) : m_state(state), m_platform(platform) {}
+#include "BuildConfig.h"
+#include "platform/Platform.h"
+#include "state/ClientState.h"
+#include "ui/Twips.h"
+#include "ui/main/frmMain.h"
+
+#include <QAction>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QDir>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+// Design geometry, in twips.
+constexpr int kClientLeft = 3060;
+constexpr int kClientTop = 3345;
+constexpr int kClientWidth = 1965;
+constexpr int kClientHeight = 1095;
+constexpr int kToolBarTop = 0;
+constexpr int kToolBarHeight = 540;
+constexpr int kBrowserLeft = 45;
+constexpr int kBrowserTop = 615;
+// Room the layout leaves beside the browser for the frame.
+constexpr int kBrowserWidthAllowance = 100;
+// What the sizable border and the title bar add to the client area.
+constexpr int kFrameWidth = 120;
+constexpr int kFrameHeight = 405;
+
+constexpr int kTimTimer = 0;
+constexpr int kCaptionIntervalMs = 5;
+
+const QColor kMaskColour(192, 192, 192);
+const char* const kIconFiles[] = {":/back.png",    ":/forward.png", ":/stop.png",
+                                  ":/refresh.png", ":/home.png",    ":/search.png"};
+
+struct ToolButton
+{
+    const char* key;
+    int picture;
+};
+constexpr ToolButton kButtons[] = {{"Back", 0}, {"Forward", 1}, {"Stop", 2}, {"Refresh", 3}};
+
+// The page that "javascript:window.open('<page>','<name>')" opens, or an empty URL for any other address.
+QUrl windowOpenTarget(const QString& address)
+{
+    static const QRegularExpression script(QStringLiteral(R"(^javascript:window\.open\('([^']*)','[^']*'\)$)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = script.match(address);
+    return match.hasMatch() ? QUrl(match.captured(1)) : QUrl();
+}
+
+} // namespace
+
+frmBrowser::frmBrowser(ClientState& state, Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      m_state(state), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmBrowser"));
+    setGeometry(twipsToPixels(kClientLeft), twipsToPixels(kClientTop), twipsToPixels(kClientWidth),
+                twipsToPixels(kClientHeight));
+    buildToolBar();
+    timTimer = platform.timers.createFamily(QStringLiteral("timTimer"), [this](int) { timTimer_Timer(); });
+    timTimer->create(kTimTimer);
+    timTimer->setInterval(kTimTimer, kCaptionIntervalMs);
+}
 
 frmBrowser::~frmBrowser() = default;
 
-void frmBrowser::showWindow() {}
+void frmBrowser::buildToolBar()
+{
+    // The pictures live in the library's resources, which a static link would otherwise leave out.
+    Q_INIT_RESOURCE(veltaro);
+    for (const char* file : kIconFiles) {
+        QPixmap picture{QString::fromLatin1(file)};
+        picture.setMask(picture.createMaskFromColor(kMaskColour));
+        imlIcons.append(picture);
+    }
 
-void openServicePage(ClientState&, Platform&, const QString&) {}
+    tbToolBar = new QToolBar(this);
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setIconSize(QSize(24, 24));
+    tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolButton& button : kButtons) {
+        const QString key = QLatin1String(button.key);
+        QAction* action = tbToolBar->addAction(QIcon(imlIcons.value(button.picture)), QString());
+        action->setObjectName(key);
+        action->setData(key);
+        action->setToolTip(key);
+    }
+    connect(tbToolBar, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { tbToolBar_ButtonClick(action->data().toString()); });
+}
+
+void frmBrowser::showWindow()
+{
+    if (!m_loaded) {
+        Form_Load();
+        return;
+    }
+    show();
+}
+
+void frmBrowser::Form_Load()
+{
+    m_loaded = true;
+    show();
+    tbToolBar->update();
+    Form_Resize();
+    if (!m_state.browserURL.isEmpty()) {
+        timTimer->setEnabled(kTimTimer, true);
+        navigate(m_state.browserURL);
+    }
+}
+
+void frmBrowser::Form_Unload()
+{
+    m_loaded = false;
+    timTimer->setEnabled(kTimTimer, false);
+    // The engine is heavy; a closed window holds no page.
+    brwWebBrowser.reset();
+}
+
+void frmBrowser::navigate(const QString& url)
+{
+    const QUrl page = windowOpenTarget(url);
+    if (!page.isEmpty()) {
+        if (isWebAddress(page.toString()))
+            m_platform.desktop.openUrl(page);
+        return;
+    }
+    if (!isWebAddress(url) || !createBrowser())
+        return;
+    brwWebBrowser->Navigate(url);
+}
+
+bool frmBrowser::createBrowser()
+{
+    if (brwWebBrowser)
+        return true;
+    brwWebBrowser = m_platform.browsers.create(this);
+    if (!brwWebBrowser)
+        return false;
+    brwWebBrowser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
+    brwWebBrowser->onFileDownloaded = [this](const QString& path, bool ok) { brwWebBrowser_FileDownloaded(path, ok); };
+    brwWebBrowser->widget()->show();
+    Form_Resize();
+    return true;
+}
+
+void frmBrowser::Form_Resize()
+{
+    tbToolBar->setGeometry(0, twipsToPixels(kToolBarTop), width(), twipsToPixels(kToolBarHeight));
+    if (!brwWebBrowser)
+        return;
+    // A window smaller than the toolbar and the margins leaves no room: the browser shrinks to nothing.
+    const int browserWidth = std::max(0, outerWidthTwips() - 2 * kBrowserLeft - kBrowserWidthAllowance);
+    const int browserHeight = std::max(0, outerHeightTwips() - kBrowserTop - kToolBarTop - kToolBarHeight);
+    brwWebBrowser->widget()->setGeometry(twipsToPixels(kBrowserLeft), twipsToPixels(kBrowserTop),
+                                         twipsToPixels(browserWidth), twipsToPixels(browserHeight));
+}
+
+void frmBrowser::tbToolBar_ButtonClick(const QString& key)
+{
+    timTimer->setEnabled(kTimTimer, true);
+    BrowserControl* browser = brwWebBrowser.get();
+    if (key == QLatin1String("Back")) {
+        if (browser)
+            browser->GoBack();
+    } else if (key == QLatin1String("Forward")) {
+        if (browser)
+            browser->GoForward();
+    } else if (key == QLatin1String("Refresh")) {
+        if (browser)
+            browser->Refresh();
+    } else if (key == QLatin1String("Stop")) {
+        timTimer->setEnabled(kTimTimer, false);
+        if (browser)
+            browser->Stop();
+        setCaption(locationName());
+    }
+}
+
+void frmBrowser::timTimer_Timer()
+{
+    if (brwWebBrowser && brwWebBrowser->Busy()) {
+        setCaption(QStringLiteral("Working..."));
+        return;
+    }
+    timTimer->setEnabled(kTimTimer, false);
+    setCaption(locationName());
+}
+
+void frmBrowser::brwWebBrowser_DownloadComplete()
+{
+    setCaption(locationName());
+}
+
+void frmBrowser::brwWebBrowser_FileDownloaded(const QString& path, bool ok)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    const QString text = ok ? QStringLiteral("Download complete. The file was saved as %1").arg(file)
+                            : QStringLiteral("The download of %1 failed.").arg(file);
+    // Not inside the engine's own signal: the box waits for the user.
+    QPointer<frmBrowser> self(this);
+    m_platform.timers.post([self, text, ok] {
+        if (self)
+            self->m_platform.messageBoxes.show(text, self->m_platform.app.title(), MsgButtons::Ok,
+                                               ok ? MsgIcon::Information : MsgIcon::Warning);
+    });
+}
+
+QString frmBrowser::locationName() const
+{
+    return brwWebBrowser ? brwWebBrowser->LocationName() : QString();
+}
+
+void frmBrowser::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+QString frmBrowser::caption() const
+{
+    return windowTitle();
+}
+
+void frmBrowser::setOuterSizeTwips(int width, int height)
+{
+    resize(twipsToPixels(std::max(0, width - kFrameWidth)), twipsToPixels(std::max(0, height - kFrameHeight)));
+    Form_Resize();
+}
+
+int frmBrowser::outerWidthTwips() const
+{
+    return pixelsToTwips(width()) + kFrameWidth;
+}
+
+int frmBrowser::outerHeightTwips() const
+{
+    return pixelsToTwips(height()) + kFrameHeight;
+}
+
+void frmBrowser::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmBrowser::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    Form_Unload();
+}
+
+bool isWebAddress(const QString& address)
+{
+    const QUrl url(address);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !url.host().isEmpty();
+}
+
+void openServicePage(ClientState& state, Platform& platform, const QString& path)
+{
+    state.browserURL = QStringLiteral("javascript:window.open('") + QLatin1String(BuildConfig::webSite) + path +
+                       QStringLiteral("','_new')");
+    // The main window owns the launcher, so it stays loaded and hidden until the program ends.
+    auto* launcher = new frmBrowser(state, platform, state.frmMain.get());
+    launcher->setAttribute(Qt::WA_DontShowOnScreen);
+    launcher->showWindow();
+    launcher->hide();
+}

@@ -1,0 +1,175 @@
+#include "TestSupport.h"
+
+#include "BuildConfig.h"
+#include "platform/Timers.h"
+#include "ui/Twips.h"
+#include "ui/browser/frmBrowser.h"
+#include "ui/main/frmMain.h"
+
+#include <QAction>
+#include <QToolBar>
+
+namespace {
+
+const QString kPage = QStringLiteral("http://www.example.test/page.html");
+const QString kOther = QStringLiteral("http://www.example.test/other.html");
+
+class BrowserWindowTest : public ClientTest
+{
+protected:
+    frmBrowser& web() { return *state.frmBrowser; }
+    FakeBrowser* browser() { return fake.browsers.latest; }
+    bool timerRunning() { return web().timTimer->isEnabled(0); }
+    void click(const char* key) { web().tbToolBar->findChild<QAction*>(QLatin1String(key))->trigger(); }
+    QRect browserPixels() { return web().findChild<QWidget*>(QStringLiteral("brwWebBrowser"))->geometry(); }
+    void loadPage()
+    {
+        state.browserURL = kPage;
+        web().showWindow();
+        ASSERT_NE(browser(), nullptr);
+    }
+};
+
+TEST_F(BrowserWindowTest, LoadWithoutAddressShowsAnEmptyWindowAndMakesNoBrowser)
+{
+    web().showWindow();
+    EXPECT_TRUE(web().isVisible());
+    EXPECT_FALSE(timerRunning());
+    EXPECT_EQ(web().caption(), QString());
+
+    click("Back");
+    fake.clock.advance(5);
+    EXPECT_FALSE(timerRunning());
+    EXPECT_EQ(fake.browsers.created, 0);
+}
+
+TEST_F(BrowserWindowTest, ToolbarHasFourPictureButtonsNamedByTheirKeys)
+{
+    const QList<QAction*> actions = web().tbToolBar->actions();
+    const QStringList keys{"Back", "Forward", "Stop", "Refresh"};
+    ASSERT_EQ(actions.size(), keys.size());
+    for (int i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(actions[i]->objectName(), keys[i]);
+        EXPECT_EQ(actions[i]->toolTip(), keys[i]);
+        EXPECT_TRUE(actions[i]->text().isEmpty());
+    }
+    ASSERT_EQ(web().imlIcons.size(), 6);
+    for (const QPixmap& picture : web().imlIcons)
+        EXPECT_EQ(picture.size(), QSize(24, 24));
+}
+
+TEST_F(BrowserWindowTest, CaptionFollowsTheBrowserUntilItIsDone)
+{
+    loadPage();
+    EXPECT_EQ(browser()->navigations, QStringList{kPage});
+    browser()->busy = true;
+    fake.clock.advance(5);
+    EXPECT_EQ(web().caption(), "Working...");
+
+    browser()->busy = false;
+    browser()->locationName = "Example Page";
+    fake.clock.advance(5);
+    EXPECT_EQ(web().caption(), "Example Page");
+    EXPECT_FALSE(timerRunning());
+
+    browser()->locationName = "Next Page";
+    browser()->fireDownloadComplete();
+    EXPECT_EQ(web().caption(), "Next Page");
+}
+
+TEST_F(BrowserWindowTest, EveryButtonStartsTheCaptionTimerEvenWithNoHistory)
+{
+    loadPage();
+    for (const char* key : {"Back", "Forward", "Refresh"}) {
+        fake.clock.advance(5);
+        ASSERT_FALSE(timerRunning());
+        click(key);
+        EXPECT_TRUE(timerRunning()) << key;
+    }
+    EXPECT_EQ(browser()->calls, (QStringList{"Navigate " + kPage, "GoBack", "GoForward", "Refresh"}));
+}
+
+TEST_F(BrowserWindowTest, StopSetsTheCaptionAtOnce)
+{
+    loadPage();
+    browser()->busy = true;
+    browser()->locationName = "Half a Page";
+    click("Stop");
+    EXPECT_EQ(web().caption(), "Half a Page");
+    EXPECT_FALSE(timerRunning());
+    EXPECT_EQ(browser()->calls.last(), "Stop");
+}
+
+TEST_F(BrowserWindowTest, DownloadsEndInABoxAfterTheEngineSignal)
+{
+    loadPage();
+    browser()->fireFileDownloaded(QStringLiteral("/downloads/Veltaro.exe"), true);
+    browser()->fireFileDownloaded(QStringLiteral("/downloads/Other.exe"), false);
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+    fake.clock.runPosted();
+
+    const auto& boxes = fake.messageBoxes.shown();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[0].text.contains("/downloads/Veltaro.exe"));
+    EXPECT_TRUE(boxes[1].text.contains("failed"));
+}
+
+TEST_F(BrowserWindowTest, LayoutFollowsTheOuterSizeAndClampsAtZero)
+{
+    loadPage();
+    web().setOuterSizeTwips(6000, 4500);
+    EXPECT_EQ(browserPixels(), QRect(twipsToPixels(45), twipsToPixels(615), twipsToPixels(5810), twipsToPixels(3345)));
+    EXPECT_EQ(web().tbToolBar->geometry(), QRect(0, 0, web().width(), twipsToPixels(540)));
+
+    // The news window is too small for the browser; the caller goes on regardless.
+    web().setOuterSizeTwips(500, 300);
+    EXPECT_NEAR(web().outerWidthTwips(), 500, kTwipsPerPixel);
+    EXPECT_EQ(browserPixels().size(), QSize(twipsToPixels(web().outerWidthTwips() - 190), 0));
+    web().setOuterSizeTwips(100, 100);
+    EXPECT_EQ(browserPixels().size(), QSize(0, 0));
+}
+
+TEST_F(BrowserWindowTest, LoadedWindowNavigatesAgainOnlyAfterTheUserClosedIt)
+{
+    loadPage();
+    web().hide();
+    state.browserURL = kOther;
+    web().showWindow();
+    EXPECT_TRUE(web().isVisible());
+    EXPECT_EQ(browser()->navigations, QStringList{kPage});
+
+    web().close();
+    EXPECT_EQ(browser(), nullptr) << "a closed window holds no page";
+    web().showWindow();
+    ASSERT_NE(browser(), nullptr);
+    EXPECT_EQ(browser()->navigations, QStringList{kOther});
+}
+
+TEST_F(BrowserWindowTest, OnlyWebAddressesGoAnywhere)
+{
+    web().showWindow();
+    for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "ftp://files.test/x",
+                                "javascript:window.open('file:///etc/passwd','_new')"})
+        web().navigate(QLatin1String(address));
+    EXPECT_EQ(fake.browsers.created, 0);
+    EXPECT_TRUE(fake.desktop.opened.isEmpty());
+}
+
+TEST_F(BrowserWindowTest, ThreeServicePagesLeaveThreeHiddenLaunchersAndReachTheDesktop)
+{
+    const QString site = QLatin1String(BuildConfig::webSite);
+    for (const char* path : {"/members/", "/faq.php", "/signup.php"})
+        openServicePage(state, fake.platform, QLatin1String(path));
+
+    EXPECT_EQ(state.browserURL, "javascript:window.open('" + site + "/signup.php','_new')");
+    EXPECT_EQ(fake.desktop.opened,
+              (QList<QUrl>{QUrl(site + "/members/"), QUrl(site + "/faq.php"), QUrl(site + "/signup.php")}));
+    EXPECT_EQ(fake.browsers.created, 0) << "a launcher makes no web view";
+    EXPECT_FALSE(state.frmBrowser.exists());
+    const QList<frmBrowser*> launchers = state.frmMain->findChildren<frmBrowser*>();
+    ASSERT_EQ(launchers.size(), 3);
+    for (frmBrowser* launcher : launchers)
+        EXPECT_TRUE(launcher->isLoaded() && !launcher->isVisible());
+}
+
+} // namespace
