@@ -1,0 +1,53 @@
+#include "platform/fake/FakeRegistry.h"
+
+QString FakeRegistry::keyId(std::uint32_t root, const QString& path)
+{
+    return QString::number(root, 16) + QLatin1Char('\\') + path.toLower();
+}
+
+void FakeRegistry::setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
+                            const QByteArray& data)
+{
+    m_keys[keyId(root, path)].insert(name.toLower(), Value{type, data});
+}
+
+long FakeRegistry::openKey(std::uint32_t root, const QString& path, std::uint32_t accessMask, std::uintptr_t* key)
+{
+    accessMasks.push_back(accessMask);
+    if (refuseOpenWith != 0)
+        return refuseOpenWith;
+    const QString id = keyId(root, path);
+    if (!m_keys.contains(id))
+        return kNotFound;
+    *key = m_nextHandle++;
+    m_open.insert(*key, id);
+    return 0;
+}
+
+long FakeRegistry::queryValue(std::uintptr_t key, const QString& name, std::uint32_t* type, QByteArray* data,
+                              int capacity)
+{
+    const auto open = m_open.constFind(key);
+    if (open == m_open.constEnd())
+        return kInvalidHandle;
+    const QMap<QString, Value>& values = m_keys[*open];
+    const auto value = values.constFind(name.toLower());
+    if (value == values.constEnd())
+        return kNotFound;
+    if (value->data.size() > capacity)
+        return kMoreData;
+    *type = value->type;
+    *data = value->data;
+    return 0;
+}
+
+long FakeRegistry::closeKey(std::uintptr_t key)
+{
+    return m_open.remove(key) ? 0 : kInvalidHandle;
+}
+
+bool FakeProcessStarter::start(const QString& path)
+{
+    started.append(path);
+    return startable;
+}

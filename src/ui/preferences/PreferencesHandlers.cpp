@@ -1,0 +1,169 @@
+// Loading, editing and closing of the preferences dialog.
+#include "ui/preferences/frmPreferences.h"
+
+#include "platform/Platform.h"
+#include "state/ClientState.h"
+#include "ui/browser/frmBrowser.h"
+#include "ui/main/frmMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+constexpr qint32 kShortestInterval = 15;
+const char* const kIntervals[] = {"10", "15", "30", "45", "60", "120"};
+
+// The stored start-up value counts 0 unchecked, 1 checked, 2 grey; Qt numbers the last two the other way.
+Qt::CheckState toCheckState(qint16 value)
+{
+    return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+qint16 fromCheckState(Qt::CheckState state)
+{
+    return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+} // namespace
+
+void frmPreferences::Form_Load()
+{
+    m_state.preferencesOpen = true;
+    m_loaded = true;
+    closeWithSave = false;
+    resetControls();
+
+    // The box knows three values only; anything else (a hand-edited file) starts unchecked.
+    if (m_state.minimizeOnStartup > 2 || m_state.minimizeOnStartup < 0)
+        m_state.minimizeOnStartup = 0;
+    chkMinimize->setCheckState(toCheckState(m_state.minimizeOnStartup));
+
+    chkAutoUpdate->setChecked(m_state.autoUpdate != 0);
+
+    txtUsername->setText(m_state.userName);
+    txtPassword->setText(m_state.password);
+    txtCurrentIP->setText(m_state.currentIP);
+
+    if (!m_state.useStaticIP)
+        txtCurrentIP->setEnabled(false);
+    else
+        chkUseStatic->setChecked(true);
+
+    for (const char* minutes : kIntervals)
+        cboTimer->addItem(QLatin1String(minutes));
+
+    cboTimer->setEditText(QString::number(m_state.updateInterval));
+    cboTimer_Change();
+}
+
+// Back to the state the dialog was designed in, as a fresh load finds it; no handler runs.
+void frmPreferences::resetControls()
+{
+    const QSignalBlocker blockUser(txtUsername);
+    const QSignalBlocker blockPassword(txtPassword);
+    const QSignalBlocker blockIP(txtCurrentIP);
+    const QSignalBlocker blockStatic(chkUseStatic);
+    const QSignalBlocker blockAuto(chkAutoUpdate);
+    const QSignalBlocker blockMinimize(chkMinimize);
+    const QSignalBlocker blockTimer(cboTimer);
+    const QSignalBlocker blockTimerText(cboTimer->lineEdit());
+    txtUsername->clear();
+    txtPassword->clear();
+    txtCurrentIP->clear();
+    txtCurrentIP->setEnabled(true);
+    chkUseStatic->setCheckState(Qt::Unchecked);
+    chkAutoUpdate->setCheckState(Qt::Unchecked);
+    chkMinimize->setCheckState(Qt::Unchecked);
+    cboTimer->clear();
+    cboTimer->clearEditText();
+}
+
+void frmPreferences::chkUseStatic_Click()
+{
+    const bool on = chkUseStatic->checkState() == Qt::Checked;
+    m_state.useStaticIP = on;
+    txtCurrentIP->setEnabled(on);
+}
+
+void frmPreferences::txtCurrentIP_Change()
+{
+    m_state.currentIP = txtCurrentIP->text();
+}
+
+void frmPreferences::cboTimer_Change()
+{
+    if (m_state.updateInterval == 0)
+        m_state.updateInterval = kShortestInterval;
+    cboTimer->setEditText(QString::number(m_state.updateInterval));
+}
+
+void frmPreferences::Command1_Click()
+{
+    Signup_Click();
+}
+
+void frmPreferences::Signup_Click()
+{
+    openServicePage(m_state, m_platform, QStringLiteral("/signup.php"));
+}
+
+void frmPreferences::SaveNClose_Click()
+{
+    closeWithSave = true;
+    Form_Unload();
+}
+
+void frmPreferences::Form_Unload()
+{
+    // The question box keeps the event loop running; a second close meanwhile is the same close.
+    if (!m_loaded || m_unloading)
+        return;
+    m_unloading = true;
+
+    bool save = closeWithSave;
+    if (!save) {
+        const MsgAnswer answer =
+            m_platform.messageBoxes.show(QStringLiteral("Do you want to save these settings?"),
+                                         QStringLiteral("Save Settings:"), MsgButtons::YesNo, MsgIcon::None);
+        save = answer == MsgAnswer::Yes;
+    }
+
+    if (save) {
+        ApplyAccountSettings();
+        const int minutes = timerBoxMinutes();
+        m_state.updateInterval = minutes >= kShortestInterval ? minutes : kShortestInterval;
+        m_state.minimizeOnStartup = fromCheckState(chkMinimize->checkState());
+        if (chkAutoUpdate->isChecked())
+            m_state.frmMain->enableUpdates_Click();
+        else
+            m_state.frmMain->disableUpdates_Click();
+    }
+
+    m_state.preferencesOpen = false;
+    m_state.frmMain->UpdateIcon();
+    m_state.frmMain->UnloadPreferences();
+    // The main window calls finishUnload back; this only makes sure the dialog ends unloaded.
+    if (m_loaded)
+        finishUnload();
+    m_unloading = false;
+}
+
+void frmPreferences::ApplyAccountSettings()
+{
+    if (m_state.useStaticIP)
+        m_state.currentIP = txtCurrentIP->text();
+    m_state.userName = txtUsername->text();
+    m_state.password = txtPassword->text();
+    m_state.frmMain->lblUsername->setText(m_state.userName);
+    closeWithSave = false;
+}
+
+// The interval box read as whole minutes; text that is no number counts as 0.
+int frmPreferences::timerBoxMinutes() const
+{
+    bool ok = false;
+    const int minutes = cboTimer->currentText().trimmed().toInt(&ok);
+    return ok ? minutes : 0;
+}

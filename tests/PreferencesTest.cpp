@@ -1,0 +1,237 @@
+#include "TestSupport.h"
+#include "platform/Timers.h"
+#include "ui/main/frmMain.h"
+#include "ui/preferences/frmPreferences.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+class PreferencesTest : public ClientTest
+{
+protected:
+    frmPreferences* open()
+    {
+        state.frmPreferences->showDialog();
+        return state.frmPreferences.get();
+    }
+
+    template <typename W> W* control(const char* name)
+    {
+        W* widget = state.frmPreferences->findChild<W*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void press(QObject* target, int key, const QString& text = {})
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(target, &event);
+    }
+
+    void choose(const QString& minutes)
+    {
+        auto* box = control<QComboBox>("cboTimer");
+        const int index = box->findText(minutes);
+        ASSERT_GE(index, 0);
+        box->setCurrentIndex(index);
+    }
+
+    void saveAndClose() { control<QAction>("SaveNClose")->trigger(); }
+
+    // The sign-up pages handed to the desktop so far.
+    int signupPagesOpened()
+    {
+        fake.clock.runPosted();
+        int count = 0;
+        for (const QUrl& url : fake.desktop.opened)
+            count += url.path() == QLatin1String("/signup.php");
+        return count;
+    }
+};
+
+TEST_F(PreferencesTest, LoadFillsTheControlsFromTheState)
+{
+    state.userName = QStringLiteral("alice");
+    state.password = QStringLiteral("secret");
+    state.currentIP = QStringLiteral("10.0.0.1");
+    state.autoUpdate = 2;
+    state.minimizeOnStartup = 2;
+    open();
+
+    EXPECT_TRUE(state.preferencesOpen);
+    EXPECT_TRUE(state.frmPreferences->isVisible());
+    EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "alice");
+    EXPECT_EQ(control<QLineEdit>("txtPassword")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(control<QLineEdit>("txtCurrentIP")->text(), "10.0.0.1");
+    EXPECT_FALSE(control<QLineEdit>("txtCurrentIP")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("chkAutoUpdate")->isChecked());
+    EXPECT_EQ(control<QCheckBox>("chkMinimize")->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(control<QComboBox>("cboTimer")->count(), 6);
+}
+
+TEST_F(PreferencesTest, LoadTurnsAZeroIntervalInto15AndAnUnknownMinimizeValueInto0)
+{
+    state.updateInterval = 0;
+    state.minimizeOnStartup = 5;
+    open();
+
+    EXPECT_EQ(state.updateInterval, 15);
+    EXPECT_EQ(control<QComboBox>("cboTimer")->currentText(), "15");
+    EXPECT_EQ(state.minimizeOnStartup, 0);
+    EXPECT_EQ(control<QCheckBox>("chkMinimize")->checkState(), Qt::Unchecked);
+}
+
+TEST_F(PreferencesTest, TypedIntervalsAreReplacedButChosenOnesStay)
+{
+    state.updateInterval = 30;
+    open();
+    auto* box = control<QComboBox>("cboTimer");
+
+    press(box->lineEdit(), Qt::Key_5, QStringLiteral("5"));
+    EXPECT_EQ(box->currentText(), "30");
+
+    choose(QStringLiteral("45"));
+    EXPECT_EQ(box->currentText(), "45");
+    EXPECT_EQ(state.updateInterval, 30);
+}
+
+TEST_F(PreferencesTest, SavingStoresIntervalsBelow15As15)
+{
+    state.updateInterval = 30;
+    open();
+    choose(QStringLiteral("10"));
+    saveAndClose();
+    EXPECT_EQ(state.updateInterval, 15);
+
+    open();
+    choose(QStringLiteral("120"));
+    saveAndClose();
+    EXPECT_EQ(state.updateInterval, 120);
+}
+
+TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
+{
+    state.userName = QStringLiteral("old");
+    state.autoUpdate = 1;
+    state.frmMain->enableUpdates_Click();
+    open();
+    control<QLineEdit>("txtUsername")->setText(QStringLiteral("new"));
+    control<QLineEdit>("txtPassword")->setText(QStringLiteral("pw"));
+    control<QCheckBox>("chkMinimize")->setCheckState(Qt::Checked);
+    control<QCheckBox>("chkAutoUpdate")->setChecked(false);
+    saveAndClose();
+
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+    EXPECT_EQ(state.userName, "new");
+    EXPECT_EQ(state.password, "pw");
+    EXPECT_EQ(state.minimizeOnStartup, 1);
+    EXPECT_EQ(state.autoUpdate, 0);
+    EXPECT_FALSE(state.frmMain->processTimer->isEnabled(10));
+    EXPECT_EQ(state.frmMain->lblUsername->text(), "new");
+    EXPECT_FALSE(state.preferencesOpen);
+    EXPECT_FALSE(state.frmPreferences->isVisible());
+}
+
+TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddress)
+{
+    state.userName = QStringLiteral("old");
+    state.updateInterval = 30;
+    open();
+    control<QLineEdit>("txtUsername")->setText(QStringLiteral("new"));
+    choose(QStringLiteral("60"));
+    control<QCheckBox>("chkUseStatic")->click();
+    EXPECT_TRUE(control<QLineEdit>("txtCurrentIP")->isEnabled());
+    control<QLineEdit>("txtCurrentIP")->setText(QStringLiteral("192.0.2.7"));
+    state.frmPreferences->close();
+
+    ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
+    const auto& box = fake.messageBoxes.shown().front();
+    EXPECT_EQ(box.text, "Do you want to save these settings?");
+    EXPECT_EQ(box.title, "Save Settings:");
+    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(state.userName, "old");
+    EXPECT_EQ(state.updateInterval, 30);
+    EXPECT_TRUE(state.useStaticIP);
+    EXPECT_EQ(state.currentIP, "192.0.2.7");
+    EXPECT_EQ(state.frmMain->lblCurrentIP->text(), "192.0.2.7");
+    EXPECT_FALSE(state.preferencesOpen);
+    EXPECT_FALSE(state.frmPreferences->isVisible());
+}
+
+TEST_F(PreferencesTest, EscapeAsksAndSavesOnYes)
+{
+    open();
+    control<QLineEdit>("txtUsername")->setText(QStringLiteral("bob"));
+    fake.messageBoxes.queueAnswer(MsgAnswer::Yes);
+    press(state.frmPreferences.get(), Qt::Key_Escape);
+
+    EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
+    EXPECT_EQ(state.userName, "bob");
+    EXPECT_FALSE(state.frmPreferences->isVisible());
+}
+
+TEST_F(PreferencesTest, ACloseWhileTheQuestionIsOpenIsTheSameClose)
+{
+    open();
+    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) { state.frmPreferences->close(); };
+    state.frmPreferences->close();
+
+    EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
+    EXPECT_FALSE(state.preferencesOpen);
+    EXPECT_FALSE(state.frmPreferences->isLoaded());
+}
+
+TEST_F(PreferencesTest, ShowingAgainKeepsEditsUntilTheDialogIsClosed)
+{
+    state.userName = QStringLiteral("old");
+    open();
+    control<QLineEdit>("txtUsername")->setText(QStringLiteral("typed"));
+    open();
+    EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "typed");
+
+    state.frmPreferences->close();
+    open();
+    EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "old");
+}
+
+TEST_F(PreferencesTest, BothSignupCommandsOpenTheSignupPageAndLeaveTheDialogOpen)
+{
+    open();
+    control<QPushButton>("Command1")->click();
+    EXPECT_EQ(signupPagesOpened(), 1);
+    control<QAction>("Signup")->trigger();
+    EXPECT_EQ(signupPagesOpened(), 2);
+
+    EXPECT_TRUE(state.preferencesOpen);
+    EXPECT_TRUE(state.frmPreferences->isVisible());
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+}
+
+TEST_F(PreferencesTest, StartupWithoutCredentialsWaitsForTheDialog)
+{
+    state.frmMain->Form_Load();
+    TimerFamily& timer = *state.frmMain->processTimer;
+    EXPECT_TRUE(state.preferencesOpen);
+    EXPECT_TRUE(state.frmPreferences->isVisible());
+    EXPECT_FALSE(timer.isEnabled(1));
+
+    fake.clock.clearTicks();
+    fake.clock.advance(3000);
+    const std::vector<int> ticks = fake.clock.ticksOf(QStringLiteral("processTimer"));
+    EXPECT_EQ(std::count(ticks.begin(), ticks.end(), 2), 1);
+    EXPECT_FALSE(timer.isEnabled(2));
+
+    saveAndClose();
+    EXPECT_FALSE(state.preferencesOpen);
+    EXPECT_TRUE(timer.isEnabled(1));
+}
+
+} // namespace
