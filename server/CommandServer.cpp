@@ -41,6 +41,8 @@ CommandServer::CommandServer(CommandProcessor& processor, Misbehaviour misbehavi
 
 bool CommandServer::listen(const QHostAddress& address, quint16 port)
 {
+    // A group update opens one connection per group at once; the default backlog of 50 drops most.
+    m_server.setListenBacklogSize(1024);
     return m_server.listen(address, port);
 }
 

@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include <algorithm>
+#include <limits>
+
 void frmMain::Update_Click()
 {
     if (m_state.checkedGroups.isEmpty()) {
@@ -42,7 +45,8 @@ void frmMain::updateCycle_Tick()
         minuteCounter = 1;
         return;
     }
-    if (minuteCounter == interval - 1 && !m_state.exchangeBusy) {
+    // Widened: the interval comes from the settings file and may be the lowest 32-bit value.
+    if (qint64(minuteCounter) == qint64(interval) - 1 && !m_state.exchangeBusy) {
         getMyIP_Click();
         Lumeris_Commands::requestVersion(m_state, m_platform);
     }

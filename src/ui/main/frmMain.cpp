@@ -99,12 +99,15 @@ void frmMain::buildControls()
     place(lblStatusBar, 15, 15, 4545, 210);
 
     lstGroups = named(new QListWidget(central), "lstGroups");
+    // Every line has the same height; saves a measuring pass over long lists.
+    lstGroups->setUniformItemSizes(true);
     place(lstGroups, 120, 1200, 4575, 5460);
     Label1 = named(new QLabel(QStringLiteral("Hosts in Group:"), central), "Label1");
     place(Label1, 4920, 960, 1215, 255);
     lblGroup = named(new QLabel(QStringLiteral("GROUP NAME HERE"), central), "lblGroup");
     place(lblGroup, 6045, 960, 3375, 255);
     lstHosts = named(new QListWidget(central), "lstHosts");
+    lstHosts->setUniformItemSizes(true);
     place(lstHosts, 4920, 1200, 4455, 5460);
 
     cmdViewHosts = named(new QPushButton(QStringLiteral("View Hosts in Group >>"), central), "cmdViewHosts");

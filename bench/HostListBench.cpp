@@ -1,0 +1,75 @@
+// Parsing and showing a large host list: 10,000 groups of 10 hosts each.
+#include "platform/fake/FakePlatform.h"
+#include "protocol/Lumeris_Commands.h"
+#include "state/ClientState.h"
+#include "ui/Windows.h"
+#include "ui/main/frmMain.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kGroups = 10'000;
+constexpr int kHostsPerGroup = 10;
+
+QString groupName(int group)
+{
+    return QStringLiteral("GROUP%1").arg(group, 5, 10, QLatin1Char('0'));
+}
+
+QString bigReply()
+{
+    QString reply = QStringLiteral("GETHOSTS:");
+    for (int group = 0; group < kGroups; ++group) {
+        reply += QLatin1Char('G') + groupName(group) + QLatin1Char(':');
+        for (int host = 0; host < kHostsPerGroup; ++host)
+            reply += QStringLiteral("HHOST%1-%2:").arg(group).arg(host);
+    }
+    return reply;
+}
+
+// Every `stride`-th group checked.
+QString checkedEvery(int stride)
+{
+    QString checked;
+    for (int group = 0; group < kGroups; group += stride)
+        checked += groupName(group) + QLatin1Char(':');
+    return checked;
+}
+
+void parseAndShow(benchmark::State& run, const QString& checkedGroups)
+{
+    FakePlatform fake;
+    ClientState state;
+    installWindowFactories(state, fake.platform);
+    state.frmMain->show();
+    state.checkedGroups = checkedGroups;
+    const QString reply = bigReply();
+    for (auto _ : run) {
+        state.hostsRequestPending = true;
+        Lumeris_Commands::processHostsReply(state, fake.platform, reply);
+        // The lists lay themselves out and paint on the next pass of the event loop.
+        QCoreApplication::processEvents();
+    }
+    if (state.groupCount != kGroups)
+        run.SkipWithError("the list did not come out whole");
+    run.counters["groups"] = state.groupCount;
+    run.counters["replyKiB"] = double(reply.size()) / 1024;
+}
+
+void BM_HostListTenThousandGroupsFewChecked(benchmark::State& run)
+{
+    parseAndShow(run, checkedEvery(1000));
+}
+
+void BM_HostListTenThousandGroupsAllChecked(benchmark::State& run)
+{
+    parseAndShow(run, checkedEvery(1));
+}
+
+} // namespace
+
+BENCHMARK(BM_HostListTenThousandGroupsFewChecked)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HostListTenThousandGroupsAllChecked)->Unit(benchmark::kMillisecond);

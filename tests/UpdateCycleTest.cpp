@@ -1,0 +1,190 @@
+#include "FakeCommandServer.h"
+#include "TestSupport.h"
+#include "platform/Timers.h"
+#include "state/ConfigFile.h"
+#include "ui/main/frmMain.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include <limits>
+
+namespace {
+
+constexpr qint64 kMinute = 60000;
+
+class UpdateCycleTest : public ClientTest
+{
+protected:
+    UpdateCycleTest()
+    {
+        state.userName = QStringLiteral("alice");
+        state.password = QStringLiteral("pw");
+        state.checkedGroups = QStringLiteral("OFFICE:");
+    }
+
+    frmMain& main() { return *state.frmMain; }
+    QString statusBar() { return main().findChild<QLabel*>(QStringLiteral("lblStatusBar"))->text(); }
+
+    // Starts the program and lets the start-up chain run to its end.
+    void startUp(qint32 interval)
+    {
+        state.updateInterval = interval;
+        main().Form_Load();
+        server.run(3000);
+        ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+        server.requests.clear();
+        fake.clock.clearTicks();
+    }
+
+    // The command words sent during each of the next `minutes` minute ticks, one string per tick.
+    QStringList minutes(int count)
+    {
+        QStringList perMinute;
+        for (int minute = 0; minute < count; ++minute) {
+            server.requests.clear();
+            server.run(kMinute);
+            perMinute.append(server.commandWords().join(QLatin1Char(' ')));
+        }
+        return perMinute;
+    }
+
+    // Runs to just before element 10's next tick, so a test can act right before it.
+    void toJustBeforeTheNextTick() { server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50); }
+
+    FakeCommandServer server{fake};
+};
+
+} // namespace
+
+TEST_F(UpdateCycleTest, StartUpChecksTheAddressThenFetchesTheHostsThenUpdatesASecondApart)
+{
+    main().Form_Load();
+    server.run(3000);
+
+    ASSERT_EQ(server.requests.size(), 3u);
+    EXPECT_EQ(server.requests[0].openedAtMs, 0);
+    EXPECT_EQ(server.requests[0].text, "GETMYIP:ALICE:PW:");
+    EXPECT_EQ(server.requests[1].openedAtMs, 1000);
+    EXPECT_EQ(server.requests[1].text, "GETHOSTS:ALICE:PW:");
+    EXPECT_EQ(server.requests[2].openedAtMs, 2000);
+    EXPECT_EQ(server.requests[2].text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
+    EXPECT_EQ(statusBar(), " Update successful");
+    EXPECT_FALSE(main().processTimer->isEnabled(20));
+}
+
+TEST_F(UpdateCycleTest, StartUpStepsWaitSecondBySecondWhileTheExchangeIsBusy)
+{
+    server.holding = true;
+    main().Form_Load();
+    server.run(3500);
+    EXPECT_EQ(fake.sockets.count(), 1);
+    EXPECT_EQ(fake.clock.ticksOf("processTimer"), std::vector<int>({1, 1, 1}));
+
+    // The address arrives at 3.5 s; the exchange has unloaded by the next tick of element 1.
+    server.holding = false;
+    server.run(499);
+    server.holding = true;
+    server.run(3000);
+    server.holding = false;
+    server.run(1001);
+
+    ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(server.requests[1].openedAtMs, 4000);
+    // Element 20 tried at 5 s, 6 s and 7 s while the host list was still outstanding.
+    EXPECT_EQ(server.requests[2].openedAtMs, 8000);
+    EXPECT_EQ(fake.clock.ticksOf("processTimer"), std::vector<int>({1, 1, 1, 1, 20, 20, 20, 20}));
+}
+
+TEST_F(UpdateCycleTest, IntervalOfOneUpdatesEveryMinuteWithoutCheckSteps)
+{
+    startUp(1);
+    EXPECT_EQ(minutes(3), QStringList({"UPDATE", "UPDATE", "UPDATE"}));
+}
+
+TEST_F(UpdateCycleTest, IntervalOfTwoAlternatesCheckStepAndUpdate)
+{
+    startUp(2);
+    EXPECT_EQ(minutes(4), QStringList({"GETMYIP CHECKVERSION", "UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
+}
+
+TEST_F(UpdateCycleTest, IntervalOfZeroOrLessSendsNothingAndOnlyCounts)
+{
+    for (const qint32 interval : {0, -5, std::numeric_limits<qint32>::min()}) {
+        FakeClient client;
+        client.state.userName = QStringLiteral("alice");
+        client.state.password = QStringLiteral("pw");
+        client.state.updateInterval = interval;
+        FakeCommandServer quiet(client.fake);
+        client.state.frmMain->Form_Load();
+        quiet.run(3000);
+        quiet.requests.clear();
+
+        quiet.run(5 * kMinute);
+
+        EXPECT_TRUE(quiet.requests.empty()) << interval;
+        EXPECT_EQ(client.state.frmMain->minuteCounter, 6) << interval;
+    }
+}
+
+TEST_F(UpdateCycleTest, UpdateBlockedByABusyExchangeGoesOutAtTheFourthTickAndTheCycleRestarts)
+{
+    startUp(3);
+    EXPECT_EQ(minutes(2), QStringList({"", "GETMYIP CHECKVERSION"}));
+
+    toJustBeforeTheNextTick();
+    state.exchangeBusy = true;
+    EXPECT_EQ(minutes(3), QStringList({"", "", ""}));
+    EXPECT_EQ(main().minuteCounter, 3);
+
+    state.exchangeBusy = false;
+    EXPECT_EQ(minutes(4), QStringList({"UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
+}
+
+TEST_F(UpdateCycleTest, CheckStepFoundBusyIsSkippedAndTheUpdateFollowsAsUsual)
+{
+    startUp(2);
+    toJustBeforeTheNextTick();
+    state.exchangeBusy = true;
+    minutes(1);
+    state.exchangeBusy = false;
+
+    EXPECT_EQ(minutes(3), QStringList({"UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
+}
+
+TEST_F(UpdateCycleTest, SwitchingOffAndOnKeepsTheCounter)
+{
+    startUp(10);
+    minutes(4);
+    ASSERT_EQ(main().minuteCounter, 5);
+
+    main().disableUpdates_Click();
+    EXPECT_TRUE(main().findChild<QAction*>(QStringLiteral("disableUpdates"))->isChecked());
+    EXPECT_FALSE(main().findChild<QAction*>(QStringLiteral("enableUpdatesTRAY"))->isChecked());
+    EXPECT_EQ(minutes(60).join(QString()), "");
+    EXPECT_EQ(main().minuteCounter, 5);
+
+    main().enableUpdates_Click();
+    EXPECT_EQ(state.autoUpdate, 1);
+    EXPECT_TRUE(main().findChild<QAction*>(QStringLiteral("enableUpdates"))->isChecked());
+    EXPECT_FALSE(main().findChild<QAction*>(QStringLiteral("disableUpdatesTRAY"))->isChecked());
+    // The first tick comes a full minute after switching on; each counted minute below holds one.
+    server.run(kMinute / 2);
+    EXPECT_EQ(minutes(7), QStringList({"", "", "", "", "GETMYIP CHECKVERSION", "UPDATE", ""}));
+}
+
+TEST_F(UpdateCycleTest, WithAutomaticUpdatesOffTheStartUpUpdateOnlySaysSo)
+{
+    state.autoUpdate = 0;
+    state.updateInterval = 1;
+    Common_Functions::saveConfig(state, fake.platform);
+
+    main().Form_Load();
+    server.run(3000);
+
+    EXPECT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS"}));
+    EXPECT_EQ(statusBar(), "Auto Updates Disabled");
+    EXPECT_FALSE(main().processTimer->isEnabled(20));
+    server.run(10 * kMinute);
+    EXPECT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS"}));
+}
