@@ -9,6 +9,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    initResources();
     QApplication::setApplicationName(QStringLiteral("Veltaro"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
     // The tray keeps the program alive while the main window is hidden.

@@ -1,5 +1,7 @@
 #include "ui/Windows.h"
 
+#include <QtGlobal>
+
 #include "exchange/frmUpdate.h"
 #include "state/ClientState.h"
 #include "ui/about/frmAbout.h"
@@ -7,8 +9,21 @@
 #include "ui/main/frmMain.h"
 #include "ui/preferences/frmPreferences.h"
 
+// The icons live in the library's resources, which a static link would otherwise leave out.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(veltaro);
+}
+
+void initResources()
+{
+    static const bool registered = (registerResources(), true);
+    (void)registered;
+}
+
 void installWindowFactories(ClientState& state, Platform& platform)
 {
+    initResources();
     ClientState* s = &state;
     Platform* p = &platform;
     state.frmMain.setFactory([s, p] { return std::make_unique<frmMain>(*s, *p); });

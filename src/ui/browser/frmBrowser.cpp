@@ -77,8 +77,6 @@ frmBrowser::~frmBrowser() = default;
 
 void frmBrowser::buildToolBar()
 {
-    // The pictures live in the library's resources, which a static link would otherwise leave out.
-    Q_INIT_RESOURCE(veltaro);
     for (const char* file : kIconFiles) {
         QPixmap picture{QString::fromLatin1(file)};
         picture.setMask(picture.createMaskFromColor(kMaskColour));

@@ -1,0 +1,25 @@
+// Reads arbitrary bytes as "DNS.conf"; whatever was read must save and read back to the same file.
+#include "FuzzSupport.h"
+
+#include "state/ConfigFile.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FakePlatform fake;
+    const QString path = Common_Functions::configPath(fake.platform);
+    fake.files.contents.insert(path, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+
+    ClientState first;
+    Common_Functions::loadConfig(first, fake.platform);
+    Common_Functions::saveConfig(first, fake.platform);
+    const QByteArray saved = fake.files.contents.value(path);
+
+    ClientState second;
+    Common_Functions::loadConfig(second, fake.platform);
+    Common_Functions::saveConfig(second, fake.platform);
+    if (fake.files.contents.value(path) != saved)
+        std::abort();
+    return 0;
+}

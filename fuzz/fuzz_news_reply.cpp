@@ -1,0 +1,15 @@
+// Feeds arbitrary server replies, unscrambled as the exchange does, to one reply processor.
+#include "FuzzSupport.h"
+
+#include "protocol/Lumeris_Commands.h"
+#include "state/Scrambling.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzClient& client = fuzzClient();
+    client.state.hostsRequestPending = true;
+    Lumeris_Commands::processNewsReply(client.state, client.fake.platform,
+                             Common_Functions::unscrambleText(latin1Text(data, size)));
+    client.fake.clock.runPosted();
+    return 0;
+}

@@ -1,0 +1,116 @@
+#include "platform/fake/FakePlatform.h"
+#include "state/ClientState.h"
+#include "ui/Windows.h"
+#include "ui/main/frmMain.h"
+#include "ui/preferences/frmPreferences.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ShortcutCase
+{
+    Qt::Key key;
+    const char* action;
+    // What the handler leaves in the status bar (empty: checked separately).
+    const char* status;
+};
+
+class MainWindowMenus : public ::testing::TestWithParam<ShortcutCase>
+{
+protected:
+    void SetUp() override
+    {
+        installWindowFactories(state, fake.platform);
+        state.userName = QStringLiteral("U");
+        state.password = QStringLiteral("P");
+        window = state.frmMain.get();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    FakePlatform fake;
+    ClientState state;
+    frmMain* window = nullptr;
+};
+
+} // namespace
+
+TEST_P(MainWindowMenus, ShortcutReachesItsHandler)
+{
+    const ShortcutCase& shortcut = GetParam();
+    auto* action = window->findChild<QAction*>(QLatin1String(shortcut.action));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | shortcut.key));
+
+    QTest::keyClick(window, shortcut.key, Qt::ControlModifier);
+
+    if (*shortcut.status != '\0') {
+        EXPECT_EQ(window->lblStatusBar->text(), QLatin1String(shortcut.status));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shortcuts, MainWindowMenus,
+                         ::testing::Values(ShortcutCase{Qt::Key_I, "getMyIP", "Checking for new IP..."},
+                                           ShortcutCase{Qt::Key_R, "getHosts", "Refreshing hosts..."},
+                                           ShortcutCase{Qt::Key_U, "Update", " Update successful"},
+                                           ShortcutCase{Qt::Key_M, "CheckNews", "Checking news..."},
+                                           ShortcutCase{Qt::Key_S, "Preferences", ""},
+                                           ShortcutCase{Qt::Key_H, "Support", ""}));
+
+TEST_F(MainWindowMenus, ProgramSettingsShortcutOpensThePreferences)
+{
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(state.preferencesOpen);
+}
+
+TEST_F(MainWindowMenus, OnlineSupportShortcutOpensTheFaqPage)
+{
+    QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_EQ(fake.desktop.opened.size(), 1);
+    EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith(QLatin1String("/faq.php")));
+}
+
+TEST_F(MainWindowMenus, ProgramSettingsTwiceLeavesOneDialog)
+{
+    window->Preferences->trigger();
+    window->mnuPreferences->trigger();
+    EXPECT_EQ(QApplication::topLevelWidgets().count(state.frmPreferences.get()), 1);
+    EXPECT_TRUE(state.frmPreferences->isVisible());
+}
+
+TEST_F(MainWindowMenus, InvisibleItemsStayInvisible)
+{
+    EXPECT_FALSE(window->New->menuAction()->isVisible());
+    EXPECT_FALSE(window->Properties->isVisible());
+    EXPECT_FALSE(window->menuBar()->actions().contains(window->mnuPopup->menuAction()));
+}
+
+TEST_F(MainWindowMenus, SaveConfigurationWritesTheFileAtOnce)
+{
+    window->mnuSave->trigger();
+    EXPECT_TRUE(fake.files.contents.contains(QStringLiteral("/program/DNS.conf")));
+}
+
+TEST_F(MainWindowMenus, TrayItemsReachTheirHandlers)
+{
+    window->disableUpdatesTRAY->trigger();
+    EXPECT_EQ(state.autoUpdate, 0);
+    EXPECT_TRUE(window->disableUpdates->isChecked());
+    window->enableUpdatesTRAY->trigger();
+    EXPECT_EQ(state.autoUpdate, 1);
+    EXPECT_TRUE(window->enableUpdates->isChecked());
+
+    window->mnuManageHosts->trigger();
+    ASSERT_EQ(fake.desktop.opened.size(), 1);
+    EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith(QLatin1String("/members/")));
+
+    window->mnuExit->trigger();
+    EXPECT_EQ(fake.app.quitCalls, 1);
+}
