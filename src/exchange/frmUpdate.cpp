@@ -1,13 +1,194 @@
 #include "exchange/frmUpdate.h"
 
-// Placeholder until the exchange lands.
-frmUpdate::frmUpdate(ClientState& state, Platform& platform) : m_state(state), m_platform(platform) {}
+#include "BuildConfig.h"
+#include "platform/Platform.h"
+#include "protocol/Lumeris_Commands.h"
+#include "state/ClientState.h"
+#include "ui/main/frmMain.h"
+
+#include <QLabel>
+#include <QPointer>
+
+namespace {
+constexpr int kCloseTimer = 1;
+constexpr int kTimeoutTimer = 2;
+constexpr int kTimeoutMs = 60000;
+constexpr int kClientCloseMs = 250;
+} // namespace
+
+frmUpdate::frmUpdate(ClientState& state, Platform& platform)
+    : processors{{Lumeris_Commands::getMyIPCMD, Lumeris_Commands::processMyIPReply},
+                 {Lumeris_Commands::checkNewsCMD, Lumeris_Commands::processNewsReply},
+                 {Lumeris_Commands::getHostsCMD, Lumeris_Commands::processHostsReply},
+                 {Lumeris_Commands::checkVersionCMD, Lumeris_Commands::processVersionReply},
+                 {Lumeris_Commands::updateGroupsCMD, Lumeris_Commands::processUpdateReply}},
+      m_state(state), m_platform(platform),
+      updateTimer(
+          platform.timers.createFamily(QStringLiteral("updateTimer"), [this](int index) { updateTimer_Timer(index); })),
+      replyTimer(
+          platform.timers.createFamily(QStringLiteral("replyTimer"), [this](int index) { replyTimer_Timer(index); }))
+{
+    lblStatus = QStringLiteral("Label1");
+    // Element 0 is only the template of the family; it never ticks.
+    updateTimer->create(0);
+}
 
 frmUpdate::~frmUpdate() = default;
 
-void frmUpdate::submit(ExchangeCommand) {}
-
 bool frmUpdate::isLoaded() const
 {
-    return false;
+    return m_loaded;
+}
+
+void frmUpdate::submit(ExchangeCommand command)
+{
+    if (!m_loaded && m_waiting.empty()) {
+        start(std::move(command));
+        return;
+    }
+    // A newer command of a waiting tag takes the older one's place in the line: its request is
+    // the current one, and the order in which the commands were first asked for stays.
+    for (ExchangeCommand& waiting : m_waiting) {
+        if (waiting.tag == command.tag) {
+            waiting = std::move(command);
+            return;
+        }
+    }
+    m_waiting.push_back(std::move(command));
+}
+
+void frmUpdate::startWaiting()
+{
+    m_startPosted = false;
+    if (m_loaded || m_waiting.empty())
+        return;
+    ExchangeCommand next = std::move(m_waiting.front());
+    m_waiting.pop_front();
+    start(std::move(next));
+}
+
+void frmUpdate::start(ExchangeCommand command)
+{
+    m_command = std::move(command);
+    m_state.frmMain->lblStatusBar->setText(m_command.statusText);
+    m_state.pendingCommand = m_command.tag;
+    if (isUpdate()) {
+        // The shared list has room for kListUpperBound + 1 requests; the exchange sends what it holds.
+        if (m_command.updateRequests.size() > m_state.updateRequests.size())
+            m_command.updateRequests.resize(m_state.updateRequests.size());
+        std::copy(m_command.updateRequests.begin(), m_command.updateRequests.end(), m_state.updateRequests.begin());
+        m_state.updateRequestCount = qint32(m_command.updateRequests.size());
+        m_state.requestText.clear();
+    } else {
+        m_state.requestText = m_command.requestText;
+    }
+    Form_Load();
+}
+
+bool frmUpdate::isUpdate() const
+{
+    return m_command.tag == Lumeris_Commands::updateGroupsCMD;
+}
+
+void frmUpdate::Form_Load()
+{
+    m_loaded = true;
+    const quint64 generation = ++m_generation;
+    m_state.exchangeBusy = true;
+    if (m_state.serverHost.isEmpty()) {
+        m_state.serverPort = BuildConfig::serverPort;
+        m_state.serverHost = QString::fromUtf8(BuildConfig::serverHost);
+    }
+    lblStatus = QStringLiteral("Connecting to server...");
+
+    // A socket may report a failure from inside its connect call; then the exchange is over.
+    if (!isUpdate()) {
+        tcpClient = openConnection(0);
+        tcpClient->connectToServer();
+        if (generation != m_generation)
+            return;
+    } else if (!m_command.updateRequests.empty()) {
+        const int count = int(m_command.updateRequests.size());
+        m_updatesOutstanding = count;
+        for (int i = 1; i <= count; ++i)
+            tcpUpdater[i] = openConnection(i);
+        for (int i = 1; i <= count && generation == m_generation; ++i)
+            tcpUpdater[i]->connectToServer();
+        if (generation != m_generation)
+            return;
+    } else {
+        const QString emptyListReply = QStringLiteral("update::") + m_state.currentIP + QStringLiteral(":SUCCESS:");
+        if (!dispatch(Lumeris_Commands::updateGroupsCMD, emptyListReply))
+            return;
+        startCloseTimer(kClientCloseMs);
+    }
+    updateTimer->create(kTimeoutTimer);
+    updateTimer->setInterval(kTimeoutTimer, kTimeoutMs);
+    updateTimer->setEnabled(kTimeoutTimer, true);
+}
+
+void frmUpdate::Form_Unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    ++m_generation;
+    retireSockets();
+    updateTimer->destroy(kCloseTimer);
+    updateTimer->destroy(kTimeoutTimer);
+    for (const auto& entry : m_connections)
+        replyTimer->destroy(entry.first);
+    m_connections.clear();
+    m_updatesOutstanding = 0;
+    m_state.exchangeBusy = false;
+
+    // The next command starts once the handler that unloaded has returned, so nothing of this
+    // exchange is touched by it and a status text written after the unload comes first.
+    if (!m_waiting.empty() && !m_startPosted) {
+        m_startPosted = true;
+        QPointer<frmUpdate> self(this);
+        m_platform.timers.post([self] {
+            if (self)
+                self->startWaiting();
+        });
+    }
+}
+
+void frmUpdate::retireSockets()
+{
+    // A socket's own handler may be on the stack below this call, so the sockets are closed and
+    // silenced now and destroyed only after the current event.
+    auto retired = std::make_shared<std::vector<std::unique_ptr<TcpSocket>>>();
+    auto retire = [&retired](std::unique_ptr<TcpSocket> socket) {
+        socket->onConnect = nullptr;
+        socket->onDataArrival = nullptr;
+        socket->onRemoteClose = nullptr;
+        socket->onError = nullptr;
+        socket->close();
+        retired->push_back(std::move(socket));
+    };
+    if (tcpClient)
+        retire(std::move(tcpClient));
+    for (auto& entry : tcpUpdater)
+        retire(std::move(entry.second));
+    tcpUpdater.clear();
+    if (!retired->empty())
+        m_platform.timers.post([retired] { retired->clear(); });
+}
+
+void frmUpdate::updateTimer_Timer(int index)
+{
+    if (index == kCloseTimer) {
+        Form_Unload();
+    } else if (index == kTimeoutTimer) {
+        Form_Unload();
+        m_state.frmMain->lblStatusBar->setText(QStringLiteral("Timeout expired...connection failed."));
+    }
+}
+
+void frmUpdate::startCloseTimer(int milliseconds)
+{
+    updateTimer->create(kCloseTimer);
+    updateTimer->setInterval(kCloseTimer, milliseconds);
+    updateTimer->setEnabled(kCloseTimer, true);
 }

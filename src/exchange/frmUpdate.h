@@ -1,20 +1,31 @@
 #pragma once
 
 #include "exchange/ExchangeCommand.h"
+#include "exchange/ReplyBuffer.h"
 
 #include <QObject>
 #include <QString>
 
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+
+class TcpSocket;
+class TimerFamily;
 struct ClientState;
 struct Platform;
 
 // The server exchange: connects, sends one request (or one per checked group), takes the reply,
-// hands it to its processor and enforces the time-out. It is never shown.
+// hands it to its processor and enforces the time-out. It is never shown; it is "loaded" while
+// an exchange runs and keeps its sockets and timers only for that time.
 class frmUpdate : public QObject
 {
     Q_OBJECT
 
 public:
+    using ReplyProcessor = std::function<void(ClientState&, Platform&, const QString&)>;
+
     frmUpdate(ClientState& state, Platform& platform);
     ~frmUpdate() override;
 
@@ -22,11 +33,63 @@ public:
     // exchange has unloaded. A newer waiting command of the same tag replaces the older one.
     void submit(ExchangeCommand command);
     bool isLoaded() const;
+    // Commands waiting for the running exchange to end.
+    int waitingCount() const { return int(m_waiting.size()); }
 
     // Progress text of the exchange.
     QString lblStatus;
+    // The reply processor of each pending-command tag; a reply with any other tag is dropped.
+    // Update connections always use the processor of the update tag.
+    std::map<QString, ReplyProcessor> processors;
 
 private:
+    // One connection of the running exchange: 0 is tcpClient, i >= 1 is tcpUpdater(i).
+    struct Connection
+    {
+        ReplyBuffer reply;
+        bool finished = false;
+    };
+
+    void start(ExchangeCommand command);
+    void startWaiting();
+    void Form_Load();
+    void Form_Unload();
+    void retireSockets();
+    bool isUpdate() const;
+
+    void updateTimer_Timer(int index);
+    void replyTimer_Timer(int index);
+    void startCloseTimer(int milliseconds);
+
+    std::unique_ptr<TcpSocket> openConnection(int index);
+    TcpSocket* socketOf(int index) const;
+    void socket_Connect(int index);
+    void socket_DataArrival(int index);
+    void socket_RemoteClose(int index);
+    void socket_Error(int index, const QString& description);
+    void finishReply(int index);
+    void failUpdate(int index);
+    void updateSettled();
+    void endWithFailure(const QString& statusText);
+    bool dispatch(const QString& tag, const QString& reply);
+
     ClientState& m_state;
     Platform& m_platform;
+
+    std::unique_ptr<TcpSocket> tcpClient;
+    std::map<int, std::unique_ptr<TcpSocket>> tcpUpdater;
+    // Element 1 closes the exchange after the reply, element 2 is the time-out.
+    std::unique_ptr<TimerFamily> updateTimer;
+    // Element i ends connection i's reply after a silence.
+    std::unique_ptr<TimerFamily> replyTimer;
+
+    bool m_loaded = false;
+    // Changes at every load and unload, so a handler can tell that the exchange it served has
+    // ended while a reply processor ran (a modal box keeps events flowing).
+    quint64 m_generation = 0;
+    ExchangeCommand m_command;
+    std::map<int, Connection> m_connections;
+    int m_updatesOutstanding = 0;
+    std::deque<ExchangeCommand> m_waiting;
+    bool m_startPosted = false;
 };

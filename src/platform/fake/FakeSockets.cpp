@@ -1,20 +1,95 @@
 #include "platform/fake/FakeSockets.h"
 
-namespace {
-class IdleSocket : public TcpSocket
+class FakeSocket : public TcpSocket
 {
 public:
-    void setRemoteHost(const QString&) override {}
-    void setRemotePort(int) override {}
-    void connectToServer() override {}
-    void sendData(const QString&) override {}
-    QString getData(int) override { return {}; }
-    qint64 bytesAvailable() const override { return 0; }
-    void close() override {}
+    explicit FakeSocket(std::shared_ptr<FakeSocketRecord> record) : m_record(std::move(record))
+    {
+        m_record->m_socket = this;
+    }
+
+    ~FakeSocket() override { m_record->m_socket = nullptr; }
+
+    void setRemoteHost(const QString& host) override { m_record->m_remoteHost = host; }
+    void setRemotePort(int port) override { m_record->m_remotePort = port; }
+    void connectToServer() override { m_record->m_connectCalled = true; }
+    void sendData(const QString& text) override { m_record->m_sends.append(text); }
+
+    QString getData(int maxLength) override
+    {
+        QByteArray& incoming = m_record->m_incoming;
+        const qsizetype taken = qMin<qsizetype>(qMax(maxLength, 0), incoming.size());
+        const QString data = QString::fromLatin1(incoming.left(taken));
+        incoming.remove(0, taken);
+        return data;
+    }
+
+    qint64 bytesAvailable() const override { return m_record->m_incoming.size(); }
+
+    void close() override
+    {
+        m_record->m_closed = true;
+        m_record->m_connected = false;
+    }
+
+private:
+    std::shared_ptr<FakeSocketRecord> m_record;
 };
-} // namespace
+
+FakeSocket* FakeSocketRecord::live() const
+{
+    return m_closed ? nullptr : m_socket;
+}
+
+// Each event calls a copy of the handler and touches nothing afterwards: the handler may
+// destroy the socket.
+bool FakeSocketRecord::accept()
+{
+    FakeSocket* socket = live();
+    if (socket == nullptr || !m_connectCalled)
+        return false;
+    m_connected = true;
+    if (auto handler = socket->onConnect)
+        handler();
+    return true;
+}
+
+bool FakeSocketRecord::deliver(const QString& data)
+{
+    FakeSocket* socket = live();
+    if (socket == nullptr)
+        return false;
+    m_incoming += data.toLatin1();
+    if (auto handler = socket->onDataArrival)
+        handler(m_incoming.size());
+    return true;
+}
+
+bool FakeSocketRecord::remoteClose()
+{
+    FakeSocket* socket = live();
+    if (socket == nullptr)
+        return false;
+    m_connected = false;
+    if (auto handler = socket->onRemoteClose)
+        handler();
+    return true;
+}
+
+bool FakeSocketRecord::fail(const QString& description)
+{
+    FakeSocket* socket = live();
+    if (socket == nullptr)
+        return false;
+    m_connected = false;
+    if (auto handler = socket->onError)
+        handler(description);
+    return true;
+}
 
 std::unique_ptr<TcpSocket> FakeSocketFactory::create()
 {
-    return std::make_unique<IdleSocket>();
+    auto record = std::make_shared<FakeSocketRecord>();
+    m_created.push_back(record);
+    return std::make_unique<FakeSocket>(std::move(record));
 }

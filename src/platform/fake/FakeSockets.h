@@ -2,11 +2,67 @@
 
 #include "platform/TcpSocket.h"
 
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
 #include <vector>
 
-// Sockets that never connect on their own; the exchange's tests drive them.
+class FakeSocket;
+
+// What a test sees of one fake socket, and the events it can make happen on it. The record
+// outlives the socket, so a test can still look at what a destroyed socket sent.
+class FakeSocketRecord
+{
+public:
+    // The connection stands: onConnect. False when the socket is gone, closed or never connected.
+    bool accept();
+    // Data arrives in one piece (Latin-1): onDataArrival. False when the socket is gone or closed.
+    bool deliver(const QString& data);
+    // The peer closes after what it sent: onRemoteClose.
+    bool remoteClose();
+    // The connection fails (refused, reset, host not found): onError.
+    bool fail(const QString& description = QStringLiteral("Connection refused"));
+
+    QString remoteHost() const { return m_remoteHost; }
+    int remotePort() const { return m_remotePort; }
+    bool connectCalled() const { return m_connectCalled; }
+    bool isConnected() const { return m_connected; }
+    // Every sendData call, in order, and all of them joined.
+    const QStringList& sends() const { return m_sends; }
+    QString sent() const { return m_sends.join(QString()); }
+    bool isClosed() const { return m_closed; }
+    bool isDestroyed() const { return m_socket == nullptr; }
+    // Delivered bytes the code has not taken yet.
+    qint64 unread() const { return m_incoming.size(); }
+
+private:
+    friend class FakeSocket;
+    // The socket when it can still take an event.
+    FakeSocket* live() const;
+
+    FakeSocket* m_socket = nullptr;
+    QString m_remoteHost;
+    int m_remotePort = 0;
+    bool m_connectCalled = false;
+    bool m_connected = false;
+    bool m_closed = false;
+    QStringList m_sends;
+    QByteArray m_incoming;
+};
+
+// Sockets that do nothing on their own; the test opens, feeds, closes and fails them.
 class FakeSocketFactory : public SocketFactory
 {
 public:
     std::unique_ptr<TcpSocket> create() override;
+
+    // Every socket made so far, oldest first.
+    int count() const { return int(m_created.size()); }
+    FakeSocketRecord& socket(int creationIndex) { return *m_created.at(std::size_t(creationIndex)); }
+    FakeSocketRecord& last() { return *m_created.back(); }
+
+private:
+    std::vector<std::shared_ptr<FakeSocketRecord>> m_created;
 };

@@ -95,7 +95,10 @@ private:
     {
         slot.timer->stop();
         slot.timer->disconnect();
-        slot.timer->deleteLater();
+        if (QCoreApplication::closingDown())
+            delete slot.timer;
+        else
+            slot.timer->deleteLater();
     }
 
     std::function<void(int)> m_onTick;

@@ -1,0 +1,182 @@
+// The exchange's connections: sending the request, gathering the reply, handing it on, and what
+// a failed connection means.
+#include "exchange/frmUpdate.h"
+
+#include "platform/Platform.h"
+#include "protocol/Lumeris_Commands.h"
+#include "state/ClientState.h"
+#include "state/Scrambling.h"
+#include "ui/main/frmMain.h"
+
+#include <QLabel>
+
+namespace {
+constexpr int kClient = 0;
+constexpr int kClientReplyCap = 64000;
+constexpr int kUpdateReplyCap = 32000;
+constexpr int kClientCloseMs = 250;
+constexpr int kUpdateCloseMs = 500;
+constexpr int kSilenceMs = 1000;
+} // namespace
+
+std::unique_ptr<TcpSocket> frmUpdate::openConnection(int index)
+{
+    m_connections[index] = Connection{ReplyBuffer(index == kClient ? kClientReplyCap : kUpdateReplyCap)};
+    std::unique_ptr<TcpSocket> socket = m_platform.sockets.create();
+    const quint64 generation = m_generation;
+    // Events of a socket that belonged to an earlier exchange are ignored.
+    socket->onConnect = [this, generation, index] {
+        if (generation == m_generation)
+            socket_Connect(index);
+    };
+    socket->onDataArrival = [this, generation, index](qint64) {
+        if (generation == m_generation)
+            socket_DataArrival(index);
+    };
+    socket->onRemoteClose = [this, generation, index] {
+        if (generation == m_generation)
+            socket_RemoteClose(index);
+    };
+    socket->onError = [this, generation, index](const QString& description) {
+        if (generation == m_generation)
+            socket_Error(index, description);
+    };
+    socket->setRemotePort(m_state.serverPort);
+    socket->setRemoteHost(m_state.serverHost);
+    return socket;
+}
+
+TcpSocket* frmUpdate::socketOf(int index) const
+{
+    if (index == kClient)
+        return tcpClient.get();
+    const auto it = tcpUpdater.find(index);
+    return it == tcpUpdater.end() ? nullptr : it->second.get();
+}
+
+void frmUpdate::socket_Connect(int index)
+{
+    TcpSocket* socket = socketOf(index);
+    if (socket == nullptr)
+        return;
+    const QString& request =
+        index == kClient ? m_command.requestText : m_command.updateRequests.at(std::size_t(index - 1));
+    lblStatus = QStringLiteral("Connected...");
+    socket->sendData(Common_Functions::scrambleText(request));
+    lblStatus += QStringLiteral("waiting for reply.");
+}
+
+void frmUpdate::socket_DataArrival(int index)
+{
+    TcpSocket* socket = socketOf(index);
+    const auto it = m_connections.find(index);
+    if (socket == nullptr || it == m_connections.end())
+        return;
+    Connection& connection = it->second;
+    if (connection.finished) {
+        // Anything after the reply has been handed on is dropped.
+        ReplyBuffer discarded(0);
+        discarded.takeFrom(*socket);
+        return;
+    }
+    lblStatus = QStringLiteral("Receiving data...");
+    connection.reply.takeFrom(*socket);
+    if (connection.reply.isComplete()) {
+        finishReply(index);
+        return;
+    }
+    replyTimer->create(index);
+    replyTimer->setInterval(index, kSilenceMs);
+    replyTimer->setEnabled(index, true);
+}
+
+void frmUpdate::replyTimer_Timer(int index)
+{
+    finishReply(index);
+}
+
+void frmUpdate::socket_RemoteClose(int index)
+{
+    const auto it = m_connections.find(index);
+    if (it == m_connections.end() || it->second.finished)
+        return;
+    if (TcpSocket* socket = socketOf(index))
+        it->second.reply.takeFrom(*socket);
+    if (!it->second.reply.isEmpty()) {
+        finishReply(index);
+        return;
+    }
+    if (index == kClient)
+        endWithFailure(QStringLiteral("Connection failed: the server closed the connection without replying."));
+    else
+        failUpdate(index);
+}
+
+void frmUpdate::socket_Error(int index, const QString& description)
+{
+    const auto it = m_connections.find(index);
+    if (it == m_connections.end() || it->second.finished)
+        return;
+    if (index == kClient)
+        endWithFailure(QStringLiteral("Connection failed: ") + description);
+    else
+        failUpdate(index);
+}
+
+void frmUpdate::finishReply(int index)
+{
+    const auto it = m_connections.find(index);
+    if (it == m_connections.end() || it->second.finished)
+        return;
+    it->second.finished = true;
+    replyTimer->destroy(index);
+    const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
+    if (index == kClient) {
+        if (!dispatch(m_command.tag, reply))
+            return;
+        lblStatus = QStringLiteral("Closing connection");
+        startCloseTimer(kClientCloseMs);
+        return;
+    }
+    if (!dispatch(Lumeris_Commands::updateGroupsCMD, reply))
+        return;
+    lblStatus = QStringLiteral("Closing connection");
+    updateSettled();
+}
+
+void frmUpdate::failUpdate(int index)
+{
+    Connection& connection = m_connections.at(index);
+    connection.finished = true;
+    replyTimer->destroy(index);
+    if (TcpSocket* socket = socketOf(index))
+        socket->close();
+    // An empty reply is no success: the group's update reads as failed and the others go on.
+    if (!dispatch(Lumeris_Commands::updateGroupsCMD, QString()))
+        return;
+    updateSettled();
+}
+
+void frmUpdate::updateSettled()
+{
+    // The exchange closes once every update connection has replied or failed.
+    if (--m_updatesOutstanding == 0)
+        startCloseTimer(kUpdateCloseMs);
+}
+
+void frmUpdate::endWithFailure(const QString& statusText)
+{
+    Form_Unload();
+    m_state.frmMain->lblStatusBar->setText(statusText);
+}
+
+bool frmUpdate::dispatch(const QString& tag, const QString& reply)
+{
+    const quint64 generation = m_generation;
+    const auto it = processors.find(tag);
+    if (it != processors.end() && it->second) {
+        const ReplyProcessor processor = it->second;
+        processor(m_state, m_platform, reply);
+    }
+    return generation == m_generation;
+}

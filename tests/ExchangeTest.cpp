@@ -1,0 +1,325 @@
+#include "BuildConfig.h"
+#include "TestSupport.h"
+#include "exchange/frmUpdate.h"
+#include "protocol/Lumeris_Commands.h"
+#include "ui/main/frmMain.h"
+
+#include <QLabel>
+
+using Common_Functions::scrambleText;
+namespace Cmd = Lumeris_Commands;
+
+namespace {
+
+const QString kTimeoutText = QStringLiteral("Timeout expired...connection failed.");
+
+class ExchangeTest : public ClientTest
+{
+protected:
+    ExchangeTest()
+    {
+        state.serverHost = QStringLiteral("cmd.example");
+        state.serverPort = 4000;
+        state.currentIP = QStringLiteral("1.2.3.4");
+        // Every processor records "tag <- reply", so these tests lean on no processor's own work.
+        for (const QString& tag :
+             {Cmd::getMyIPCMD, Cmd::getHostsCMD, Cmd::checkVersionCMD, Cmd::checkNewsCMD, Cmd::updateGroupsCMD}) {
+            exchange().processors[tag] = [this, tag](ClientState&, Platform&, const QString& reply) {
+                replies.append(tag + QStringLiteral(" <- ") + reply);
+                if (auto hook = onReply)
+                    hook(reply);
+            };
+        }
+    }
+
+    frmUpdate& exchange() { return *state.frmUpdate; }
+    FakeSocketRecord& socket(int creationIndex) { return fake.sockets.socket(creationIndex); }
+    QString statusBar() { return state.frmMain->findChild<QLabel*>(QStringLiteral("lblStatusBar"))->text(); }
+    void submit(const QString& tag, const QString& request)
+    {
+        exchange().submit(ExchangeCommand{tag, tag + QStringLiteral(" status"), request, {}});
+    }
+    void submitUpdate(int groups)
+    {
+        std::vector<QString> requests;
+        for (int i = 1; i <= groups; ++i)
+            requests.push_back(QStringLiteral("update:u:p:g%1:1.2.3.4:").arg(i));
+        exchange().submit(ExchangeCommand{Cmd::updateGroupsCMD, QStringLiteral("Updating..."), {}, requests});
+    }
+    void answer(int creationIndex, const QString& plainReply)
+    {
+        socket(creationIndex).accept();
+        socket(creationIndex).deliver(scrambleText(plainReply));
+    }
+
+    QStringList replies;
+    std::function<void(const QString&)> onReply;
+};
+
+} // namespace
+
+TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecondAfterTheReply)
+{
+    submit(Cmd::checkVersionCMD, QStringLiteral("checkVersion:u:p:"));
+    EXPECT_TRUE(state.exchangeBusy);
+    EXPECT_EQ(statusBar(), QStringLiteral("checkVersionCMD status"));
+    EXPECT_EQ(state.pendingCommand, Cmd::checkVersionCMD);
+    EXPECT_EQ(state.requestText, QStringLiteral("checkVersion:u:p:"));
+    EXPECT_EQ(exchange().lblStatus, QStringLiteral("Connecting to server..."));
+    ASSERT_EQ(fake.sockets.count(), 1);
+    EXPECT_EQ(socket(0).remoteHost() + ':' + QString::number(socket(0).remotePort()), "cmd.example:4000");
+
+    socket(0).accept();
+    EXPECT_EQ(socket(0).sends(), QStringList{scrambleText(QStringLiteral("checkVersion:u:p:"))});
+    EXPECT_EQ(exchange().lblStatus, QStringLiteral("Connected...waiting for reply."));
+    socket(0).deliver(scrambleText(QStringLiteral("CHECKVERSION:2.1.3:")));
+    EXPECT_EQ(replies, QStringList{"checkVersionCMD <- CHECKVERSION:2.1.3:"});
+    EXPECT_EQ(exchange().lblStatus, QStringLiteral("Closing connection"));
+
+    fake.clock.advance(249);
+    EXPECT_TRUE(exchange().isLoaded());
+    fake.clock.advance(1);
+    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_TRUE(socket(0).isDestroyed());
+}
+
+TEST_F(ExchangeTest, ReplyWithAnUnknownTagIsDroppedAndTheExchangeStillCloses)
+{
+    submit(QStringLiteral("getmyipCMD"), QStringLiteral("getMyIP:u:p:"));
+    answer(0, QStringLiteral("GETMYIP:10.0.0.1:"));
+    EXPECT_TRUE(replies.isEmpty());
+    fake.clock.advance(250);
+    EXPECT_FALSE(state.exchangeBusy);
+}
+
+TEST_F(ExchangeTest, EmptyServerHostFallsBackToTheBuiltInServer)
+{
+    state.serverHost.clear();
+    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+    EXPECT_EQ(state.serverHost, QString::fromUtf8(BuildConfig::serverHost));
+    EXPECT_EQ(state.serverPort, 52043);
+    EXPECT_EQ(socket(0).remoteHost(), state.serverHost);
+    EXPECT_EQ(socket(0).remotePort(), 52043);
+}
+
+TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeout)
+{
+    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+    socket(0).accept();
+    fake.clock.advance(59999);
+    EXPECT_TRUE(state.exchangeBusy);
+    fake.clock.advance(1);
+    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_EQ(statusBar(), kTimeoutText);
+    EXPECT_FALSE(socket(0).deliver(scrambleText(QStringLiteral("GETHOSTS:"))));
+    EXPECT_TRUE(replies.isEmpty());
+}
+
+TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)
+{
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    socket(0).fail(QStringLiteral("Connection refused"));
+    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_EQ(statusBar(), QStringLiteral("Connection failed: Connection refused"));
+
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    socket(1).accept();
+    socket(1).remoteClose();
+    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_EQ(statusBar(), QStringLiteral("Connection failed: the server closed the connection without replying."));
+    fake.clock.advance(60000);
+    EXPECT_NE(statusBar(), kTimeoutText);
+    EXPECT_TRUE(replies.isEmpty());
+}
+
+// TCP keeps no message boundaries: a reply is whole at its line end, at the server's close, or
+// after a second of silence.
+
+TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEnd)
+{
+    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+    socket(0).accept();
+    const QString wire = scrambleText(QStringLiteral("GETHOSTS:GHOME:HPC1:"));
+    socket(0).deliver(wire.left(7));
+    fake.clock.advance(900);
+    socket(0).deliver(wire.mid(7, 5));
+    fake.clock.advance(900);
+    EXPECT_TRUE(replies.isEmpty());
+    socket(0).deliver(wire.mid(12));
+    EXPECT_EQ(replies, QStringList{"getHostsCMD <- GETHOSTS:GHOME:HPC1:"});
+    fake.clock.advance(2000);
+    EXPECT_EQ(replies.size(), 1);
+}
+
+TEST_F(ExchangeTest, ReplyWithoutLineEndIsWholeAfterASecondOfSilenceOrAtTheServersClose)
+{
+    const QString wire = scrambleText(QStringLiteral("GETMYIP:10.0.0.1:")).chopped(2);
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    socket(0).accept();
+    socket(0).deliver(wire);
+    fake.clock.advance(999);
+    EXPECT_TRUE(replies.isEmpty());
+    fake.clock.advance(1);
+    EXPECT_EQ(replies, QStringList{"getMyIPCMD <- GETMYIP:10.0.0.1:"});
+
+    fake.clock.advance(250);
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    socket(1).accept();
+    socket(1).deliver(wire);
+    socket(1).remoteClose();
+    EXPECT_EQ(replies.size(), 2);
+    EXPECT_TRUE(state.exchangeBusy);
+}
+
+TEST_F(ExchangeTest, OversizedRepliesAreCutAtTheirCap)
+{
+    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+    socket(0).accept();
+    socket(0).deliver(QString(40000, 'X'));
+    socket(0).deliver(QString(40000, 'X') + "\r\n");
+    ASSERT_EQ(replies.size(), 1);
+    EXPECT_EQ(replies[0].size(), QStringLiteral("getHostsCMD <- ").size() + 64000);
+    EXPECT_EQ(socket(0).unread(), 0);
+
+    fake.clock.advance(250);
+    submitUpdate(1);
+    socket(1).accept();
+    socket(1).deliver(QString(33000, 'X'));
+    ASSERT_EQ(replies.size(), 2);
+    EXPECT_EQ(replies[1].size(), QStringLiteral("updateGroupsCMD <- ").size() + 32000);
+}
+
+// The group update.
+
+TEST_F(ExchangeTest, GroupUpdateWithoutRequestsReportsTheEmptyListReplyAndConnectsNowhere)
+{
+    submitUpdate(0);
+    EXPECT_EQ(fake.sockets.count(), 0);
+    EXPECT_EQ(state.updateRequestCount, 0);
+    EXPECT_EQ(replies, QStringList{"updateGroupsCMD <- update::1.2.3.4:SUCCESS:"});
+    fake.clock.advance(249);
+    EXPECT_TRUE(state.exchangeBusy);
+    fake.clock.advance(1);
+    EXPECT_FALSE(state.exchangeBusy);
+}
+
+TEST_F(ExchangeTest, GroupUpdateClosesHalfASecondAfterTheLastOfAllReplies)
+{
+    submitUpdate(3);
+    EXPECT_EQ(state.updateRequestCount, 3);
+    EXPECT_EQ(state.updateRequests[2], QStringLiteral("update:u:p:g3:1.2.3.4:"));
+    answer(2, QStringLiteral("UPDATE:3:SUCCESS:"));
+    fake.clock.advance(100);
+    answer(0, QStringLiteral("UPDATE:1:SUCCESS:"));
+    fake.clock.advance(500);
+    answer(1, QStringLiteral("UPDATE:2:SUCCESS:"));
+
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(socket(i).sent(), scrambleText(QStringLiteral("update:u:p:g%1:1.2.3.4:").arg(i + 1)));
+    EXPECT_EQ(replies, (QStringList{"updateGroupsCMD <- UPDATE:3:SUCCESS:", "updateGroupsCMD <- UPDATE:1:SUCCESS:",
+                                    "updateGroupsCMD <- UPDATE:2:SUCCESS:"}));
+    fake.clock.advance(499);
+    EXPECT_TRUE(state.exchangeBusy);
+    fake.clock.advance(1);
+    EXPECT_FALSE(state.exchangeBusy);
+}
+
+TEST_F(ExchangeTest, ErrorOnOneUpdateConnectionFailsOnlyItsGroup)
+{
+    submitUpdate(3);
+    answer(0, QStringLiteral("UPDATE:1:SUCCESS:"));
+    socket(1).fail(QStringLiteral("Connection reset by peer"));
+    EXPECT_TRUE(socket(1).isClosed());
+    EXPECT_TRUE(state.exchangeBusy);
+    answer(2, QStringLiteral("UPDATE:3:SUCCESS:"));
+
+    EXPECT_EQ(replies, (QStringList{"updateGroupsCMD <- UPDATE:1:SUCCESS:", "updateGroupsCMD <- ",
+                                    "updateGroupsCMD <- UPDATE:3:SUCCESS:"}));
+    fake.clock.advance(500);
+    EXPECT_FALSE(state.exchangeBusy);
+}
+
+// Commands given while an exchange runs.
+
+TEST_F(ExchangeTest, CommandsGivenTogetherReachTheServerInOrderEachWithItsOwnReply)
+{
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    submit(Cmd::checkVersionCMD, QStringLiteral("checkVersion:u:p:"));
+    EXPECT_EQ(fake.sockets.count(), 1);
+    answer(0, QStringLiteral("GETMYIP:10.0.0.1:"));
+
+    fake.clock.advance(250);
+    ASSERT_EQ(fake.sockets.count(), 2);
+    EXPECT_EQ(statusBar(), QStringLiteral("checkVersionCMD status"));
+    EXPECT_EQ(state.pendingCommand, Cmd::checkVersionCMD);
+    answer(1, QStringLiteral("CHECKVERSION:2.1.3:"));
+
+    EXPECT_EQ(socket(0).sent(), scrambleText(QStringLiteral("getMyIP:u:p:")));
+    EXPECT_EQ(socket(1).sent(), scrambleText(QStringLiteral("checkVersion:u:p:")));
+    EXPECT_EQ(replies, (QStringList{"getMyIPCMD <- GETMYIP:10.0.0.1:", "checkVersionCMD <- CHECKVERSION:2.1.3:"}));
+}
+
+TEST_F(ExchangeTest, NewerWaitingCommandOfATagReplacesTheOlderInItsPlace)
+{
+    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:old:p:"));
+    submit(Cmd::checkNewsCMD, QStringLiteral("checkNews:u:p:"));
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:new:p:"));
+    EXPECT_EQ(exchange().waitingCount(), 2);
+
+    fake.clock.advance(60000);
+    socket(1).accept();
+    EXPECT_EQ(socket(1).sent(), scrambleText(QStringLiteral("getMyIP:new:p:")));
+    fake.clock.advance(60000);
+    socket(2).accept();
+    EXPECT_EQ(socket(2).sent(), scrambleText(QStringLiteral("checkNews:u:p:")));
+    EXPECT_EQ(fake.sockets.count(), 3);
+}
+
+// A processor's modal box lets timers and sockets run underneath it.
+
+TEST_F(ExchangeTest, ExchangeThatEndsWhileAProcessorsBoxIsOpenIsNotTouchedAfterwards)
+{
+    onReply = [this](const QString&) {
+        fake.messageBoxes.show(QStringLiteral("News"), QStringLiteral("Veltaro"), MsgButtons::Ok, MsgIcon::None);
+    };
+    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) {
+        fake.clock.advance(60000);
+        onReply = nullptr;
+        answer(1, QStringLiteral("GETMYIP:10.0.0.1:"));
+    };
+    submit(Cmd::checkNewsCMD, QStringLiteral("checkNews:u:p:"));
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    answer(0, QStringLiteral("CHECKNEWS:NONE:"));
+
+    // The news exchange timed out under the box and the IP check ran; the news handler, returning
+    // last, neither wrote its status nor started a close timer of its own.
+    EXPECT_EQ(replies.size(), 2);
+    EXPECT_EQ(statusBar(), QStringLiteral("getMyIPCMD status"));
+    fake.clock.advance(249);
+    EXPECT_TRUE(state.exchangeBusy);
+    fake.clock.advance(1);
+    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_TRUE(socket(0).isDestroyed() && socket(1).isDestroyed());
+}
+
+TEST_F(ExchangeTest, UpdateRepliesArrivingUnderAnOpenBoxCloseTheExchangeOnce)
+{
+    onReply = [this](const QString& reply) {
+        if (reply.startsWith(QStringLiteral("UPDATE:1")))
+            fake.messageBoxes.show(QStringLiteral("Note"), QStringLiteral("Veltaro"), MsgButtons::Ok, MsgIcon::None);
+    };
+    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) {
+        answer(1, QStringLiteral("UPDATE:2:SUCCESS:"));
+        socket(0).remoteClose();
+        fake.clock.advance(1000);
+    };
+    submitUpdate(2);
+    answer(0, QStringLiteral("UPDATE:1:SUCCESS:"));
+
+    EXPECT_EQ(replies.size(), 2);
+    fake.clock.advance(499);
+    EXPECT_TRUE(state.exchangeBusy);
+    fake.clock.advance(1);
+    EXPECT_FALSE(state.exchangeBusy);
+}
