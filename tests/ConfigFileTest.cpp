@@ -101,3 +101,14 @@ TEST_F(ConfigFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
     ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
     EXPECT_TRUE(fake.messageBoxes.shown()[0].text.contains(QStringLiteral("No space left on device")));
 }
+
+TEST_F(ConfigFileTest, AFileThatCannotBeReadIsNeverReplaced)
+{
+    fake.files.unreadable.insert(path());
+    loadConfig(state, fake.platform);
+    state.userName = QStringLiteral("SOMEONE");
+    EXPECT_FALSE(saveConfig(state, fake.platform));
+    EXPECT_EQ(fake.files.writes, 0);
+    ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
+    EXPECT_TRUE(fake.messageBoxes.shown()[0].text.contains(QStringLiteral("cannot be read")));
+}

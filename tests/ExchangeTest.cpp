@@ -231,10 +231,12 @@ TEST_F(ExchangeTest, ErrorOnOneUpdateConnectionFailsOnlyItsGroup)
     socket(1).fail(QStringLiteral("Connection reset by peer"));
     EXPECT_TRUE(socket(1).isClosed());
     EXPECT_TRUE(state.exchangeBusy);
+    // A failed connection is a failed update, but no reply: the last-update time is not touched.
+    EXPECT_EQ(statusBar(), QStringLiteral(" Update failed"));
+    EXPECT_TRUE(state.frmMain->lblLastUpdate->text().isEmpty());
     answer(2, QStringLiteral("UPDATE:3:SUCCESS:"));
 
-    EXPECT_EQ(replies, (QStringList{"updateGroupsCMD <- UPDATE:1:SUCCESS:", "updateGroupsCMD <- ",
-                                    "updateGroupsCMD <- UPDATE:3:SUCCESS:"}));
+    EXPECT_EQ(replies, (QStringList{"updateGroupsCMD <- UPDATE:1:SUCCESS:", "updateGroupsCMD <- UPDATE:3:SUCCESS:"}));
     fake.clock.advance(500);
     EXPECT_FALSE(state.exchangeBusy);
 }
@@ -303,6 +305,22 @@ TEST_F(ExchangeTest, ExchangeThatEndsWhileAProcessorsBoxIsOpenIsNotTouchedAfterw
     EXPECT_TRUE(socket(0).isDestroyed() && socket(1).isDestroyed());
 }
 
+TEST_F(ExchangeTest, ReplyWhoseBoxStaysOpenPastAMinuteIsNoTimeout)
+{
+    onReply = [this](const QString&) {
+        fake.messageBoxes.show(QStringLiteral("No update(s) available at this time."),
+                               QStringLiteral("Check for update..."), MsgButtons::Ok, MsgIcon::Information);
+    };
+    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) {
+        fake.clock.advance(250);
+        EXPECT_FALSE(state.exchangeBusy);
+        fake.clock.advance(120000);
+    };
+    submit(Cmd::checkVersionCMD, QStringLiteral("checkVersion:u:p:"));
+    answer(0, QStringLiteral("CHECKVERSION:2.1.3:"));
+    EXPECT_NE(statusBar(), kTimeoutText);
+}
+
 TEST_F(ExchangeTest, UpdateRepliesArrivingUnderAnOpenBoxCloseTheExchangeOnce)
 {
     onReply = [this](const QString& reply) {
@@ -317,9 +335,10 @@ TEST_F(ExchangeTest, UpdateRepliesArrivingUnderAnOpenBoxCloseTheExchangeOnce)
     submitUpdate(2);
     answer(0, QStringLiteral("UPDATE:1:SUCCESS:"));
 
+    // The last reply came under the box; the exchange closed 500 ms after it without waiting for
+    // the box, and the handler returning afterwards started no second close.
     EXPECT_EQ(replies.size(), 2);
-    fake.clock.advance(499);
-    EXPECT_TRUE(state.exchangeBusy);
-    fake.clock.advance(1);
     EXPECT_FALSE(state.exchangeBusy);
+    fake.clock.advance(60000);
+    EXPECT_EQ(fake.clock.ticksOf(QStringLiteral("updateTimer")), std::vector<int>{1});
 }

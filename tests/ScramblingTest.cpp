@@ -25,7 +25,8 @@ TEST(Scrambling, MapsThePlainAlphabetOneToOneOntoTheCodedAlphabet)
 TEST(Scrambling, RoundTripGivesTheUpperCaseTextWithoutLineBreaksExceptForPercent)
 {
     const QString text = QStringLiteral("home-Office_1: a.b@c d\r\nÿé ж\rx\n");
-    EXPECT_EQ(unscrambleText(scrambleText(text)), QStringLiteral("HOME-OFFICE_1: A.B@C DŸÉ ЖX"));
+    // ÿ has no upper case within one byte per character, so it stays ÿ rather than become "?".
+    EXPECT_EQ(unscrambleText(scrambleText(text)), QStringLiteral("HOME-OFFICE_1: A.B@C DÿÉ ЖX"));
     // "%" passes scrambling unchanged but is a code when unscrambled.
     EXPECT_EQ(scrambleText(QStringLiteral("%")), QStringLiteral("%\r\n"));
     EXPECT_NE(unscrambleText(QStringLiteral("%")), QStringLiteral("%"));

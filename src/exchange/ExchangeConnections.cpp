@@ -14,8 +14,6 @@ namespace {
 constexpr int kClient = 0;
 constexpr int kClientReplyCap = 64000;
 constexpr int kUpdateReplyCap = 32000;
-constexpr int kClientCloseMs = 250;
-constexpr int kUpdateCloseMs = 500;
 constexpr int kSilenceMs = 1000;
 } // namespace
 
@@ -132,16 +130,16 @@ void frmUpdate::finishReply(int index)
     replyTimer->destroy(index);
     const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
     if (index == kClient) {
+        replyIsIn(kClientCloseMs);
         if (!dispatch(m_command.tag, reply))
             return;
         lblStatus = QStringLiteral("Closing connection");
-        startCloseTimer(kClientCloseMs);
         return;
     }
+    updateSettled();
     if (!dispatch(Lumeris_Commands::updateGroupsCMD, reply))
         return;
     lblStatus = QStringLiteral("Closing connection");
-    updateSettled();
 }
 
 void frmUpdate::failUpdate(int index)
@@ -151,17 +149,24 @@ void frmUpdate::failUpdate(int index)
     replyTimer->destroy(index);
     if (TcpSocket* socket = socketOf(index))
         socket->close();
-    // An empty reply is no success: the group's update reads as failed and the others go on.
-    if (!dispatch(Lumeris_Commands::updateGroupsCMD, QString()))
-        return;
     updateSettled();
+    // The group's update failed; the others go on.
+    Lumeris_Commands::reportFailedUpdate(m_state);
 }
 
 void frmUpdate::updateSettled()
 {
     // The exchange closes once every update connection has replied or failed.
     if (--m_updatesOutstanding == 0)
-        startCloseTimer(kUpdateCloseMs);
+        replyIsIn(kUpdateCloseMs);
+}
+
+// Decided before the processor runs: a box it opens must not turn an answered exchange into a
+// time-out, nor hold the exchange open.
+void frmUpdate::replyIsIn(int closeMs)
+{
+    updateTimer->destroy(kTimeoutTimer);
+    startCloseTimer(closeMs);
 }
 
 void frmUpdate::endWithFailure(const QString& statusText)

@@ -9,13 +9,6 @@
 #include <QLabel>
 #include <QPointer>
 
-namespace {
-constexpr int kCloseTimer = 1;
-constexpr int kTimeoutTimer = 2;
-constexpr int kTimeoutMs = 60000;
-constexpr int kClientCloseMs = 250;
-} // namespace
-
 frmUpdate::frmUpdate(ClientState& state, Platform& platform)
     : processors{{Lumeris_Commands::getMyIPCMD, Lumeris_Commands::processMyIPReply},
                  {Lumeris_Commands::checkNewsCMD, Lumeris_Commands::processNewsReply},

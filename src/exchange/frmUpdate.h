@@ -43,6 +43,13 @@ public:
     std::map<QString, ReplyProcessor> processors;
 
 private:
+    // updateTimer elements, and how long each waits.
+    static constexpr int kCloseTimer = 1;
+    static constexpr int kTimeoutTimer = 2;
+    static constexpr int kTimeoutMs = 60000;
+    static constexpr int kClientCloseMs = 250;
+    static constexpr int kUpdateCloseMs = 500;
+
     // One connection of the running exchange: 0 is tcpClient, i >= 1 is tcpUpdater(i).
     struct Connection
     {
@@ -70,6 +77,7 @@ private:
     void finishReply(int index);
     void failUpdate(int index);
     void updateSettled();
+    void replyIsIn(int closeMs);
     void endWithFailure(const QString& statusText);
     bool dispatch(const QString& tag, const QString& reply);
 

@@ -17,8 +17,3 @@ MsgAnswer MessageBoxes::show(const QString& text, const QString& title, MsgButto
     m_open.remove(key);
     return answer;
 }
-
-bool MessageBoxes::isOpen(const QString& text, const QString& title) const
-{
-    return m_open.contains(boxKey(text, title));
-}

@@ -9,8 +9,17 @@
 class TrayIcon
 {
 public:
-    enum Message { Add = 0, Modify = 1, Delete = 2 };
-    enum Event { LeftDoubleClick = 0x203, RightButtonUp = 0x205 };
+    enum Message
+    {
+        Add = 0,
+        Modify = 1,
+        Delete = 2
+    };
+    enum Event
+    {
+        LeftDoubleClick = 0x203,
+        RightButtonUp = 0x205
+    };
 
     virtual ~TrayIcon() = default;
 

@@ -46,4 +46,9 @@ void processUpdateReply(ClientState& state, Platform& platform, const QString& r
     state.frmMain->lblLastUpdate->setText(LastUpdateTime::format(platform.clock.now(), QLocale::system()));
 }
 
+void reportFailedUpdate(ClientState& state)
+{
+    state.frmMain->lblStatusBar->setText(kUpdateFailed);
+}
+
 } // namespace Lumeris_Commands

@@ -1,6 +1,8 @@
 // The host list: the account's groups with their hosts, shown in the main window's two lists.
 #include "protocol/Lumeris_Commands.h"
 
+#include "protocol/AccountCommand.h"
+
 #include "exchange/frmUpdate.h"
 #include "state/ClientState.h"
 #include "ui/main/frmMain.h"
@@ -63,12 +65,7 @@ namespace Lumeris_Commands {
 void requestHosts(ClientState& state, Platform&)
 {
     state.hostsRequestPending = true;
-    state.frmUpdate->submit(ExchangeCommand{
-        getHostsCMD,
-        QStringLiteral("Refreshing hosts..."),
-        QStringLiteral("getHosts:") + state.userName + QLatin1Char(':') + state.password + QLatin1Char(':'),
-        {},
-    });
+    submitAccountCommand(state, getHostsCMD, QStringLiteral("Refreshing hosts..."), QStringLiteral("getHosts"));
 }
 
 void processHostsReply(ClientState& state, Platform&, const QString& reply)

@@ -1,5 +1,7 @@
 #include "protocol/Lumeris_Commands.h"
 
+#include "protocol/AccountCommand.h"
+
 #include "exchange/frmUpdate.h"
 #include "platform/Platform.h"
 #include "state/ClientState.h"
@@ -67,9 +69,7 @@ void requestMyIP(ClientState& state, Platform& platform)
         platform.messageBoxes.show(text, QStringLiteral("Static Address"), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    const QString request =
-        QStringLiteral("getMyIP:") + state.userName + QLatin1Char(':') + state.password + QLatin1Char(':');
-    state.frmUpdate->submit(ExchangeCommand{getMyIPCMD, QStringLiteral("Checking for new IP..."), request, {}});
+    submitAccountCommand(state, getMyIPCMD, QStringLiteral("Checking for new IP..."), QStringLiteral("getMyIP"));
 }
 
 void processMyIPReply(ClientState& state, Platform&, const QString& reply)

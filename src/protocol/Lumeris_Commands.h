@@ -23,6 +23,8 @@ void processHostsReply(ClientState& state, Platform& platform, const QString& re
 
 void requestGroupUpdate(ClientState& state, Platform& platform);
 void processUpdateReply(ClientState& state, Platform& platform, const QString& reply);
+// A group's update connection failed: no reply, so the last-update time stays as it was.
+void reportFailedUpdate(ClientState& state);
 
 void requestVersion(ClientState& state, Platform& platform);
 void processVersionReply(ClientState& state, Platform& platform, const QString& reply);

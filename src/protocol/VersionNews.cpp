@@ -1,6 +1,8 @@
 // The version check, which offers the newer program, and the news check, which shows the service's news.
 #include "protocol/Lumeris_Commands.h"
 
+#include "protocol/AccountCommand.h"
+
 #include "BuildConfig.h"
 #include "exchange/frmUpdate.h"
 #include "platform/Platform.h"
@@ -65,12 +67,8 @@ namespace Lumeris_Commands {
 
 void requestVersion(ClientState& state, Platform&)
 {
-    state.frmUpdate->submit(ExchangeCommand{
-        checkVersionCMD,
-        QStringLiteral("Checking version info..."),
-        QStringLiteral("checkVersion:") + state.userName + u':' + state.password + u':',
-        {},
-    });
+    submitAccountCommand(state, checkVersionCMD, QStringLiteral("Checking version info..."),
+                         QStringLiteral("checkVersion"));
 }
 
 void processVersionReply(ClientState& state, Platform& platform, const QString& reply)
@@ -100,12 +98,7 @@ void processVersionReply(ClientState& state, Platform& platform, const QString& 
 
 void requestNews(ClientState& state, Platform&)
 {
-    state.frmUpdate->submit(ExchangeCommand{
-        checkNewsCMD,
-        QStringLiteral("Checking news..."),
-        QStringLiteral("checkNews:") + state.userName + u':' + state.password + u':',
-        {},
-    });
+    submitAccountCommand(state, checkNewsCMD, QStringLiteral("Checking news..."), QStringLiteral("checkNews"));
 }
 
 void processNewsReply(ClientState& state, Platform& platform, const QString& reply)

@@ -56,8 +56,7 @@ QString trimSpaces(const QString& text)
 
 // A number line: optional sign, digits, optional fraction, spaces around. Halves round to even;
 // a value outside the field's range counts as no number.
-template <typename Int>
-std::optional<Int> parseWholeNumber(const QString& line)
+template <typename Int> std::optional<Int> parseWholeNumber(const QString& line)
 {
     static const QRegularExpression form(QStringLiteral("^ *[+-]?(\\d+(\\.\\d*)?|\\.\\d+) *$"));
     if (!form.match(line).hasMatch())
@@ -150,7 +149,10 @@ bool saveConfig(ClientState& state, Platform& platform)
 
     const QString path = configPath(platform);
     QString error;
-    if (state.fileSystem->writeAtomically(path, content, &error))
+    // A file that is there but cannot be read was never loaded; replacing it would lose it.
+    if (state.fileSystem->isFile(path) && !state.fileSystem->read(path))
+        error = QStringLiteral("the existing file cannot be read, so it was not replaced");
+    else if (state.fileSystem->writeAtomically(path, content, &error))
         return true;
     platform.messageBoxes.show(
         QStringLiteral("The settings could not be saved to \"%1\": %2\n\nThe previous settings file is unchanged.")

@@ -39,7 +39,10 @@ QString substitute(const QString& text, const Table& table, qsizetype reserveExt
     QString result;
     result.reserve(text.size() + reserveExtra);
     for (const QChar ch : text) {
-        const QChar upper = ch.toUpper();
+        QChar upper = ch.toUpper();
+        // Text is one byte per character: an upper case outside that range (of ÿ or µ) is no use.
+        if (ch.unicode() < 256 && upper.unicode() >= 256)
+            upper = ch;
         result.append(upper.unicode() < 256 ? QChar(table[upper.unicode()]) : upper);
     }
     return result;

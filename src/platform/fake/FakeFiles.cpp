@@ -2,6 +2,8 @@
 
 std::optional<QByteArray> FakeFiles::read(const QString& path)
 {
+    if (unreadable.contains(path))
+        return std::nullopt;
     auto it = contents.find(path);
     if (it == contents.end())
         return std::nullopt;

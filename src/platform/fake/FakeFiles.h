@@ -3,17 +3,20 @@
 #include "platform/Files.h"
 
 #include <QMap>
+#include <QSet>
 
 // Files held in memory; writes can be made to fail.
 class FakeFiles : public Files
 {
 public:
     std::optional<QByteArray> read(const QString& path) override;
-    bool isFile(const QString& path) const override { return contents.contains(path); }
+    bool isFile(const QString& path) const override { return contents.contains(path) || unreadable.contains(path); }
     bool createEmpty(const QString& path, QString* error) override;
     bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
 
     QMap<QString, QByteArray> contents;
+    // Files that are there but cannot be read.
+    QSet<QString> unreadable;
     // When set, writes fail with this reason and leave the files as they were.
     QString failWritesWith;
     int writes = 0;

@@ -131,8 +131,6 @@ QString QtDesktop::downloadFolder() const
     return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
 }
 
-QtBrowserFactory::QtBrowserFactory() : m_desktop(m_ownDesktop) {}
-
 QtBrowserFactory::QtBrowserFactory(const Desktop& desktop) : m_desktop(desktop) {}
 
 std::unique_ptr<BrowserControl> QtBrowserFactory::create(QWidget* parent)

@@ -14,12 +14,10 @@ public:
 class QtBrowserFactory : public BrowserFactory
 {
 public:
-    QtBrowserFactory();
     explicit QtBrowserFactory(const Desktop& desktop);
 
     std::unique_ptr<BrowserControl> create(QWidget* parent) override;
 
 private:
-    QtDesktop m_ownDesktop;
     const Desktop& m_desktop;
 };

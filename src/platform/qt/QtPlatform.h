@@ -15,6 +15,8 @@ struct QtPlatform
 {
     QtPlatform();
 
+    // Declared first: the browser factory saves downloads into its folder.
+    QtDesktop desktop;
     QtTimers timers;
     QtMessageBoxes messageBoxes;
     QtAppInfo app;
@@ -23,7 +25,6 @@ struct QtPlatform
     QtTray tray;
     QtRegistry registry;
     QtProcessStarter processes;
-    QtBrowserFactory browsers;
-    QtDesktop desktop;
+    QtBrowserFactory browsers{desktop};
     Platform platform{timers, timers, messageBoxes, app, files, sockets, tray, registry, processes, browsers, desktop};
 };

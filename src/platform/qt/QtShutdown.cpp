@@ -43,7 +43,8 @@ void installShutdownHandlers(std::function<void()> onShutdown)
     }
 
     if (auto* gui = qobject_cast<QGuiApplication*>(app)) {
-        QObject::connect(gui, &QGuiApplication::commitDataRequest, app, [shared](QSessionManager&) { (*shared)(); },
-                         Qt::DirectConnection);
+        QObject::connect(
+            gui, &QGuiApplication::commitDataRequest, app, [shared](QSessionManager&) { (*shared)(); },
+            Qt::DirectConnection);
     }
 }

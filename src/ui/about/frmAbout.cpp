@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "ui/Twips.h"
+#include "ui/WidgetDesign.h"
 #include "ui/about/SystemInfo.h"
 
 #include <QFrame>
@@ -17,17 +18,6 @@ constexpr int kLeft = 2340;
 constexpr int kTop = 1935;
 constexpr int kIconPixels = 32;
 
-void place(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLabel* wrappingLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = named(new QLabel(text, parent), name);
@@ -38,7 +28,7 @@ QLabel* wrappingLabel(QWidget* parent, const char* name, const QString& text)
 
 } // namespace
 
-frmAbout::frmAbout(ClientState& state, Platform& platform) : m_state(state), m_platform(platform)
+frmAbout::frmAbout(ClientState&, Platform& platform) : m_platform(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

@@ -38,7 +38,6 @@ public slots:
     void reject() override;
 
 private:
-    ClientState& m_state;
     Platform& m_platform;
     bool m_loaded = false;
 };

@@ -46,12 +46,14 @@ void frmMain::updateCycle_Tick()
         return;
     }
     // Widened: the interval comes from the settings file and may be the lowest 32-bit value.
-    if (qint64(minuteCounter) == qint64(interval) - 1 && !m_state.exchangeBusy) {
+    const bool checkStep = qint64(minuteCounter) == qint64(interval) - 1 && !m_state.exchangeBusy;
+    // Counted first: the IP check may open a box, under which the next minutes tick on.
+    if (minuteCounter < std::numeric_limits<int>::max())
+        ++minuteCounter;
+    if (checkStep) {
         getMyIP_Click();
         Lumeris_Commands::requestVersion(m_state, m_platform);
     }
-    if (minuteCounter < std::numeric_limits<int>::max())
-        ++minuteCounter;
 }
 
 void frmMain::startUpdate_Tick()

@@ -8,9 +8,6 @@
 // The notification-area icon record in its 88-byte form, and the shell's message numbers.
 namespace SysTray {
 
-inline constexpr int NIM_ADD = 0;
-inline constexpr int NIM_MODIFY = 1;
-inline constexpr int NIM_DELETE = 2;
 inline constexpr std::uint32_t WM_MOUSEMOVE = 0x200;
 inline constexpr int kTipLength = 64;
 

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "state/ClientState.h"
 #include "ui/Twips.h"
+#include "ui/WidgetDesign.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -18,18 +19,6 @@ constexpr int kNarrowOuterWidth = 4905;
 constexpr int kClientHeight = 7035;
 // The fixed single border adds this much to the client width.
 constexpr int kBorderTwips = 90;
-
-void place(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption)
 {
@@ -52,8 +41,8 @@ frmMain::frmMain(ClientState& state, Platform& platform) : m_state(state), m_pla
     buildTrayMenu();
     setOuterWidthTwips(kNarrowOuterWidth);
 
-    processTimer = platform.timers.createFamily(QStringLiteral("processTimer"),
-                                                [this](int index) { processTimer_Timer(index); });
+    processTimer =
+        platform.timers.createFamily(QStringLiteral("processTimer"), [this](int index) { processTimer_Timer(index); });
     processTimer->create(1);
     processTimer->setInterval(1, 1000);
 

@@ -2,6 +2,7 @@
 #include "ui/preferences/frmPreferences.h"
 
 #include "ui/Twips.h"
+#include "ui/WidgetDesign.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,17 +19,6 @@ namespace {
 
 constexpr int kClientWidth = 4815;
 constexpr int kClientHeight = 4695;
-
-void place(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QFrame* line(QWidget* parent, const char* name, QPalette::ColorRole color)
 {

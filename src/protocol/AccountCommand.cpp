@@ -1,0 +1,15 @@
+#include "protocol/AccountCommand.h"
+
+#include "exchange/frmUpdate.h"
+#include "state/ClientState.h"
+
+namespace Lumeris_Commands {
+
+void submitAccountCommand(ClientState& state, const QString& tag, const QString& statusText, const QString& word)
+{
+    const QString request =
+        word + QLatin1Char(':') + state.userName + QLatin1Char(':') + state.password + QLatin1Char(':');
+    state.frmUpdate->submit(ExchangeCommand{tag, statusText, request, {}});
+}
+
+} // namespace Lumeris_Commands

@@ -1,0 +1,10 @@
+#include "ui/WidgetDesign.h"
+
+#include "ui/Twips.h"
+
+#include <QWidget>
+
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
