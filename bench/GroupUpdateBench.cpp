@@ -142,12 +142,12 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
         QElapsedTimer clock;
         std::vector<qint64> replyTimesMs;
         const frmUpdate::ReplyProcessor process = state.frmUpdate->processors.at(Lumeris_Commands::updateGroupsCMD);
-        state.frmUpdate->processors[Lumeris_Commands::updateGroupsCMD] =
-            [&, process](ClientState& s, Platform& p, const QString& reply) {
-                ++replies;
-                replyTimesMs.push_back(clock.elapsed());
-                process(s, p, reply);
-            };
+        state.frmUpdate->processors[Lumeris_Commands::updateGroupsCMD] = [&, process](ClientState& s, Platform& p,
+                                                                                      const QString& reply) {
+            ++replies;
+            replyTimesMs.push_back(clock.elapsed());
+            process(s, p, reply);
+        };
 
         state.frmMain->getHosts_Click();
         if (!waitUntil([&] { return !state.exchangeBusy && state.groupCount == kGroups; })) {

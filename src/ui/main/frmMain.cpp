@@ -5,7 +5,10 @@
 #include "ui/Twips.h"
 #include "ui/WidgetDesign.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
+#include <QFont>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,6 +39,10 @@ frmMain::frmMain(ClientState& state, Platform& platform) : m_state(state), m_pla
     setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // The design's geometry was laid out for an 8-point font; larger ones clip the captions.
+    QFont designFont = font();
+    designFont.setPointSize(8);
+    setFont(designFont);
     buildControls();
     buildMenus();
     buildTrayMenu();
@@ -93,8 +100,13 @@ void frmMain::buildControls()
     place(lstGroups, 120, 1200, 4575, 5460);
     Label1 = named(new QLabel(QStringLiteral("Hosts in Group:"), central), "Label1");
     place(Label1, 4920, 960, 1215, 255);
+    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
     lblGroup = named(new QLabel(QStringLiteral("GROUP NAME HERE"), central), "lblGroup");
     place(lblGroup, 6045, 960, 3375, 255);
+    // The heading may be wider in this font than in its design: the group name follows it.
+    if (const int headingEnd = Label1->x() + Label1->sizeHint().width() + 4; headingEnd > lblGroup->x())
+        lblGroup->setGeometry(headingEnd, lblGroup->y(), Label1->x() + twipsToPixels(4455) - headingEnd,
+                              lblGroup->height());
     lstHosts = named(new QListWidget(central), "lstHosts");
     lstHosts->setUniformItemSizes(true);
     place(lstHosts, 4920, 1200, 4455, 5460);
