@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QListWidget>
 
+#include <algorithm>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -64,6 +66,8 @@ void BM_ThousandUpdateCyclesResidentMemory(benchmark::State& run)
                 fake.clock.advance(250);
                 answerNewConnections(fake.sockets, answered);
                 // The fakes' own logs are not the program's memory.
+                fake.sockets.forgetDestroyed();
+                answered = std::min(answered, fake.sockets.count());
                 fake.clock.clearTicks();
                 fake.messageBoxes.clearShown();
             }
@@ -79,7 +83,7 @@ void BM_ThousandUpdateCyclesResidentMemory(benchmark::State& run)
         run.counters["rss_before_kb"] = double(before);
         run.counters["rss_after_kb"] = double(after);
         run.counters["growth_kb"] = double(after - before);
-        run.counters["connections"] = double(answered);
+
     }
 }
 

@@ -25,7 +25,7 @@ class Server:
         self.lines = []
         self.cond = threading.Condition()
         self.proc = subprocess.Popen(
-            [os.path.join(build, "veltaro-server"), "--port", str(port), "--http-port", "0",
+            [os.path.join(build, "server", "veltaro-server"), "--port", str(port), "--http-port", "0",
              "--accounts", "docs/demo-accounts.txt"],
             stdout=subprocess.PIPE, text=True, bufsize=1)
         first = self.proc.stdout.readline()

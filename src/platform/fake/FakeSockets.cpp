@@ -93,3 +93,8 @@ std::unique_ptr<TcpSocket> FakeSocketFactory::create()
     m_created.push_back(record);
     return std::make_unique<FakeSocket>(std::move(record));
 }
+
+void FakeSocketFactory::forgetDestroyed()
+{
+    std::erase_if(m_created, [](const std::shared_ptr<FakeSocketRecord>& record) { return record->isDestroyed(); });
+}

@@ -62,6 +62,9 @@ public:
     int count() const { return int(m_created.size()); }
     FakeSocketRecord& socket(int creationIndex) { return *m_created.at(std::size_t(creationIndex)); }
     FakeSocketRecord& last() { return *m_created.back(); }
+    // Drops the records of sockets the code has destroyed, so long runs do not pile them up.
+    // Indexes of the remaining records change.
+    void forgetDestroyed();
 
 private:
     std::vector<std::shared_ptr<FakeSocketRecord>> m_created;
