@@ -4,8 +4,9 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
+
+#include <optional>
 
 namespace {
 
@@ -26,30 +27,7 @@ protected:
     {
         fake.registry.setValue(kMachine, QStringLiteral("SOFTWARE\\Test"), name, type, data);
     }
-
-    bool unavailableShown()
-    {
-        const auto& shown = fake.messageBoxes.shown();
-        return shown.size() == 1 && shown.front().text == kUnavailable && shown.front().title == "Veltaro" &&
-               shown.front().buttons == MsgButtons::Ok && shown.front().icon == MsgIcon::None;
-    }
 };
-
-TEST_F(AboutTest, LoadFillsEveryLabel)
-{
-    state.frmAbout->showDialog();
-    frmAbout& box = *state.frmAbout;
-
-    EXPECT_EQ(box.windowTitle(), "About Quorvin Tech's Lumeris Client");
-    EXPECT_EQ(box.findChild<QLabel*>("lblTitle")->text(), "Veltaro");
-    EXPECT_EQ(box.findChild<QLabel*>("lblVersion")->text(), "Version 2.1.3");
-    EXPECT_EQ(box.findChild<QLabel*>("lblDescription")->text(),
-              "  This software allows dynamic ip users to have a domain name pointed to their computer.");
-    const QStringList notice = box.findChild<QLabel*>("lblDisclaimer")->text().split("\r\n");
-    ASSERT_EQ(notice.size(), 2);
-    EXPECT_FALSE(notice[0].isEmpty());
-    EXPECT_TRUE(notice[1].isEmpty());
-}
 
 TEST_F(AboutTest, EnterAndEscapeCloseTheBox)
 {
@@ -62,53 +40,42 @@ TEST_F(AboutTest, EnterAndEscapeCloseTheBox)
     }
 }
 
-TEST_F(AboutTest, TextValuesLoseOnlyTheirOwnTerminator)
+TEST_F(AboutTest, ValuesAreReadForReadingOnlyAndUnreadableOnesEmptyTheText)
 {
-    setValue("WithZero", Registry::REG_SZ_TYPE, QByteArray("C:\\Tool.exe\0", 12));
-    setValue("WithoutZero", Registry::REG_SZ_TYPE, QByteArray("C:\\Tool.exe"));
-    setValue("TwoZeros", Registry::REG_SZ_TYPE, QByteArray("ab\0\0", 4));
-    QString text;
-
-    EXPECT_TRUE(read("WithZero", text));
-    EXPECT_EQ(text, "C:\\Tool.exe");
-    EXPECT_TRUE(read("WithoutZero", text));
-    EXPECT_EQ(text, "C:\\Tool.exe");
-    EXPECT_TRUE(read("TwoZeros", text));
-    EXPECT_EQ(text, QString::fromLatin1("ab\0", 3));
+    const struct
+    {
+        const char* name;
+        std::uint32_t type;
+        QByteArray data;
+        bool found;
+        QString text;
+    } cases[] = {
+        // Text values lose only their own terminator.
+        {"WithZero", Registry::REG_SZ_TYPE, QByteArray("C:\\Tool.exe\0", 12), true, "C:\\Tool.exe"},
+        {"WithoutZero", Registry::REG_SZ_TYPE, "C:\\Tool.exe", true, "C:\\Tool.exe"},
+        {"TwoZeros", Registry::REG_SZ_TYPE, QByteArray("ab\0\0", 4), true, QString::fromLatin1("ab\0", 3)},
+        // Numbers are hex digits from the last byte to the first; other types leave the text alone.
+        {"Number", Registry::REG_DWORD_TYPE, QByteArray("\x2f\x00\x01\x1a", 4), true, "&h1A102F"},
+        {"Binary", 3, QByteArray("\x01\x02", 2), true, "as it was"},
+        {"Huge", Registry::REG_SZ_TYPE, QByteArray(1025, 'x'), false, ""},
+    };
+    for (const auto& c : cases) {
+        setValue(c.name, c.type, c.data);
+        QString text = QStringLiteral("as it was");
+        EXPECT_EQ(read(c.name, text), c.found) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
+    }
     EXPECT_EQ(fake.registry.openKeyCount(), 0);
-    EXPECT_EQ(fake.registry.accessMasks, std::vector<std::uint32_t>(3, Registry::KEY_READ_ACCESS));
-}
+    EXPECT_EQ(fake.registry.accessMasks, std::vector<std::uint32_t>(6, Registry::KEY_READ_ACCESS));
 
-TEST_F(AboutTest, NumbersAreHexDigitsFromTheLastByteToTheFirst)
-{
-    setValue("Number", Registry::REG_DWORD_TYPE, QByteArray("\x2f\x00\x01\x1a", 4));
-    setValue("Binary", 3, QByteArray("\x01\x02", 2));
-    QString text;
-
-    EXPECT_TRUE(read("Number", text));
-    EXPECT_EQ(text, "&h1A102F");
-    text = QStringLiteral("as it was");
-    EXPECT_TRUE(read("Binary", text));
-    EXPECT_EQ(text, "as it was");
-}
-
-TEST_F(AboutTest, MissingOrUnreadableValuesEmptyTheText)
-{
-    setValue("Huge", Registry::REG_SZ_TYPE, QByteArray(1025, 'x'));
     QString text = QStringLiteral("stale");
-
     EXPECT_FALSE(read("Absent", text));
-    EXPECT_EQ(text, "");
-    text = QStringLiteral("stale");
-    EXPECT_FALSE(read("Huge", text));
     EXPECT_EQ(text, "");
     text = QStringLiteral("stale");
     EXPECT_FALSE(GetKeyValue(fake.platform, kMachine, QStringLiteral("SOFTWARE\\Nowhere"), "X", text));
     EXPECT_EQ(text, "");
-
     fake.registry.refuseOpenWith = 5;
-    setValue("Present", Registry::REG_SZ_TYPE, "x");
-    EXPECT_FALSE(read("Present", text));
+    EXPECT_FALSE(read("WithZero", text));
     EXPECT_EQ(fake.registry.openKeyCount(), 0);
 }
 
@@ -120,52 +87,50 @@ TEST_F(AboutTest, AZeroLengthValueIsAFault)
     EXPECT_EQ(fake.registry.openKeyCount(), 0);
 }
 
-TEST_F(AboutTest, ThePathValueIsStartedWithoutLookingForTheFile)
+TEST_F(AboutTest, SystemInfoStartsThePathValueOrTheToolInTheMsinfoFolderElseShowsTheBox)
 {
-    fake.registry.setValue(kMachine, kToolKey, "PATH", Registry::REG_SZ_TYPE, QByteArray("C:\\Info\\tool.exe\0", 17));
-    StartSysInfo(fake.platform);
+    const QString tool = QStringLiteral("C:\\Shared\\MSInfo\\MSINFO32.EXE");
+    const struct
+    {
+        const char* name;
+        std::optional<QByteArray> path;
+        bool folder, toolThere, startable;
+        QString started;
+    } cases[] = {
+        // The path is started without looking for the file.
+        {"path", QByteArray("C:\\Info\\tool.exe\0", 17), false, false, true, "C:\\Info\\tool.exe"},
+        {"folder", std::nullopt, true, true, true, tool},
+        {"folder without the tool", std::nullopt, true, false, true, {}},
+        {"path that cannot start", QByteArray("C:\\Gone\\tool.exe"), false, false, false, {}},
+        // A zero-length path does not fall back to the folder.
+        {"zero-length path", QByteArray(), true, true, true, {}},
+    };
+    for (const auto& c : cases) {
+        FakeClient client;
+        FakePlatform& f = client.fake;
+        if (c.path)
+            f.registry.setValue(kMachine, kToolKey, "PATH", Registry::REG_SZ_TYPE, *c.path);
+        if (c.folder)
+            f.registry.setValue(kMachine, kFolderKey, "MSINFO", Registry::REG_SZ_TYPE, "C:\\Shared\\MSInfo");
+        if (c.toolThere)
+            f.files.contents.insert(tool, {});
+        f.processes.startable = c.startable;
+        client.state.frmAbout->findChild<QPushButton*>("cmdSysInfo")->click();
 
-    EXPECT_EQ(fake.processes.started, QStringList{"C:\\Info\\tool.exe"});
-    EXPECT_TRUE(fake.messageBoxes.shown().empty());
-}
-
-TEST_F(AboutTest, WithoutAPathTheToolIsTakenFromTheMsinfoFolder)
-{
-    fake.registry.setValue(kMachine, kFolderKey, "MSINFO", Registry::REG_SZ_TYPE, "C:\\Shared\\MSInfo");
-    fake.files.contents.insert("C:\\Shared\\MSInfo\\MSINFO32.EXE", {});
-    StartSysInfo(fake.platform);
-
-    EXPECT_EQ(fake.processes.started, QStringList{"C:\\Shared\\MSInfo\\MSINFO32.EXE"});
-    EXPECT_TRUE(fake.messageBoxes.shown().empty());
-}
-
-TEST_F(AboutTest, AFolderWithoutTheToolShowsTheBox)
-{
-    fake.registry.setValue(kMachine, kFolderKey, "MSINFO", Registry::REG_SZ_TYPE, "C:\\Shared\\MSInfo");
-    state.frmAbout->findChild<QPushButton*>("cmdSysInfo")->click();
-
-    EXPECT_TRUE(fake.processes.started.isEmpty());
-    EXPECT_TRUE(unavailableShown());
-}
-
-TEST_F(AboutTest, APathThatCannotBeStartedShowsTheBox)
-{
-    fake.registry.setValue(kMachine, kToolKey, "PATH", Registry::REG_SZ_TYPE, "C:\\Gone\\tool.exe");
-    fake.processes.startable = false;
-    StartSysInfo(fake.platform);
-
-    EXPECT_TRUE(unavailableShown());
-}
-
-TEST_F(AboutTest, AZeroLengthPathShowsTheBoxWithoutTryingTheFolder)
-{
-    fake.registry.setValue(kMachine, kToolKey, "PATH", Registry::REG_SZ_TYPE, QByteArray());
-    fake.registry.setValue(kMachine, kFolderKey, "MSINFO", Registry::REG_SZ_TYPE, "C:\\Shared\\MSInfo");
-    fake.files.contents.insert("C:\\Shared\\MSInfo\\MSINFO32.EXE", {});
-    StartSysInfo(fake.platform);
-
-    EXPECT_TRUE(fake.processes.started.isEmpty());
-    EXPECT_TRUE(unavailableShown());
+        const auto& shown = f.messageBoxes.shown();
+        if (c.started.isEmpty()) {
+            if (c.startable) {
+                EXPECT_TRUE(f.processes.started.isEmpty()) << c.name;
+            }
+            ASSERT_EQ(shown.size(), 1u) << c.name;
+            EXPECT_EQ(shown.front().text, kUnavailable);
+            EXPECT_EQ(shown.front().title, "Veltaro");
+            EXPECT_TRUE(shown.front().buttons == MsgButtons::Ok && shown.front().icon == MsgIcon::None);
+        } else {
+            EXPECT_EQ(f.processes.started, QStringList{c.started}) << c.name;
+            EXPECT_TRUE(shown.empty()) << c.name;
+        }
+    }
 }
 
 } // namespace

@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(BrowserWindowTest, LoadWithoutAddressShowsAnEmptyWindowAndMakesNoBrowser)
+TEST_F(BrowserWindowTest, WithoutAWebAddressTheWindowShowsEmptyAndMakesNoBrowser)
 {
     web().showWindow();
     EXPECT_TRUE(web().isVisible());
@@ -40,22 +40,13 @@ TEST_F(BrowserWindowTest, LoadWithoutAddressShowsAnEmptyWindowAndMakesNoBrowser)
     click("Back");
     fake.clock.advance(5);
     EXPECT_FALSE(timerRunning());
-    EXPECT_EQ(fake.browsers.created, 0);
-}
 
-TEST_F(BrowserWindowTest, ToolbarHasFourPictureButtonsNamedByTheirKeys)
-{
-    const QList<QAction*> actions = web().tbToolBar->actions();
-    const QStringList keys{"Back", "Forward", "Stop", "Refresh"};
-    ASSERT_EQ(actions.size(), keys.size());
-    for (int i = 0; i < keys.size(); ++i) {
-        EXPECT_EQ(actions[i]->objectName(), keys[i]);
-        EXPECT_EQ(actions[i]->toolTip(), keys[i]);
-        EXPECT_TRUE(actions[i]->text().isEmpty());
-    }
-    ASSERT_EQ(web().imlIcons.size(), 6);
-    for (const QPixmap& picture : web().imlIcons)
-        EXPECT_EQ(picture.size(), QSize(24, 24));
+    // Only web addresses go anywhere.
+    for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "ftp://files.test/x",
+                                "javascript:window.open('file:///etc/passwd','_new')"})
+        web().navigate(QLatin1String(address));
+    EXPECT_EQ(fake.browsers.created, 0);
+    EXPECT_TRUE(fake.desktop.opened.isEmpty());
 }
 
 TEST_F(BrowserWindowTest, CaptionFollowsTheBrowserUntilItIsDone)
@@ -75,6 +66,14 @@ TEST_F(BrowserWindowTest, CaptionFollowsTheBrowserUntilItIsDone)
     browser()->locationName = "Next Page";
     browser()->fireDownloadComplete();
     EXPECT_EQ(web().caption(), "Next Page");
+
+    // Stop sets the caption at once.
+    browser()->busy = true;
+    browser()->locationName = "Half a Page";
+    click("Stop");
+    EXPECT_EQ(web().caption(), "Half a Page");
+    EXPECT_FALSE(timerRunning());
+    EXPECT_EQ(browser()->calls.last(), "Stop");
 }
 
 TEST_F(BrowserWindowTest, EveryButtonStartsTheCaptionTimerEvenWithNoHistory)
@@ -87,17 +86,6 @@ TEST_F(BrowserWindowTest, EveryButtonStartsTheCaptionTimerEvenWithNoHistory)
         EXPECT_TRUE(timerRunning()) << key;
     }
     EXPECT_EQ(browser()->calls, (QStringList{"Navigate " + kPage, "GoBack", "GoForward", "Refresh"}));
-}
-
-TEST_F(BrowserWindowTest, StopSetsTheCaptionAtOnce)
-{
-    loadPage();
-    browser()->busy = true;
-    browser()->locationName = "Half a Page";
-    click("Stop");
-    EXPECT_EQ(web().caption(), "Half a Page");
-    EXPECT_FALSE(timerRunning());
-    EXPECT_EQ(browser()->calls.last(), "Stop");
 }
 
 TEST_F(BrowserWindowTest, DownloadsEndInABoxAfterTheEngineSignal)
@@ -143,16 +131,6 @@ TEST_F(BrowserWindowTest, LoadedWindowNavigatesAgainOnlyAfterTheUserClosedIt)
     web().showWindow();
     ASSERT_NE(browser(), nullptr);
     EXPECT_EQ(browser()->navigations, QStringList{kOther});
-}
-
-TEST_F(BrowserWindowTest, OnlyWebAddressesGoAnywhere)
-{
-    web().showWindow();
-    for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "ftp://files.test/x",
-                                "javascript:window.open('file:///etc/passwd','_new')"})
-        web().navigate(QLatin1String(address));
-    EXPECT_EQ(fake.browsers.created, 0);
-    EXPECT_TRUE(fake.desktop.opened.isEmpty());
 }
 
 TEST_F(BrowserWindowTest, ThreeServicePagesLeaveThreeHiddenLaunchersAndReachTheDesktop)

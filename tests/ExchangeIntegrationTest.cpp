@@ -80,26 +80,6 @@ TEST_F(ExchangeIntegrationTest, IpCheckLearnsTheAddressTheServerSees)
     EXPECT_EQ(statusBar(), QStringLiteral(" New IP found: 127.0.0.1"));
 }
 
-TEST_F(ExchangeIntegrationTest, ReplySplitByTheServerIsProcessedOnceWhole)
-{
-    ASSERT_TRUE(startServer(Cmd::getMyIPCMD, {"--split", "4", "--split-gap", "50"}));
-    Cmd::requestMyIP(state, platform);
-    ASSERT_TRUE(waitForExchangeEnd());
-
-    EXPECT_EQ(replies, QStringList{QStringLiteral("GETMYIP:127.0.0.1:")});
-    EXPECT_EQ(state.currentIP, QStringLiteral("127.0.0.1"));
-}
-
-TEST_F(ExchangeIntegrationTest, ServerClosingWithoutReplyEndsTheExchangeAtOnce)
-{
-    ASSERT_TRUE(startServer(Cmd::getMyIPCMD, {"--close-without-reply"}));
-    Cmd::requestMyIP(state, platform);
-    ASSERT_TRUE(waitForExchangeEnd());
-
-    EXPECT_EQ(statusBar(), QStringLiteral("Connection failed: the server closed the connection without replying."));
-    EXPECT_TRUE(replies.isEmpty());
-}
-
 TEST_F(ExchangeIntegrationTest, GroupUpdateSendsEveryGroupOnItsOwnConnection)
 {
     ASSERT_TRUE(startServer(Cmd::updateGroupsCMD));

@@ -47,11 +47,6 @@ QStringList FakeCommandServer::commandWords() const
     return words;
 }
 
-std::vector<FakeCommandServer::Request> FakeCommandServer::requestsFrom(std::size_t first) const
-{
-    return {requests.begin() + qMin(first, requests.size()), requests.end()};
-}
-
 QString FakeCommandServer::answer(const QString& request) const
 {
     const QStringList fields = request.split(QLatin1Char(':'));

@@ -29,8 +29,6 @@ public:
 
     // The command word of every request answered so far, in order.
     QStringList commandWords() const;
-    // The requests answered from the given index on.
-    std::vector<Request> requestsFrom(std::size_t first) const;
 
     // While set nothing is answered, so an exchange that has started stays busy.
     bool holding = false;

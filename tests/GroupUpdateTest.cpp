@@ -1,24 +1,16 @@
 #include "FakeCommandServer.h"
-#include "platform/fake/FakePlatform.h"
+#include "TestSupport.h"
 #include "protocol/Lumeris_Commands.h"
-#include "state/ClientState.h"
-#include "ui/Windows.h"
-#include "ui/main/frmMain.h"
 
-#include <QLabel>
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class GroupUpdateTest : public ::testing::Test
+class GroupUpdateTest : public ClientTest
 {
 protected:
     GroupUpdateTest()
     {
-        installWindowFactories(state, fake.platform);
-        main = state.frmMain.get();
         state.userName = QStringLiteral("ann");
         state.password = QStringLiteral("secret");
         state.currentIP = QStringLiteral("203.0.113.7");
@@ -31,20 +23,9 @@ protected:
     }
 
     void reply(const QString& text) { Lumeris_Commands::processUpdateReply(state, fake.platform, text); }
-
-    QLabel* label(const char* name) { return main->findChild<QLabel*>(QLatin1String(name)); }
-    QString statusText() { return label("lblStatusBar")->text(); }
+    QString lastUpdate() { return state.frmMain->findChild<QLabel*>(QStringLiteral("lblLastUpdate"))->text(); }
     // A new exchange shows this before any of its replies.
-    void startExchange() { label("lblStatusBar")->setText(QStringLiteral("Updating selected groups...")); }
-
-    std::vector<QString> requests()
-    {
-        return {state.updateRequests.begin(), state.updateRequests.begin() + state.updateRequestCount};
-    }
-
-    FakePlatform fake;
-    ClientState state;
-    frmMain* main = nullptr;
+    void startExchange() { state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups...")); }
 };
 
 } // namespace
@@ -54,37 +35,39 @@ TEST_F(GroupUpdateTest, CheckedGroupsGiveOneRequestEachInListOrder)
     state.checkedGroups = QStringLiteral("E:B:D:");
     receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:GD:GE:"));
 
-    main->Update_Click();
+    state.frmMain->Update_Click();
 
-    EXPECT_EQ(requests(),
-              std::vector<QString>({"update:ann:secret:gB:203.0.113.7:", "update:ann:secret:gD:203.0.113.7:",
-                                    "update:ann:secret:gE:203.0.113.7:"}));
+    EXPECT_EQ(
+        std::vector<QString>(state.updateRequests.begin(), state.updateRequests.begin() + state.updateRequestCount),
+        std::vector<QString>({"update:ann:secret:gB:203.0.113.7:", "update:ann:secret:gD:203.0.113.7:",
+                              "update:ann:secret:gE:203.0.113.7:"}));
 }
 
-TEST_F(GroupUpdateTest, NothingIsSentWhenNoGroupIsChecked)
+TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSucceeds)
 {
-    receiveHostList(QStringLiteral("GETHOSTS:GA:GB:"));
-    state.updateRequestCount = 5;
-    main->Update_Click();
-    EXPECT_EQ(state.updateRequestCount, 0);
+    // Nothing checked; checked in the settings but not listed yet; listed before a refused account.
+    for (const char* checked : {"", "Z:", "A:B:C:"}) {
+        FakeClient client;
+        client.state.checkedGroups = QLatin1String(checked);
+        client.state.hostsRequestPending = true;
+        Lumeris_Commands::processHostsReply(client.state, client.fake.platform, QStringLiteral("GETHOSTS:GA:GB:GC:"));
+        if (*checked == 'A') {
+            client.state.hostsRequestPending = true;
+            Lumeris_Commands::processHostsReply(client.state, client.fake.platform,
+                                                QStringLiteral("ERROR:INVALIDUSER:"));
+            ASSERT_EQ(client.state.groupCount, 3);
+        }
+        client.state.updateRequestCount = 5;
+        client.state.frmMain->Update_Click();
 
-    // Listed in the settings but not in the list yet.
-    state.checkedGroups = QStringLiteral("Z:");
-    state.updateRequestCount = 5;
-    main->Update_Click();
-    EXPECT_EQ(state.updateRequestCount, 0);
-}
-
-TEST_F(GroupUpdateTest, WithNothingToSendNoConnectionIsMadeAndTheUpdateSucceeds)
-{
-    main->Update_Click();
-
-    EXPECT_EQ(fake.sockets.count(), 0);
-    EXPECT_EQ(statusText(), " Update successful");
-    EXPECT_FALSE(label("lblLastUpdate")->text().isEmpty());
-    EXPECT_TRUE(state.exchangeBusy);
-    fake.clock.advance(250);
-    EXPECT_FALSE(state.exchangeBusy);
+        EXPECT_EQ(client.state.updateRequestCount, 0) << checked;
+        EXPECT_EQ(client.fake.sockets.count(), 0) << checked;
+        EXPECT_EQ(client.statusBar(), " Update successful") << checked;
+        EXPECT_FALSE(client.state.frmMain->findChild<QLabel*>(QStringLiteral("lblLastUpdate"))->text().isEmpty());
+        EXPECT_TRUE(client.state.exchangeBusy);
+        client.fake.clock.advance(250);
+        EXPECT_FALSE(client.state.exchangeBusy);
+    }
 }
 
 TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionAndOneRefusalFailsTheUpdate)
@@ -94,29 +77,17 @@ TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionAndOneRefusalFails
     state.checkedGroups = QStringLiteral("A:B:C:");
     receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:"));
 
-    main->Update_Click();
-    EXPECT_EQ(statusText(), "Updating selected groups...");
+    state.frmMain->Update_Click();
+    EXPECT_EQ(statusBar(), "Updating selected groups...");
     server.run(1000);
 
     EXPECT_EQ(server.commandWords(), QStringList({"UPDATE", "UPDATE", "UPDATE"}));
-    EXPECT_EQ(statusText(), " Update failed");
+    EXPECT_EQ(statusBar(), " Update failed");
 
     server.failingGroups.clear();
-    main->Update_Click();
+    state.frmMain->Update_Click();
     server.run(1000);
-    EXPECT_EQ(statusText(), " Update successful");
-}
-
-TEST_F(GroupUpdateTest, UpdateAfterARefusedAccountReadsOnlyLinesThatExist)
-{
-    state.checkedGroups = QStringLiteral("A:B:C:");
-    receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:"));
-    receiveHostList(QStringLiteral("ERROR:INVALIDUSER:"));
-    ASSERT_EQ(state.groupCount, 3);
-
-    main->Update_Click();
-
-    EXPECT_EQ(state.updateRequestCount, 0);
+    EXPECT_EQ(statusBar(), " Update successful");
 }
 
 TEST_F(GroupUpdateTest, ReplyIsASuccessOnlyWhenItEndsInSuccessExactly)
@@ -132,7 +103,7 @@ TEST_F(GroupUpdateTest, ReplyIsASuccessOnlyWhenItEndsInSuccessExactly)
     for (const auto& [text, verdict] : cases) {
         startExchange();
         reply(text);
-        EXPECT_EQ(statusText(), verdict) << text.toStdString();
+        EXPECT_EQ(statusBar(), verdict) << text.toStdString();
     }
 }
 
@@ -140,15 +111,15 @@ TEST_F(GroupUpdateTest, OneFailedReplyMakesTheWholeExchangeFail)
 {
     startExchange();
     reply(QStringLiteral("SUCCESS:"));
-    EXPECT_EQ(statusText(), " Update successful");
+    EXPECT_EQ(statusBar(), " Update successful");
     reply(QStringLiteral("UPDATE:ERROR:NOSUCHGROUP:"));
     reply(QStringLiteral("SUCCESS:"));
-    EXPECT_EQ(statusText(), " Update failed");
+    EXPECT_EQ(statusBar(), " Update failed");
 
     startExchange();
     reply(QStringLiteral("SUCCESS:"));
     reply(QStringLiteral("SUCCESS:"));
-    EXPECT_EQ(statusText(), " Update successful");
+    EXPECT_EQ(statusBar(), " Update successful");
 }
 
 TEST_F(GroupUpdateTest, EveryReplySetsTheLastUpdateTime)
@@ -157,9 +128,9 @@ TEST_F(GroupUpdateTest, EveryReplySetsTheLastUpdateTime)
     reply(QStringLiteral("UPDATE:ERROR:INVALIDUSER:"));
     // 5 December 2026, 07:03, with whatever separators this system uses.
     static const QRegularExpression stamp(QStringLiteral("^12(\\D+)05\\g{1}26 07\\D+03$"));
-    EXPECT_TRUE(stamp.match(label("lblLastUpdate")->text()).hasMatch()) << label("lblLastUpdate")->text().toStdString();
+    EXPECT_TRUE(stamp.match(lastUpdate()).hasMatch()) << lastUpdate().toStdString();
 
     fake.clock.advance(3 * 60 * 60 * 1000 + 60 * 1000);
     reply(QStringLiteral("SUCCESS:"));
-    EXPECT_TRUE(label("lblLastUpdate")->text().contains(QRegularExpression(QStringLiteral(" 10\\D+04$"))));
+    EXPECT_TRUE(lastUpdate().contains(QRegularExpression(QStringLiteral(" 10\\D+04$"))));
 }

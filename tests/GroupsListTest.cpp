@@ -1,62 +1,31 @@
-#include "platform/fake/FakePlatform.h"
+#include "TestSupport.h"
 #include "protocol/Lumeris_Commands.h"
-#include "state/ClientState.h"
-#include "ui/Windows.h"
-#include "ui/main/frmMain.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-class GroupsListTest : public ::testing::Test
+class GroupsListTest : public ClientTest
 {
 protected:
-    GroupsListTest()
-    {
-        installWindowFactories(state, fake.platform);
-        main = state.frmMain.get();
-        groups = main->findChild<QListWidget*>(QStringLiteral("lstGroups"));
-        hosts = main->findChild<QListWidget*>(QStringLiteral("lstHosts"));
-    }
-
     void receiveHostList(const QString& entries)
     {
         state.hostsRequestPending = true;
         Lumeris_Commands::processHostsReply(state, fake.platform, QStringLiteral("GETHOSTS:") + entries);
     }
 
+    QListWidgetItem* item(const QString& name)
+    {
+        return state.frmMain->findChild<QListWidget*>(QStringLiteral("lstGroups"))
+            ->findItems(name, Qt::MatchExactly)[0];
+    }
     // The user clicks the check box of the named group.
     void setChecked(const QString& name, bool checked)
     {
-        const QList<QListWidgetItem*> found = groups->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        found.front()->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        item(name)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
-
-    bool isChecked(const QString& name)
-    {
-        return groups->findItems(name, Qt::MatchExactly).front()->checkState() == Qt::Checked;
-    }
-
-    QString shownGroup() { return main->findChild<QLabel*>(QStringLiteral("lblGroup"))->text(); }
-
-    QStringList hostNames()
-    {
-        QStringList result;
-        for (int i = 0; i < hosts->count(); ++i)
-            result.append(hosts->item(i)->text());
-        return result;
-    }
-
-    FakePlatform fake;
-    ClientState state;
-    frmMain* main = nullptr;
-    QListWidget* groups = nullptr;
-    QListWidget* hosts = nullptr;
+    bool isChecked(const QString& name) { return item(name)->checkState() == Qt::Checked; }
 };
 
 } // namespace
@@ -72,30 +41,17 @@ TEST_F(GroupsListTest, CheckingUncheckingAndCheckingAgainLeavesOneEntryAtTheEnd)
     setChecked(QStringLiteral("HOME"), true);
     setChecked(QStringLiteral("HOME"), false);
     setChecked(QStringLiteral("HOME"), true);
-
     EXPECT_EQ(state.checkedGroups, "OLD:OFFICE:HOME:");
-}
 
-TEST_F(GroupsListTest, UncheckingAGroupThatIsNotListedChangesNothing)
-{
+    // Unchecking a group that is not listed changes nothing.
     state.checkedGroups = QStringLiteral("OFFICE:");
-    receiveHostList(QStringLiteral("GHOME:GOFFICE:"));
-    setChecked(QStringLiteral("HOME"), true);
-    state.checkedGroups = QStringLiteral("OFFICE:");
-
     setChecked(QStringLiteral("HOME"), false);
-
     EXPECT_EQ(state.checkedGroups, "OFFICE:");
-}
 
-TEST_F(GroupsListTest, ChangesAreIgnoredWhileTheListIsNotReady)
-{
-    receiveHostList(QStringLiteral("GHOME:"));
+    // Changes are ignored while the list is not ready.
     state.groupListReady = false;
-
     setChecked(QStringLiteral("HOME"), true);
-
-    EXPECT_EQ(state.checkedGroups, "");
+    EXPECT_EQ(state.checkedGroups, "OFFICE:");
 }
 
 TEST_F(GroupsListTest, GroupWhoseNameEndsAnotherKeepsItsOwnEntry)
@@ -121,29 +77,31 @@ TEST_F(GroupsListTest, GroupWhoseNameEndsAnotherKeepsItsOwnEntry)
 TEST_F(GroupsListTest, SelectingAGroupShowsItsNameAndHosts)
 {
     receiveHostList(QStringLiteral("GHOME:HPC1:HPC2:GEMPTY:GOFFICE:HSERVER:"));
+    auto* groups = state.frmMain->findChild<QListWidget*>(QStringLiteral("lstGroups"));
+    auto* hosts = state.frmMain->findChild<QListWidget*>(QStringLiteral("lstHosts"));
+    auto* shown = state.frmMain->findChild<QLabel*>(QStringLiteral("lblGroup"));
 
     groups->setCurrentRow(2);
-    EXPECT_EQ(shownGroup(), "OFFICE");
-    EXPECT_EQ(hostNames(), QStringList({"SERVER"}));
-
-    groups->setCurrentRow(1);
-    EXPECT_EQ(shownGroup(), "EMPTY");
-    EXPECT_TRUE(hostNames().isEmpty());
-
-    groups->setCurrentRow(-1);
-    EXPECT_EQ(shownGroup(), "");
-    EXPECT_TRUE(hostNames().isEmpty());
+    EXPECT_EQ(shown->text(), "OFFICE");
+    ASSERT_EQ(hosts->count(), 1);
+    EXPECT_EQ(hosts->item(0)->text(), "SERVER");
+    for (int row : {1, -1}) {
+        groups->setCurrentRow(row);
+        EXPECT_EQ(shown->text(), row == 1 ? "EMPTY" : "");
+        EXPECT_EQ(hosts->count(), 0);
+    }
 }
 
 TEST_F(GroupsListTest, ViewHostsButtonWidensAndNarrowsTheWindow)
 {
-    main->cmdViewHosts_Click();
+    auto* button = state.frmMain->findChild<QPushButton*>(QStringLiteral("cmdViewHosts"));
+    state.frmMain->cmdViewHosts_Click();
     EXPECT_TRUE(state.hostsPanelShown);
-    EXPECT_EQ(main->outerWidthTwips(), 9585);
-    EXPECT_EQ(main->findChild<QPushButton*>(QStringLiteral("cmdViewHosts"))->text(), "<< Hide Hosts");
+    EXPECT_EQ(state.frmMain->outerWidthTwips(), 9585);
+    EXPECT_EQ(button->text(), "<< Hide Hosts");
 
-    main->cmdViewHosts_Click();
+    state.frmMain->cmdViewHosts_Click();
     EXPECT_FALSE(state.hostsPanelShown);
-    EXPECT_EQ(main->outerWidthTwips(), 4905);
-    EXPECT_EQ(main->findChild<QPushButton*>(QStringLiteral("cmdViewHosts"))->text(), "View Hosts in Group >>");
+    EXPECT_EQ(state.frmMain->outerWidthTwips(), 4905);
+    EXPECT_EQ(button->text(), "View Hosts in Group >>");
 }

@@ -1,28 +1,26 @@
 #include "FakeCommandServer.h"
-#include "platform/fake/FakePlatform.h"
+#include "TestSupport.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/CheckedGroups.h"
-#include "state/ClientState.h"
-#include "ui/Windows.h"
-#include "ui/main/frmMain.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-class HostListTest : public ::testing::Test
+QStringList texts(QListWidget* list, bool checkedOnly = false)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i) {
+        if (!checkedOnly || list->item(i)->checkState() == Qt::Checked)
+            result.append(list->item(i)->text());
+    }
+    return result;
+}
+
+class HostListTest : public ClientTest
 {
 protected:
-    HostListTest()
-    {
-        installWindowFactories(state, fake.platform);
-        main = state.frmMain.get();
-    }
-
     // Hands a reply to the processor as if it answered a request just made.
     void answer(const QString& reply)
     {
@@ -30,60 +28,28 @@ protected:
         Lumeris_Commands::processHostsReply(state, fake.platform, reply);
     }
 
-    template <typename W> W* widget(const char* name) { return main->findChild<W*>(QLatin1String(name)); }
-
+    template <typename W> W* widget(const char* name) { return state.frmMain->findChild<W*>(QLatin1String(name)); }
     QStringList groupNames() { return texts(widget<QListWidget>("lstGroups")); }
     QStringList hostNames() { return texts(widget<QListWidget>("lstHosts")); }
-    QStringList checkedNames()
-    {
-        QStringList names;
-        auto* list = widget<QListWidget>("lstGroups");
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->item(i)->checkState() == Qt::Checked)
-                names.append(list->item(i)->text());
-        }
-        return names;
-    }
-    QString statusText() { return widget<QLabel>("lblStatusBar")->text(); }
-
-    static QStringList texts(QListWidget* list)
-    {
-        QStringList result;
-        for (int i = 0; i < list->count(); ++i)
-            result.append(list->item(i)->text());
-        return result;
-    }
-
-    FakePlatform fake;
-    ClientState state;
-    frmMain* main = nullptr;
+    QStringList checkedNames() { return texts(widget<QListWidget>("lstGroups"), true); }
 };
 
 } // namespace
 
-TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheLists)
+TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestoresTheCheckBoxes)
 {
     FakeCommandServer server(fake);
+    server.hostsReply = QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:");
     state.userName = QStringLiteral("ann");
     state.password = QStringLiteral("pw");
+    state.checkedGroups = QStringLiteral("OFFICE:");
 
     Lumeris_Commands::requestHosts(state, fake.platform);
-
     EXPECT_TRUE(state.hostsRequestPending);
-    EXPECT_EQ(statusText(), "Refreshing hosts...");
-    EXPECT_EQ(state.pendingCommand, Lumeris_Commands::getHostsCMD);
     EXPECT_EQ(state.requestText, "getHosts:ann:pw:");
     server.answerAll();
+
     EXPECT_EQ(server.commandWords(), QStringList({"GETHOSTS"}));
-    EXPECT_EQ(groupNames(), QStringList({"HOME", "OFFICE", "LAB"}));
-    EXPECT_FALSE(state.hostsRequestPending);
-}
-
-TEST_F(HostListTest, ReplyFillsBothListsAndRestoresTheCheckBoxes)
-{
-    state.checkedGroups = QStringLiteral("OFFICE:");
-    answer(QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:"));
-
     EXPECT_EQ(groupNames(), QStringList({"HOME", "OFFICE"}));
     EXPECT_EQ(checkedNames(), QStringList({"OFFICE"}));
     EXPECT_EQ(state.groupCount, 2);
@@ -92,62 +58,52 @@ TEST_F(HostListTest, ReplyFillsBothListsAndRestoresTheCheckBoxes)
     EXPECT_EQ(widget<QLabel>("lblGroup")->text(), "HOME");
     EXPECT_EQ(hostNames(), QStringList({"PC1", "PC2"}));
     EXPECT_TRUE(widget<QPushButton>("cmdViewHosts")->isEnabled());
-    EXPECT_EQ(statusText(), " List refreshed");
+    EXPECT_EQ(statusBar(), " List refreshed");
     EXPECT_FALSE(state.hostsRequestPending);
     EXPECT_TRUE(state.groupListReady);
     EXPECT_EQ(state.checkedGroups, "OFFICE:");
 }
 
-TEST_F(HostListTest, ParsingStopsAtTheFirstEmptyEntry)
+TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryAndDropsStrayEntriesAndLaterPieces)
 {
-    answer(QStringLiteral("GETHOSTS:GA:HX::GB:HY:"));
+    const struct
+    {
+        const char* reply;
+        QStringList groups;
+        QStringList hosts;
+    } cases[] = {
+        {"GETHOSTS:GA:HX::GB:HY:", {"A"}, {"X:"}},
+        {"GETHOSTS:HLOST:GA:ZODD:HX:GB:HY:TRAILING", {"A", "B"}, {"X:", "Y:"}},
+    };
+    for (const auto& c : cases) {
+        answer(QLatin1String(c.reply));
+        EXPECT_EQ(groupNames(), c.groups) << c.reply;
+        EXPECT_EQ(state.groupCount, c.groups.size()) << c.reply;
+        for (int i = 0; i < c.hosts.size(); ++i)
+            EXPECT_EQ(state.groupHosts[i], c.hosts[i]) << c.reply;
+    }
 
-    EXPECT_EQ(groupNames(), QStringList({"A"}));
-    EXPECT_EQ(state.groupHosts[0], "X:");
-    EXPECT_EQ(state.groupCount, 1);
-}
-
-TEST_F(HostListTest, HostsBeforeAnyGroupOtherMarkersAndTrailingTextAreDropped)
-{
-    answer(QStringLiteral("GETHOSTS:HLOST:GA:ZODD:HX:GB:HY:TRAILING"));
-
-    EXPECT_EQ(groupNames(), QStringList({"A", "B"}));
-    EXPECT_EQ(state.groupHosts[0], "X:");
-    EXPECT_EQ(state.groupHosts[1], "Y:");
-}
-
-TEST_F(HostListTest, OnlyTheFirstPieceThatParsesCounts)
-{
+    // Only the first piece that parses counts.
     answer(QStringLiteral("GETHOSTS:GHOME:HPC1:"));
     Lumeris_Commands::processHostsReply(state, fake.platform, QStringLiteral("GOTHER:HZ:"));
-
     EXPECT_EQ(groupNames(), QStringList({"HOME"}));
     EXPECT_EQ(state.groupHosts[0], "PC1:");
-}
 
-TEST_F(HostListTest, ShortReplyEmptiesTheGroupsButKeepsOldHostsOfGroupZero)
-{
-    answer(QStringLiteral("GETHOSTS:GHOME:HPC1:"));
+    // A short reply empties the groups but keeps the old hosts of group zero.
     answer(QStringLiteral("GETH"));
-
     EXPECT_TRUE(groupNames().isEmpty());
     EXPECT_EQ(state.groupCount, 0);
     EXPECT_EQ(hostNames(), QStringList({"PC1"}));
     EXPECT_EQ(widget<QLabel>("lblGroup")->text(), "");
-    EXPECT_TRUE(widget<QPushButton>("cmdViewHosts")->isEnabled());
-    EXPECT_EQ(statusText(), " List refreshed");
+    EXPECT_EQ(statusBar(), " List refreshed");
 }
 
-TEST_F(HostListTest, GroupNamesAreMatchedInUpperCaseAndAsWholeEntries)
+TEST_F(HostListTest, RestoredChecksMatchWholeUpperCaseEntriesAsTheCheckBoxHandlerDoes)
 {
     state.checkedGroups = QStringLiteral("MYHOME:B:");
     answer(QStringLiteral("GETHOSTS:Gb:GHOME:GMYHOME:GAB:"));
-
     EXPECT_EQ(checkedNames(), QStringList({"b", "MYHOME"}));
-}
 
-TEST_F(HostListTest, RestoredChecksAgreeWithTheMatchingOfTheCheckBoxHandler)
-{
     const QStringList names = {"B", "AB", "C", ""};
     for (const char* list : {"AB:", "B", "AB:B", ":B:", "C::", "X:AB:C", ""}) {
         state.checkedGroups = QString::fromLatin1(list);
@@ -165,7 +121,7 @@ TEST_F(HostListTest, RestoredChecksAgreeWithTheMatchingOfTheCheckBoxHandler)
 TEST_F(HostListTest, RefusedAccountEmptiesTheListsClosesThePanelAndSaysSo)
 {
     answer(QStringLiteral("GETHOSTS:GHOME:HPC1:GOFFICE:"));
-    main->cmdViewHosts_Click();
+    state.frmMain->cmdViewHosts_Click();
     ASSERT_TRUE(state.hostsPanelShown);
 
     answer(QStringLiteral("ERROR:INVALIDUSER:"));
@@ -173,11 +129,11 @@ TEST_F(HostListTest, RefusedAccountEmptiesTheListsClosesThePanelAndSaysSo)
     EXPECT_TRUE(groupNames().isEmpty());
     EXPECT_TRUE(hostNames().isEmpty());
     EXPECT_FALSE(state.hostsPanelShown);
-    EXPECT_EQ(main->outerWidthTwips(), 4905);
+    EXPECT_EQ(state.frmMain->outerWidthTwips(), 4905);
     auto* button = widget<QPushButton>("cmdViewHosts");
     EXPECT_EQ(button->text(), "View Hosts in Group >>");
     EXPECT_FALSE(button->isEnabled());
-    EXPECT_EQ(statusText(), " The user name or password was not accepted");
+    EXPECT_EQ(statusBar(), " The user name or password was not accepted");
     EXPECT_TRUE(state.hostsRequestPending);
     EXPECT_FALSE(state.groupListReady);
     // Stale until the next list: the update reads only lines that exist.
@@ -199,12 +155,10 @@ TEST_F(HostListTest, GroupPastTheListEndIsShownWithoutItsHosts)
 TEST_F(HostListTest, ShowingAGroupListsItsHostsAndNothingForIndexesOutOfRange)
 {
     state.groupHosts[3] = QStringLiteral("WWW:MAIL::LOST:");
-
     Common_Functions::showGroupHosts(state, 3);
     EXPECT_EQ(hostNames(), QStringList({"WWW", "MAIL"}));
-
-    Common_Functions::showGroupHosts(state, -1);
-    EXPECT_TRUE(hostNames().isEmpty());
-    Common_Functions::showGroupHosts(state, kListUpperBound + 1);
-    EXPECT_TRUE(hostNames().isEmpty());
+    for (int index : {-1, kListUpperBound + 1}) {
+        Common_Functions::showGroupHosts(state, index);
+        EXPECT_TRUE(hostNames().isEmpty()) << index;
+    }
 }

@@ -31,18 +31,6 @@ protected:
 
 } // namespace
 
-TEST_F(IpCheckTest, RequestGoesOnTheWireScrambledWithCrLfAndItsReplyIsProcessed)
-{
-    requestMyIP(state, fake.platform);
-    EXPECT_EQ(statusLabel->text(), QStringLiteral("Checking for new IP..."));
-    ASSERT_EQ(fake.sockets.count(), 1);
-    fake.sockets.socket(0).accept();
-    EXPECT_EQ(fake.sockets.socket(0).sent(), QStringLiteral("41CM6%R:Z:R:\r\n"));
-
-    fake.sockets.socket(0).deliver(Common_Functions::scrambleText(QStringLiteral("GETMYIP:10.0.0.2:")));
-    EXPECT_EQ(state.currentIP, QStringLiteral("10.0.0.2"));
-}
-
 TEST_F(IpCheckTest, FixedAddressShowsTheStaticAddressBoxAndSendsNothing)
 {
     state.useStaticIP = true;

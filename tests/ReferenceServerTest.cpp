@@ -15,15 +15,14 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
-// Sends one request the way the client does and returns each piece of data as it arrived,
-// until the server closes the connection.
-QList<QByteArray> exchangePieces(quint16 port, const QString& plainRequest)
+// Sends the bytes and returns each piece of data as it arrived, until the server closes the connection.
+QList<QByteArray> talk(quint16 port, const QByteArray& bytes)
 {
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"), port);
     if (!socket.waitForConnected(kWaitMs))
         return {};
-    socket.write(scrambleText(plainRequest).toLatin1());
+    socket.write(bytes);
     QList<QByteArray> pieces;
     while (socket.waitForReadyRead(kWaitMs))
         pieces.append(socket.readAll());
@@ -32,7 +31,7 @@ QList<QByteArray> exchangePieces(quint16 port, const QString& plainRequest)
 
 QByteArray exchange(quint16 port, const QString& plainRequest)
 {
-    return exchangePieces(port, plainRequest).join();
+    return talk(port, scrambleText(plainRequest).toLatin1()).join();
 }
 
 QString plainReply(quint16 port, const QString& plainRequest)
@@ -40,34 +39,30 @@ QString plainReply(quint16 port, const QString& plainRequest)
     return unscrambleText(QString::fromLatin1(exchange(port, plainRequest)));
 }
 
+// An accounts file in the folder.
+QString writeFile(const QTemporaryDir& dir, const QByteArray& contents)
+{
+    QFile file(dir.filePath(QStringLiteral("accounts.txt")));
+    file.open(QIODevice::WriteOnly);
+    file.write(contents);
+    return file.fileName();
+}
+
 QByteArray httpGet(quint16 port, const QByteArray& path)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(kWaitMs))
-        return {};
-    socket.write("GET " + path + " HTTP/1.1\r\nHost: localhost\r\n\r\n");
-    QByteArray response;
-    while (socket.waitForReadyRead(kWaitMs))
-        response += socket.readAll();
-    return response;
+    return talk(port, "GET " + path + " HTTP/1.1\r\nHost: localhost\r\n\r\n").join();
 }
 
 } // namespace
 
-TEST(ReferenceServerTest, IpCheckIsAnsweredWithTheScrambledPeerAddressAndCrLf)
+TEST(ReferenceServerTest, DemoAccountIsAnsweredWithTheConfiguredTextsAndAWrongPasswordOrCommandRefused)
 {
-    ServerProcess server;
+    ServerProcess server({QStringLiteral("--version-reply"), QStringLiteral("3.0.1"), QStringLiteral("--news"),
+                          QStringLiteral("http://127.0.0.1/news.html:Maintenance: tonight")});
     ASSERT_TRUE(server.isListening());
     EXPECT_EQ(exchange(server.commandPort(), QStringLiteral("getMyIP:u:p:")),
               scrambleText(QStringLiteral("GETMYIP:127.0.0.1:")).toLatin1());
     EXPECT_EQ(server.requests(), QStringList{QStringLiteral("GETMYIP:U:P:")});
-}
-
-TEST(ReferenceServerTest, DemoAccountListsItsGroupsAndHostsAndRejectsAWrongPassword)
-{
-    ServerProcess server;
-    ASSERT_TRUE(server.isListening());
     EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("getHosts:demo:demo:")),
               QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:"));
     EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("getHosts:demo:wrong:")),
@@ -75,17 +70,17 @@ TEST(ReferenceServerTest, DemoAccountListsItsGroupsAndHostsAndRejectsAWrongPassw
     EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("update:demo:wrong:gHOME:1.2.3.4:")),
               QStringLiteral("UPDATE:ERROR:INVALIDUSER:"));
     EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("hello:")), QStringLiteral("ERROR:UNKNOWNCOMMAND:"));
+    EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("checkVersion:u:p:")),
+              QStringLiteral("CHECKVERSION:3.0.1:"));
+    EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("checkNews:u:p:")),
+              QStringLiteral("CHECKNEWS:HTTP://127.0.0.1/NEWS.HTML:MAINTENANCE: TONIGHT:"));
 }
 
 TEST(ReferenceServerTest, UpdateOfAGroupFromTheAccountsFileIsRecorded)
 {
     QTemporaryDir dir;
-    const QString accountsPath = dir.filePath(QStringLiteral("accounts.txt"));
+    const QString accountsPath = writeFile(dir, "# test account\naccount alice secret\ngroup cabin\nhost nas\n");
     const QString recordsPath = dir.filePath(QStringLiteral("records.txt"));
-    QFile accounts(accountsPath);
-    ASSERT_TRUE(accounts.open(QIODevice::WriteOnly));
-    accounts.write("# test account\naccount alice secret\ngroup cabin\nhost nas\n");
-    accounts.close();
 
     ServerProcess server({QStringLiteral("--accounts"), accountsPath, QStringLiteral("--records"), recordsPath});
     ASSERT_TRUE(server.isListening());
@@ -104,32 +99,23 @@ TEST(ReferenceServerTest, UpdateOfAGroupFromTheAccountsFileIsRecorded)
     EXPECT_TRUE(recordLines.first().startsWith("ALICE CABIN 10.0.0.7 ")) << recordLines.first().constData();
 }
 
-TEST(ReferenceServerTest, SplitReplyArrivesInSeveralPiecesThatMakeTheWholeReply)
+TEST(ReferenceServerTest, MisbehavioursShapeTheReplyAsAskedAndOnlyForTheNamedCommand)
 {
-    ServerProcess server(
-        {QStringLiteral("--split"), QStringLiteral("3"), QStringLiteral("--split-gap"), QStringLiteral("150")});
-    ASSERT_TRUE(server.isListening());
-    const QList<QByteArray> pieces = exchangePieces(server.commandPort(), QStringLiteral("getHosts:demo:demo:"));
+    ServerProcess split({"--split", "3", "--split-gap", "150"});
+    ServerProcess only({"--close-without-reply", "--only", "getHosts"});
+    ServerProcess oversized({"--oversized", "70000"});
+    ServerProcess binary({"--binary", "300"});
+    ASSERT_TRUE(split.isListening() && only.isListening() && oversized.isListening() && binary.isListening());
+
+    const QList<QByteArray> pieces = talk(split.commandPort(), scrambleText("getHosts:demo:demo:").toLatin1());
     EXPECT_EQ(pieces.size(), 3);
     EXPECT_EQ(unscrambleText(QString::fromLatin1(pieces.join())),
               QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:"));
-}
 
-TEST(ReferenceServerTest, MisbehaviourLimitedToOneCommandLeavesTheOthersAnswered)
-{
-    ServerProcess server(
-        {QStringLiteral("--close-without-reply"), QStringLiteral("--only"), QStringLiteral("getHosts")});
-    ASSERT_TRUE(server.isListening());
-    EXPECT_TRUE(exchange(server.commandPort(), QStringLiteral("getHosts:demo:demo:")).isEmpty());
-    EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("checkVersion:demo:demo:")),
+    EXPECT_TRUE(exchange(only.commandPort(), QStringLiteral("getHosts:demo:demo:")).isEmpty());
+    EXPECT_EQ(plainReply(only.commandPort(), QStringLiteral("checkVersion:demo:demo:")),
               QStringLiteral("CHECKVERSION:2.1.3:"));
-}
 
-TEST(ReferenceServerTest, OversizedAndBinaryRepliesHaveTheRequestedLength)
-{
-    ServerProcess oversized({QStringLiteral("--oversized"), QStringLiteral("70000")});
-    ServerProcess binary({QStringLiteral("--binary"), QStringLiteral("300")});
-    ASSERT_TRUE(oversized.isListening() && binary.isListening());
     const QByteArray big = exchange(oversized.commandPort(), QStringLiteral("getMyIP:u:p:"));
     EXPECT_EQ(big.size(), 70000);
     EXPECT_TRUE(big.endsWith("\r\n"));
@@ -152,22 +138,17 @@ TEST(ReferenceServerTest, WebPagesAreServedInAnyCaseAndUnknownPathsAreNotFound)
     EXPECT_TRUE(server.waitForLine(QStringLiteral("HTTP GET /nothing.html")));
 }
 
-TEST(ReferenceServerTest, VersionAndNewsRepliesCarryTheConfiguredTexts)
-{
-    ServerProcess server({QStringLiteral("--version-reply"), QStringLiteral("3.0.1"), QStringLiteral("--news"),
-                          QStringLiteral("http://127.0.0.1/news.html:Maintenance: tonight")});
-    ASSERT_TRUE(server.isListening());
-    EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("checkVersion:u:p:")),
-              QStringLiteral("CHECKVERSION:3.0.1:"));
-    EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("checkNews:u:p:")),
-              QStringLiteral("CHECKNEWS:HTTP://127.0.0.1/NEWS.HTML:MAINTENANCE: TONIGHT:"));
-}
-
-TEST(ReferenceServerTest, WithheldRepliesLeaveTheClientWithoutData)
+TEST(ReferenceServerTest, DelayedOrWithheldRepliesComeLateOrNever)
 {
     ServerProcess silent({QStringLiteral("--never-reply")});
     ServerProcess resetting({QStringLiteral("--refuse")});
-    ASSERT_TRUE(silent.isListening() && resetting.isListening());
+    ServerProcess delayed({QStringLiteral("--delay"), QStringLiteral("300")});
+    ASSERT_TRUE(silent.isListening() && resetting.isListening() && delayed.isListening());
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_EQ(plainReply(delayed.commandPort(), QStringLiteral("getMyIP:u:p:")), QStringLiteral("GETMYIP:127.0.0.1:"));
+    EXPECT_GE(elapsed.elapsed(), 300);
 
     QTcpSocket held;
     held.connectToHost(QStringLiteral("127.0.0.1"), silent.commandPort());
@@ -186,24 +167,9 @@ TEST(ReferenceServerTest, WithheldRepliesLeaveTheClientWithoutData)
     EXPECT_EQ(reset.error(), QAbstractSocket::RemoteHostClosedError);
 }
 
-TEST(ReferenceServerTest, DelayedReplyComesNoSoonerThanAsked)
-{
-    ServerProcess server({QStringLiteral("--delay"), QStringLiteral("300")});
-    ASSERT_TRUE(server.isListening());
-    QElapsedTimer elapsed;
-    elapsed.start();
-    EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("getMyIP:u:p:")), QStringLiteral("GETMYIP:127.0.0.1:"));
-    EXPECT_GE(elapsed.elapsed(), 300);
-}
-
 TEST(ReferenceServerTest, BrokenAccountsFileStopsTheServerBeforeItListens)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("accounts.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("account alice secret\nhost nas\n");
-    file.close();
-    ServerProcess server({QStringLiteral("--accounts"), path});
+    ServerProcess server({QStringLiteral("--accounts"), writeFile(dir, "account alice secret\nhost nas\n")});
     EXPECT_FALSE(server.isListening());
 }

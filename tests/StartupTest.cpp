@@ -49,24 +49,6 @@ TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutAndTheHostFetchAndUpdateCycleA
     EXPECT_TRUE(timer.isEnabled(10) && timer.interval(10) == 60000);
 }
 
-TEST_F(StartupTest, WithoutAnAccountThePreferencesOpenAndElementTwoActsOnceTheyAre)
-{
-    frmMain& main = start(*this, std::nullopt);
-    EXPECT_EQ(state.autoUpdate, 1);
-    EXPECT_EQ(state.pendingCommand, Lumeris_Commands::getMyIPCMD);
-    EXPECT_TRUE(state.preferencesOpen);
-    TimerFamily& timer = *main.processTimer;
-    EXPECT_FALSE(timer.isEnabled(1));
-    EXPECT_TRUE(timer.isEnabled(2) && timer.interval(2) == 1000);
-
-    state.preferencesOpen = false;
-    main.processTimer_Timer(2);
-    EXPECT_TRUE(timer.isEnabled(2));
-    state.preferencesOpen = true;
-    main.processTimer_Timer(2);
-    EXPECT_FALSE(timer.isEnabled(2));
-}
-
 TEST(StartupSettings, OnlyAutoUpdateOneChecksEnableAndOnlyMinimiseOneWithATrayHides)
 {
     for (const QString value : {"1", "-1", "2", "0"}) {

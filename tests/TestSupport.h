@@ -4,6 +4,9 @@
 #include "state/ClientState.h"
 #include "state/Scrambling.h"
 #include "ui/Windows.h"
+#include "ui/main/frmMain.h"
+
+#include <QLabel>
 
 #include <QByteArray>
 #include <QStringList>
@@ -13,6 +16,7 @@
 struct FakeClient
 {
     FakeClient() { installWindowFactories(state, fake.platform); }
+    QString statusBar() { return state.frmMain->lblStatusBar->text(); }
 
     FakePlatform fake;
     ClientState state;
