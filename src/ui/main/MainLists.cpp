@@ -10,13 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-constexpr int kNarrowOuterWidth = 4905;
-constexpr int kWideOuterWidth = 9585;
-constexpr int kNarrowButtonLeft = 2640;
-constexpr int kWideButtonLeft = 7320;
-} // namespace
-
 void frmMain::lstGroups_Click()
 {
     const int row = lstGroups->currentRow();

@@ -13,10 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-constexpr int kNarrowButtonLeft = 2640;
-} // namespace
-
 void frmMain::Form_Load()
 {
     m_state.autoUpdate = 1;

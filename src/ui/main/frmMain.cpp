@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kNarrowOuterWidth = 4905;
 constexpr int kClientHeight = 7035;
 // The fixed single border adds this much to the client width.
 constexpr int kBorderTwips = 90;

@@ -127,6 +127,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The hosts panel is shown by widening the window; the toggle button moves with it (twips).
+    static constexpr int kNarrowOuterWidth = 4905;
+    static constexpr int kWideOuterWidth = 9585;
+    static constexpr int kNarrowButtonLeft = 2640;
+    static constexpr int kWideButtonLeft = 7320;
+
     void buildControls();
     void buildMenus();
     void buildTrayMenu();
