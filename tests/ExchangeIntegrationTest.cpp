@@ -1,6 +1,7 @@
 #include "ServerProcess.h"
 #include "exchange/frmUpdate.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSockets.h"
 #include "platform/qt/QtTimers.h"
 #include "protocol/Lumeris_Commands.h"
@@ -8,9 +9,11 @@
 #include "ui/Windows.h"
 #include "ui/main/frmMain.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -44,6 +47,23 @@ protected:
         return server->isListening();
     }
 
+    // Runs the event loop for the given time.
+    static void runFor(int milliseconds)
+    {
+        const QDeadlineTimer deadline(milliseconds);
+        while (!deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, int(deadline.remainingTime()));
+    }
+
+    static QMessageBox* openBox()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                return box;
+        }
+        return nullptr;
+    }
+
     // Runs the event loop until the exchange has ended, for five seconds at most.
     bool waitForExchangeEnd()
     {
@@ -60,8 +80,9 @@ protected:
     FakePlatform fake;
     QtTimers timers;
     QtSocketFactory sockets;
-    Platform platform{timers,    timers,        fake.messageBoxes, fake.app,      fake.files,  sockets,
-                      fake.tray, fake.registry, fake.processes,    fake.browsers, fake.desktop};
+    QtMessageBoxes boxes;
+    Platform platform{timers,    timers,        boxes,          fake.app,      fake.files,  sockets,
+                      fake.tray, fake.registry, fake.processes, fake.browsers, fake.desktop};
     ClientState state;
     std::unique_ptr<ServerProcess> server;
     QStringList replies;
@@ -94,4 +115,27 @@ TEST_F(ExchangeIntegrationTest, GroupUpdateSendsEveryGroupOnItsOwnConnection)
     EXPECT_EQ(replies, (QStringList{QStringLiteral("UPDATE:HOME:1.2.3.4:SUCCESS:"),
                                     QStringLiteral("UPDATE:OFFICE:1.2.3.4:SUCCESS:")}));
     EXPECT_TRUE(server->waitForLine(QStringLiteral("UPDATED DEMO OFFICE 1.2.3.4")));
+}
+
+TEST_F(ExchangeIntegrationTest, ReplyBoxesLeftOpenWhileTheirExchangesEndAreClosedSafely)
+{
+    // "No update(s)" from the version check, then the news box: each stays open for two seconds,
+    // long after its exchange and sockets are gone, while the next exchange runs underneath.
+    ASSERT_TRUE(
+        startServer(Cmd::checkVersionCMD, {QStringLiteral("--news"), QStringLiteral("http://news.test/a.html:HELLO")}));
+    Cmd::requestVersion(state, platform);
+    Cmd::requestNews(state, platform);
+    ASSERT_TRUE(server->waitForLine(QStringLiteral("REQUEST CHECKNEWS")));
+    ASSERT_TRUE(waitForExchangeEnd());
+    runFor(2000);
+    ASSERT_EQ(replies, QStringList{QStringLiteral("CHECKVERSION:2.1.3:")});
+
+    int closed = 0;
+    for (QMessageBox* box = openBox(); box != nullptr && closed < 3; box = openBox(), ++closed) {
+        box->accept();
+        runFor(100);
+    }
+    EXPECT_EQ(closed, 2);
+    EXPECT_EQ(fake.browsers.latest ? fake.browsers.latest->navigations : QStringList(),
+              QStringList{QStringLiteral("HTTP://NEWS.TEST/A.HTML")});
 }

@@ -248,46 +248,32 @@ TEST_F(ExchangeTest, NewerWaitingCommandOfATagReplacesTheOlderInItsPlace)
     EXPECT_EQ(fake.sockets.count(), 3);
 }
 
-// A processor's modal box lets timers and sockets run underneath it.
+// A processor runs once the socket's handler has returned, and a box it opens holds up nothing.
 
-TEST_F(ExchangeTest, ExchangeThatEndsWhileAProcessorsBoxIsOpenIsNotTouchedAfterwards)
+TEST_F(ExchangeTest, ProcessorRunsAfterTheSocketEventAndItsBoxHoldsUpNothing)
 {
-    onReply = [this](const QString&) {
-        fake.messageBoxes.show(QStringLiteral("News"), QStringLiteral("Veltaro"), MsgButtons::Ok, MsgIcon::None);
-    };
-    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) {
-        fake.clock.advance(60000);
-        onReply = nullptr;
-        answer(1, QStringLiteral("GETMYIP:10.0.0.1:"));
-    };
-    submit(Cmd::checkNewsCMD, QStringLiteral("checkNews:u:p:"));
-    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
-    answer(0, QStringLiteral("CHECKNEWS:NONE:"));
-
-    // The news exchange timed out under the box and the IP check ran; the news handler, returning
-    // last, neither wrote its status nor started a close timer of its own.
-    EXPECT_EQ(replies.size(), 2);
-    EXPECT_EQ(statusBar(), QStringLiteral("getMyIPCMD status"));
-    fake.clock.advance(249);
-    EXPECT_TRUE(state.exchangeBusy);
-    fake.clock.advance(1);
-    EXPECT_FALSE(state.exchangeBusy);
-    EXPECT_TRUE(socket(0).isDestroyed() && socket(1).isDestroyed());
-}
-
-TEST_F(ExchangeTest, ReplyWhoseBoxStaysOpenPastAMinuteIsNoTimeout)
-{
-    onReply = [this](const QString&) {
+    bool ranInsideSocketHandler = false;
+    onReply = [this, &ranInsideSocketHandler](const QString&) {
+        ranInsideSocketHandler = ranInsideSocketHandler || socket(0).inHandler();
         fake.messageBoxes.show(QStringLiteral("No update(s) available at this time."),
                                QStringLiteral("Check for update..."), MsgButtons::Ok, MsgIcon::Information);
-    };
-    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) {
-        fake.clock.advance(250);
-        EXPECT_FALSE(state.exchangeBusy);
-        fake.clock.advance(120000);
+        onReply = nullptr;
     };
     submit(Cmd::checkVersionCMD, QStringLiteral("checkVersion:u:p:"));
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
     answer(0, QStringLiteral("CHECKVERSION:2.1.3:"));
+    EXPECT_EQ(replies.size(), 1);
+    EXPECT_FALSE(ranInsideSocketHandler);
+
+    // The box stays open: the exchange closes on time, the next command runs and is answered,
+    // and no time-out follows.
+    fake.clock.advance(250);
+    EXPECT_TRUE(socket(0).isDestroyed());
+    answer(1, QStringLiteral("GETMYIP:10.0.0.1:"));
+    fake.clock.advance(60000);
+    EXPECT_EQ(fake.messageBoxes.openCount(), 1);
+    EXPECT_EQ(replies.size(), 2);
+    EXPECT_FALSE(state.exchangeBusy);
     EXPECT_NE(statusBar(), kTimeoutText);
 }
 
@@ -297,16 +283,12 @@ TEST_F(ExchangeTest, UpdateRepliesArrivingUnderAnOpenBoxCloseTheExchangeOnce)
         if (reply.startsWith(QStringLiteral("UPDATE:1")))
             fake.messageBoxes.show(QStringLiteral("Note"), QStringLiteral("Veltaro"), MsgButtons::Ok, MsgIcon::None);
     };
-    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) {
-        answer(1, QStringLiteral("UPDATE:2:SUCCESS:"));
-        socket(0).remoteClose();
-        fake.clock.advance(1000);
-    };
     submitUpdate(2);
     answer(0, QStringLiteral("UPDATE:1:SUCCESS:"));
+    answer(1, QStringLiteral("UPDATE:2:SUCCESS:"));
+    socket(0).remoteClose();
+    fake.clock.advance(1000);
 
-    // The last reply came under the box; the exchange closed 500 ms after it without waiting for
-    // the box, and the handler returning afterwards started no second close.
     EXPECT_EQ(replies.size(), 2);
     EXPECT_FALSE(state.exchangeBusy);
     fake.clock.advance(60000);

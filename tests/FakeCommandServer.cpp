@@ -19,6 +19,10 @@ void FakeCommandServer::answerAll()
         if (index >= m_openedAt.size())
             m_openedAt.push_back(m_fake.clock.elapsedMs());
         FakeSocketRecord& socket = m_fake.sockets.socket(int(index));
+        if (refusing) {
+            socket.fail();
+            continue;
+        }
         if (!socket.accept())
             continue;
         const QString request = unscrambleText(socket.sent());

@@ -32,6 +32,8 @@ public:
 
     // While set nothing is answered, so an exchange that has started stays busy.
     bool holding = false;
+    // While set every connection is refused, as by a server that is down.
+    bool refusing = false;
     QString address = QStringLiteral("203.0.113.9");
     QString hostsReply = QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:GLAB:");
     QString versionReply = QStringLiteral("CHECKVERSION:2.1.3:");

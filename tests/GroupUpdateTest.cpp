@@ -45,20 +45,15 @@ TEST_F(GroupUpdateTest, CheckedGroupsGiveOneRequestEachInListOrder)
 
 TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSucceeds)
 {
-    // Nothing checked; checked in the settings but not listed yet; listed before a refused account.
-    for (const char* checked : {"", "Z:", "A:B:C:"}) {
+    // Nothing checked; checked in the settings but not listed.
+    for (const char* checked : {"", "Z:"}) {
         FakeClient client;
         client.state.checkedGroups = QLatin1String(checked);
         client.state.hostsRequestPending = true;
         Lumeris_Commands::processHostsReply(client.state, client.fake.platform, QStringLiteral("GETHOSTS:GA:GB:GC:"));
-        if (*checked == 'A') {
-            client.state.hostsRequestPending = true;
-            Lumeris_Commands::processHostsReply(client.state, client.fake.platform,
-                                                QStringLiteral("ERROR:INVALIDUSER:"));
-            ASSERT_EQ(client.state.groupCount, 3);
-        }
         client.state.updateRequestCount = 5;
         client.state.frmMain->Update_Click();
+        client.fake.clock.runPosted();
 
         EXPECT_EQ(client.state.updateRequestCount, 0) << checked;
         EXPECT_EQ(client.fake.sockets.count(), 0) << checked;
@@ -68,6 +63,30 @@ TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSu
         client.fake.clock.advance(250);
         EXPECT_FALSE(client.state.exchangeBusy);
     }
+}
+
+TEST_F(GroupUpdateTest, WithoutTheHostListTheUpdateAsksForItFirstAndNeverClaimsSuccess)
+{
+    FakeCommandServer server(fake);
+    state.userName = QStringLiteral("ann");
+    state.password = QStringLiteral("pw");
+    state.currentIP = QStringLiteral("203.0.113.7");
+    state.checkedGroups = QStringLiteral("OFFICE:");
+    state.frmMain->Update_Click();
+    EXPECT_NE(statusBar(), " Update successful");
+    server.run(1000);
+    ASSERT_EQ(server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(server.requests.back().text, "UPDATE:ANN:PW:GOFFICE:203.0.113.7:");
+
+    // A refused account loses its list: the next update asks again and sends nothing more.
+    server.requests.clear();
+    server.hostsReply = QStringLiteral("ERROR:INVALIDUSER:");
+    state.frmMain->getHosts_Click();
+    server.run(1000);
+    state.frmMain->Update_Click();
+    server.run(1000);
+    EXPECT_EQ(server.commandWords(), QStringList({"GETHOSTS", "GETHOSTS"}));
+    EXPECT_EQ(statusBar(), " The user name or password was not accepted");
 }
 
 TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionAndOneRefusalFailsTheUpdate)

@@ -100,12 +100,14 @@ TEST_F(IpCheckTest, FixedAddressChosenWhileTheCheckRanIsKept)
 
 TEST_F(IpCheckTest, OnlyAWellFormedAddressIsTaken)
 {
-    reply(QStringLiteral("GETMYIP:2001:DB8::1:"));
-    EXPECT_EQ(state.currentIP, QStringLiteral("2001:DB8::1"));
+    reply(QStringLiteral("GETMYIP:0.255.10.1:"));
+    EXPECT_EQ(state.currentIP, QStringLiteral("0.255.10.1"));
 
+    // An IPv6 address would end up as an empty address field of the colon-separated update.
     for (const char* text : {"", "GETMYIP:", "GETMYIP::", "ERROR:INVALIDUSER:", "GETHOSTS:1.2.3.4:", "GETMYIP:1:",
                              "GETMYIP:1.2.3:", "GETMYIP:1.2.3.4.5:", "GETMYIP:256.1.1.1:", "GETMYIP:010.1.1.1:",
-                             "GETMYIP:1.2.3.45", "GETMYIP:1.2.3.4 :", "GETMYIP:2001:ZZ::1:"}) {
+                             "GETMYIP:1.2.3.45", "GETMYIP:1.2.3.4 :", "GETMYIP: 1.2.3.4:", "GETMYIP:+1.2.3.4:",
+                             "GETMYIP:::1:", "GETMYIP:2001:DB8::1:", "GETMYIP:::FFFF:1.2.3.4:"}) {
         state.currentIP = QStringLiteral("10.0.0.1");
         const std::size_t trayCalls = fake.tray.calls.size();
         reply(QLatin1String(text));

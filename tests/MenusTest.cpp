@@ -64,7 +64,7 @@ TEST_P(MainWindowMenus, ShortcutReachesItsHandler)
 INSTANTIATE_TEST_SUITE_P(Shortcuts, MainWindowMenus,
                          ::testing::Values(ShortcutCase{Qt::Key_I, "getMyIP", "Checking for new IP..."},
                                            ShortcutCase{Qt::Key_R, "getHosts", "Refreshing hosts..."},
-                                           ShortcutCase{Qt::Key_U, "Update", " Update successful"},
+                                           ShortcutCase{Qt::Key_U, "Update", "Refreshing hosts..."},
                                            ShortcutCase{Qt::Key_M, "CheckNews", "Checking news..."},
                                            ShortcutCase{Qt::Key_S, "Preferences", "", "", true},
                                            ShortcutCase{Qt::Key_H, "Support", "", "/faq.php"}));

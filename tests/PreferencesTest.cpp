@@ -139,6 +139,7 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddress)
     EXPECT_TRUE(control<QLineEdit>("txtCurrentIP")->isEnabled());
     control<QLineEdit>("txtCurrentIP")->setText(QStringLiteral("192.0.2.7"));
     state.frmPreferences->close();
+    fake.messageBoxes.answer(MsgAnswer::No);
 
     ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
     const auto& box = fake.messageBoxes.shown().front();
@@ -158,19 +159,16 @@ TEST_F(PreferencesTest, EscapeAsksAndSavesOnYesAndACloseDuringTheQuestionIsTheSa
 {
     open();
     control<QLineEdit>("txtUsername")->setText(QStringLiteral("bob"));
-    fake.messageBoxes.queueAnswer(MsgAnswer::Yes);
     press(state.frmPreferences.get(), Qt::Key_Escape);
-
-    EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
-    EXPECT_EQ(state.userName, "bob");
-    EXPECT_FALSE(state.frmPreferences->isVisible());
-
     // A close while the question is open is the same close.
-    open();
-    fake.messageBoxes.whileOpen = [this](const FakeMessageBoxes::Box&) { state.frmPreferences->close(); };
     state.frmPreferences->close();
-    EXPECT_EQ(fake.messageBoxes.shown().size(), 2u);
+    EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
+    EXPECT_TRUE(state.preferencesOpen);
+    fake.messageBoxes.answer(MsgAnswer::Yes);
+
+    EXPECT_EQ(state.userName, "bob");
     EXPECT_FALSE(state.preferencesOpen);
+    EXPECT_FALSE(state.frmPreferences->isVisible());
     EXPECT_FALSE(state.frmPreferences->isLoaded());
 }
 
@@ -183,6 +181,7 @@ TEST_F(PreferencesTest, ShowingAgainKeepsEditsUntilTheDialogIsClosed)
     EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "typed");
 
     state.frmPreferences->close();
+    fake.messageBoxes.answer(MsgAnswer::No);
     open();
     EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "old");
 }

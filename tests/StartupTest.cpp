@@ -101,12 +101,12 @@ TEST_F(StartupTest, ClosingTheWindowRemovesTheTrayIconThenSavesAndQuitsEvenWhenT
 {
     frmMain& main = start(*this);
     fake.files.failWritesWith = QStringLiteral("Read-only file system");
-    std::optional<TrayIcon::Message> trayDuringSave;
-    fake.messageBoxes.whileOpen = [&](const auto&) { trayDuringSave = fake.tray.calls.back().message; };
     main.close();
-    EXPECT_EQ(trayDuringSave, TrayIcon::Delete);
+    EXPECT_EQ(fake.tray.calls.back().message, TrayIcon::Delete);
     ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
     EXPECT_TRUE(fake.messageBoxes.shown()[0].text.contains(QStringLiteral("Read-only file system")));
+    EXPECT_EQ(fake.app.quitCalls, 0) << "the box is read first";
+    fake.messageBoxes.answer();
     EXPECT_EQ(fake.app.quitCalls, 1);
 }
 

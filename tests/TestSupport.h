@@ -40,3 +40,9 @@ inline QString scrambledLine(const QString& field)
 {
     return Common_Functions::scrambleText(field).chopped(2);
 }
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

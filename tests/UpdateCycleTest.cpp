@@ -164,6 +164,36 @@ TEST_F(UpdateCycleTest, SwitchingOffAndOnKeepsTheCounter)
     EXPECT_EQ(minutes(7), QStringList({"", "", "", "", "GETMYIP CHECKVERSION", "UPDATE", ""}));
 }
 
+TEST_F(UpdateCycleTest, FixedAddressKeepsUpdatingWithoutIpChecksWhileABoxIsLeftOpen)
+{
+    state.useStaticIP = true;
+    state.currentIP = QStringLiteral("198.51.100.4");
+    state.updateInterval = 2;
+    main().Form_Load();
+    server.run(3000);
+    ASSERT_EQ(server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
+
+    // Each check step's "No update(s)" box stays open; nobody is at the keyboard.
+    EXPECT_EQ(minutes(4), QStringList({"CHECKVERSION", "UPDATE", "CHECKVERSION", "UPDATE"}));
+    EXPECT_EQ(server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:198.51.100.4:");
+    EXPECT_EQ(fake.messageBoxes.openCount(), 1);
+    for (const FakeMessageBoxes::Box& box : fake.messageBoxes.shown())
+        EXPECT_NE(box.title, "Static Address");
+}
+
+TEST_F(UpdateCycleTest, HostListMissedAtStartUpIsFetchedBeforeTheNextUpdate)
+{
+    server.refusing = true;
+    state.updateInterval = 1;
+    main().Form_Load();
+    server.run(10000);
+    EXPECT_NE(statusBar(), " Update successful");
+
+    server.refusing = false;
+    EXPECT_EQ(minutes(2), QStringList({"GETHOSTS UPDATE", "UPDATE"}));
+    EXPECT_EQ(statusBar(), " Update successful");
+}
+
 TEST_F(UpdateCycleTest, WithAutomaticUpdatesOffTheStartUpUpdateOnlySaysSo)
 {
     state.autoUpdate = 0;

@@ -131,14 +131,11 @@ void frmUpdate::finishReply(int index)
     const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
     if (index == kClient) {
         replyIsIn(kClientCloseMs);
-        if (!dispatch(m_command.tag, reply))
-            return;
-        lblStatus = QStringLiteral("Closing connection");
-        return;
+        dispatch(m_command.tag, reply);
+    } else {
+        updateSettled();
+        dispatch(Lumeris_Commands::updateGroupsCMD, reply);
     }
-    updateSettled();
-    if (!dispatch(Lumeris_Commands::updateGroupsCMD, reply))
-        return;
     lblStatus = QStringLiteral("Closing connection");
 }
 
@@ -150,8 +147,9 @@ void frmUpdate::failUpdate(int index)
     if (TcpSocket* socket = socketOf(index))
         socket->close();
     updateSettled();
-    // The group's update failed; the others go on.
-    Lumeris_Commands::reportFailedUpdate(m_state);
+    // The group's update failed; the others go on. Reported in turn with the replies.
+    ClientState& state = m_state;
+    m_platform.timers.post([&state] { Lumeris_Commands::reportFailedUpdate(state); });
 }
 
 void frmUpdate::updateSettled()
@@ -175,13 +173,15 @@ void frmUpdate::endWithFailure(const QString& statusText)
     m_state.frmMain->lblStatusBar->setText(statusText);
 }
 
-bool frmUpdate::dispatch(const QString& tag, const QString& reply)
+// The processor runs after the socket's or timer's handler has returned: a box it opens, or an
+// exchange it starts, never has the handler of a socket that the exchange may destroy beneath it.
+void frmUpdate::dispatch(const QString& tag, const QString& reply)
 {
-    const quint64 generation = m_generation;
     const auto it = processors.find(tag);
-    if (it != processors.end() && it->second) {
-        const ReplyProcessor processor = it->second;
-        processor(m_state, m_platform, reply);
-    }
-    return generation == m_generation;
+    if (it == processors.end() || !it->second)
+        return;
+    const ReplyProcessor processor = it->second;
+    ClientState& state = m_state;
+    Platform& platform = m_platform;
+    platform.timers.post([processor, &state, &platform, reply] { processor(state, platform, reply); });
 }

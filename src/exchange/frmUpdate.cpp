@@ -111,8 +111,7 @@ void frmUpdate::Form_Load()
             return;
     } else {
         const QString emptyListReply = QStringLiteral("update::") + m_state.currentIP + QStringLiteral(":SUCCESS:");
-        if (!dispatch(Lumeris_Commands::updateGroupsCMD, emptyListReply))
-            return;
+        dispatch(Lumeris_Commands::updateGroupsCMD, emptyListReply);
         startCloseTimer(kClientCloseMs);
     }
     updateTimer->create(kTimeoutTimer);

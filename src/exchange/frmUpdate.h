@@ -79,7 +79,7 @@ private:
     void updateSettled();
     void replyIsIn(int closeMs);
     void endWithFailure(const QString& statusText);
-    bool dispatch(const QString& tag, const QString& reply);
+    void dispatch(const QString& tag, const QString& reply);
 
     ClientState& m_state;
     Platform& m_platform;
@@ -92,8 +92,8 @@ private:
     std::unique_ptr<TimerFamily> replyTimer;
 
     bool m_loaded = false;
-    // Changes at every load and unload, so a handler can tell that the exchange it served has
-    // ended while a reply processor ran (a modal box keeps events flowing).
+    // Changes at every load and unload, so events of an ended exchange's sockets are ignored and
+    // a connect call that failed at once is noticed.
     quint64 m_generation = 0;
     ExchangeCommand m_command;
     std::map<int, Connection> m_connections;

@@ -1,19 +1,15 @@
 #include "platform/MessageBoxes.h"
 
-namespace {
-QString boxKey(const QString& text, const QString& title)
+void MessageBoxes::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                        AnswerHandler onAnswer)
 {
-    return title + QChar(0) + text;
-}
-} // namespace
-
-MsgAnswer MessageBoxes::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
-{
-    const QString key = boxKey(text, title);
+    const QString key = title + QChar(0) + text;
     if (m_open.contains(key))
-        return MsgAnswer::NotShown;
+        return;
     m_open.insert(key);
-    const MsgAnswer answer = present(text, title, buttons, icon);
-    m_open.remove(key);
-    return answer;
+    present(text, title, buttons, icon, [this, key, onAnswer = std::move(onAnswer)](MsgAnswer answer) {
+        m_open.remove(key);
+        if (onAnswer)
+            onAnswer(answer);
+    });
 }

@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 enum class MsgButtons
 {
     Ok,
@@ -18,23 +20,26 @@ enum class MsgAnswer
 {
     Ok,
     Yes,
-    No,
-    NotShown
+    No
 };
 
-// Modal message boxes. While a box is open the event loop goes on (timers, sockets).
+// Message boxes that never hold up the program: a box is modal to the user but not to the event
+// loop, so timers, sockets and the caller's own handler go on while it is open.
 class MessageBoxes
 {
 public:
+    using AnswerHandler = std::function<void(MsgAnswer)>;
+
     virtual ~MessageBoxes() = default;
 
-    // Shows a box and returns the answer. A box identical to one still open is not stacked on it:
-    // the call returns NotShown at once.
-    MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon);
+    // Opens a box and returns at once; `onAnswer` runs once the user has closed it. A box
+    // identical to one still open is not stacked on it: nothing opens and `onAnswer` never runs.
+    void show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, AnswerHandler onAnswer = {});
 
 protected:
-    // Presents the box and waits for the answer.
-    virtual MsgAnswer present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) = 0;
+    // Opens the box; calls `done` with the answer when it closes, never from inside this call.
+    virtual void present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                         AnswerHandler done) = 0;
 
 private:
     QSet<QString> m_open;

@@ -6,8 +6,8 @@
 #include <memory>
 
 // An asynchronous TCP client whose events arrive on the UI thread. Text goes out and comes in
-// as one byte per character (Latin-1). A socket may be destroyed from inside one of its own
-// event handlers.
+// as one byte per character (Latin-1). A socket must not be destroyed while one of its own event
+// handlers is running: close it there and destroy it after the event.
 class TcpSocket
 {
 public:

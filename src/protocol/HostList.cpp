@@ -89,6 +89,7 @@ void processHostsReply(ClientState& state, Platform&, const QString& reply)
             main.cmdViewHosts_Click();
         main.cmdViewHosts->setEnabled(false);
         main.lblStatusBar->setText(QStringLiteral(" The user name or password was not accepted"));
+        main.hostsReplyProcessed(false);
         return;
     }
 
@@ -126,6 +127,7 @@ void processHostsReply(ClientState& state, Platform&, const QString& reply)
     Common_Functions::showGroupHosts(state, 0);
     main.lblStatusBar->setText(QStringLiteral(" List refreshed"));
     state.hostsRequestPending = false;
+    main.hostsReplyProcessed(true);
 }
 
 } // namespace Lumeris_Commands

@@ -8,7 +8,6 @@
 #include "ui/main/frmMain.h"
 #include "ui/preferences/frmPreferences.h"
 
-#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -36,20 +35,14 @@ bool isDottedDecimal(const QString& text)
     return true;
 }
 
-bool isIpv6Literal(const QString& text)
-{
-    QHostAddress address;
-    return text.contains(QLatin1Char(':')) && address.setAddress(text) &&
-           address.protocol() == QAbstractSocket::IPv6Protocol;
-}
-
 // The address of a well-formed reply: the tag, the address, a closing colon. Empty otherwise.
 QString addressOf(const QString& reply)
 {
     if (!reply.startsWith(kReplyTag) || !reply.endsWith(QLatin1Char(':')) || reply.size() <= kReplyTag.size())
         return {};
     const QString address = reply.mid(kReplyTag.size(), reply.size() - kReplyTag.size() - 1);
-    return isDottedDecimal(address) || isIpv6Literal(address) ? address : QString();
+    // Only IPv4: the update request is colon-separated, so an IPv6 address would break it.
+    return isDottedDecimal(address) ? address : QString();
 }
 
 } // namespace
@@ -79,7 +72,8 @@ void processMyIPReply(ClientState& state, Platform&, const QString& reply)
         state.frmMain->lblStatusBar->setText(QStringLiteral(" Using the fixed address ") + state.currentIP);
         return;
     }
-    // An error text or a cut reply must not become the address that the next update sends.
+    // An error text, a cut reply or an address of another kind must not become the address that
+    // the next update sends.
     const QString newIP = addressOf(reply);
     if (newIP.isEmpty()) {
         state.frmMain->lblStatusBar->setText(QStringLiteral("IP check failed: the server sent an unexpected reply."));

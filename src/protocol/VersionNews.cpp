@@ -44,13 +44,8 @@ void setStatus(ClientState& state, const QString& text)
     state.frmMain->lblStatusBar->setText(text);
 }
 
-void offerUpgrade(ClientState& state, Platform& platform)
+void fetchUpgrade(ClientState& state)
 {
-    const MsgAnswer answer =
-        platform.messageBoxes.show(QStringLiteral("There is a newer version available.  Would you like to upgrade?"),
-                                   QStringLiteral("Version Upgrade:"), MsgButtons::YesNo, MsgIcon::None);
-    if (answer != MsgAnswer::Yes)
-        return;
     state.browserURL = QLatin1String(BuildConfig::webSite) + QStringLiteral("/downloads/Veltaro.exe");
     frmBrowser& web = *state.frmBrowser;
     const bool wasLoaded = web.isLoaded();
@@ -59,6 +54,16 @@ void offerUpgrade(ClientState& state, Platform& platform)
     if (wasLoaded)
         web.navigate(state.browserURL);
     web.hide();
+}
+
+void offerUpgrade(ClientState& state, Platform& platform)
+{
+    platform.messageBoxes.show(QStringLiteral("There is a newer version available.  Would you like to upgrade?"),
+                               QStringLiteral("Version Upgrade:"), MsgButtons::YesNo, MsgIcon::None,
+                               [&state](MsgAnswer answer) {
+                                   if (answer == MsgAnswer::Yes)
+                                       fetchUpgrade(state);
+                               });
 }
 
 } // namespace

@@ -128,7 +128,7 @@ void loadConfig(ClientState& state, Platform& platform)
     state.autoUpdate = parseWholeNumber<qint16>(reader.readLine()).value_or(1);
 }
 
-bool saveConfig(ClientState& state, Platform& platform)
+bool saveConfig(ClientState& state, Platform& platform, std::function<void()> afterBox)
 {
     if (state.fileSystem == nullptr)
         state.fileSystem = &platform.files;
@@ -157,7 +157,10 @@ bool saveConfig(ClientState& state, Platform& platform)
     platform.messageBoxes.show(
         QStringLiteral("The settings could not be saved to \"%1\": %2\n\nThe previous settings file is unchanged.")
             .arg(path, error),
-        platform.app.title(), MsgButtons::Ok, MsgIcon::Warning);
+        platform.app.title(), MsgButtons::Ok, MsgIcon::Warning, [afterBox](MsgAnswer) {
+            if (afterBox)
+                afterBox();
+        });
     return false;
 }
 

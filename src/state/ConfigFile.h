@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct ClientState;
 struct Platform;
 
@@ -15,7 +17,7 @@ QString configPath(const Platform& platform);
 void loadConfig(ClientState& state, Platform& platform);
 
 // Writes the nine lines of "DNS.conf". A failure leaves the old file whole and is reported in a
-// message box; returns whether the file was written.
-bool saveConfig(ClientState& state, Platform& platform);
+// message box, and `afterBox` runs once it is closed; returns whether the file was written.
+bool saveConfig(ClientState& state, Platform& platform, std::function<void()> afterBox = {});
 
 } // namespace Common_Functions

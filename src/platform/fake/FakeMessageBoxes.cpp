@@ -1,15 +1,18 @@
 #include "platform/fake/FakeMessageBoxes.h"
 
-MsgAnswer FakeMessageBoxes::present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+void FakeMessageBoxes::present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                               AnswerHandler done)
 {
-    const Box box{text, title, buttons, icon};
-    m_shown.push_back(box);
-    if (whileOpen)
-        whileOpen(box);
-    if (!m_answers.empty()) {
-        const MsgAnswer answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
-    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    m_shown.push_back(Box{text, title, buttons, icon});
+    m_open.push_back(OpenBox{buttons, std::move(done)});
+}
+
+bool FakeMessageBoxes::answer(std::optional<MsgAnswer> answer)
+{
+    if (m_open.empty())
+        return false;
+    OpenBox box = std::move(m_open.front());
+    m_open.pop_front();
+    box.done(answer.value_or(box.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok));
+    return true;
 }

@@ -3,10 +3,10 @@
 #include "platform/MessageBoxes.h"
 
 #include <deque>
-#include <functional>
+#include <optional>
 #include <vector>
 
-// Message boxes that answer from a queue and remember what was shown.
+// Message boxes that stay open until the test answers them, and remember what was shown.
 class FakeMessageBoxes : public MessageBoxes
 {
 public:
@@ -18,18 +18,24 @@ public:
         MsgIcon icon;
     };
 
-    // Answers given in order; when the queue is empty, OK boxes answer Ok and questions No.
-    void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
-    // Runs while a box is open, as the event loop would (timers, sockets).
-    std::function<void(const Box&)> whileOpen;
+    // Closes the oldest open box with `answer` (by default OK, or No for a question). False when
+    // no box is open.
+    bool answer(std::optional<MsgAnswer> answer = std::nullopt);
+    int openCount() const { return int(m_open.size()); }
 
     const std::vector<Box>& shown() const { return m_shown; }
     void clearShown() { m_shown.clear(); }
 
 protected:
-    MsgAnswer present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) override;
+    void present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                 AnswerHandler done) override;
 
 private:
-    std::deque<MsgAnswer> m_answers;
+    struct OpenBox
+    {
+        MsgButtons buttons;
+        AnswerHandler done;
+    };
+    std::deque<OpenBox> m_open;
     std::vector<Box> m_shown;
 };

@@ -13,6 +13,11 @@
 // Every fake in one place; `platform` hands them to the code under test.
 struct FakePlatform
 {
+    FakePlatform()
+    {
+        sockets.afterEvent = [this] { clock.runPosted(); };
+    }
+
     FakeClock clock;
     FakeMessageBoxes messageBoxes;
     FakeAppInfo app;

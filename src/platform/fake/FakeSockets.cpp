@@ -8,7 +8,13 @@ public:
         m_record->m_socket = this;
     }
 
-    ~FakeSocket() override { m_record->m_socket = nullptr; }
+    ~FakeSocket() override
+    {
+        // A real socket freed under its own handler is written to after the handler returns.
+        if (m_record->m_handlerDepth > 0)
+            qFatal("A socket was destroyed inside its own event handler");
+        m_record->m_socket = nullptr;
+    }
 
     void setRemoteHost(const QString& host) override { m_record->m_remoteHost = host; }
     void setRemotePort(int port) override { m_record->m_remotePort = port; }
@@ -41,16 +47,28 @@ FakeSocket* FakeSocketRecord::live() const
     return m_closed ? nullptr : m_socket;
 }
 
-// Each event calls a copy of the handler and touches nothing afterwards: the handler may
-// destroy the socket.
+namespace {
+// Marks a handler of a socket as running.
+struct HandlerScope
+{
+    explicit HandlerScope(int& handlerDepth) : depth(handlerDepth) { ++depth; }
+    ~HandlerScope() { --depth; }
+    int& depth;
+};
+} // namespace
+
+// Each event calls a copy of the handler.
 bool FakeSocketRecord::accept()
 {
     FakeSocket* socket = live();
     if (socket == nullptr || !m_connectCalled)
         return false;
     m_connected = true;
-    if (auto handler = socket->onConnect)
+    if (auto handler = socket->onConnect) {
+        const HandlerScope scope(m_handlerDepth);
         handler();
+    }
+    afterEvent();
     return true;
 }
 
@@ -60,8 +78,11 @@ bool FakeSocketRecord::deliver(const QString& data)
     if (socket == nullptr)
         return false;
     m_incoming += data.toLatin1();
-    if (auto handler = socket->onDataArrival)
+    if (auto handler = socket->onDataArrival) {
+        const HandlerScope scope(m_handlerDepth);
         handler(m_incoming.size());
+    }
+    afterEvent();
     return true;
 }
 
@@ -71,8 +92,11 @@ bool FakeSocketRecord::remoteClose()
     if (socket == nullptr)
         return false;
     m_connected = false;
-    if (auto handler = socket->onRemoteClose)
+    if (auto handler = socket->onRemoteClose) {
+        const HandlerScope scope(m_handlerDepth);
         handler();
+    }
+    afterEvent();
     return true;
 }
 
@@ -82,14 +106,24 @@ bool FakeSocketRecord::fail(const QString& description)
     if (socket == nullptr)
         return false;
     m_connected = false;
-    if (auto handler = socket->onError)
+    if (auto handler = socket->onError) {
+        const HandlerScope scope(m_handlerDepth);
         handler(description);
+    }
+    afterEvent();
     return true;
+}
+
+void FakeSocketRecord::afterEvent() const
+{
+    if (m_afterEvent)
+        m_afterEvent();
 }
 
 std::unique_ptr<TcpSocket> FakeSocketFactory::create()
 {
     auto record = std::make_shared<FakeSocketRecord>();
+    record->m_afterEvent = afterEvent;
     m_created.push_back(record);
     return std::make_unique<FakeSocket>(std::move(record));
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,15 +35,22 @@ public:
     QString sent() const { return m_sends.join(QString()); }
     bool isClosed() const { return m_closed; }
     bool isDestroyed() const { return m_socket == nullptr; }
+    // One of the socket's event handlers is running.
+    bool inHandler() const { return m_handlerDepth > 0; }
     // Delivered bytes the code has not taken yet.
     qint64 unread() const { return m_incoming.size(); }
 
 private:
     friend class FakeSocket;
+    friend class FakeSocketFactory;
     // The socket when it can still take an event.
     FakeSocket* live() const;
+    void afterEvent() const;
 
     FakeSocket* m_socket = nullptr;
+    // Handlers of the socket now running.
+    int m_handlerDepth = 0;
+    std::function<void()> m_afterEvent;
     QString m_remoteHost;
     int m_remotePort = 0;
     bool m_connectCalled = false;
@@ -57,6 +65,9 @@ class FakeSocketFactory : public SocketFactory
 {
 public:
     std::unique_ptr<TcpSocket> create() override;
+
+    // Runs after each event's handler has returned, as the event loop goes on (posted tasks).
+    std::function<void()> afterEvent;
 
     // Every socket made so far, oldest first.
     int count() const { return int(m_created.size()); }

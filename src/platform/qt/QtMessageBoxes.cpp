@@ -2,34 +2,57 @@
 
 #include <QMessageBox>
 
-MsgAnswer QtMessageBoxes::present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+namespace {
+
+QMessageBox::Icon iconOf(MsgIcon icon)
 {
-    QMessageBox box;
-    box.setWindowTitle(title);
-    box.setText(text);
     switch (icon) {
-    case MsgIcon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
     case MsgIcon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
+        return QMessageBox::Information;
     case MsgIcon::Warning:
-        box.setIcon(QMessageBox::Warning);
+        return QMessageBox::Warning;
+    case MsgIcon::None:
         break;
     }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QtMessageBoxes::~QtMessageBoxes()
+{
+    // Boxes still open when the program ends are closed without an answer.
+    for (const QPointer<QMessageBox>& box : std::as_const(m_boxes)) {
+        if (box) {
+            box->disconnect();
+            delete box.data();
+        }
+    }
+}
+
+void QtMessageBoxes::present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                             AnswerHandler done)
+{
+    m_boxes.removeAll(nullptr);
+    auto* box = new QMessageBox;
+    m_boxes.append(box);
+    box->setWindowTitle(title);
+    box->setText(text);
+    box->setIcon(iconOf(icon));
     if (buttons == MsgButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return MsgAnswer::Yes;
-    case QMessageBox::No:
-        return MsgAnswer::No;
-    default:
-        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
-    }
+    QObject::connect(box, &QDialog::finished, box, [box, buttons, done = std::move(done)](int result) {
+        box->deleteLater();
+        if (result == QMessageBox::Yes)
+            done(MsgAnswer::Yes);
+        else if (result == QMessageBox::No || buttons == MsgButtons::YesNo)
+            done(MsgAnswer::No);
+        else
+            done(MsgAnswer::Ok);
+    });
+    box->open();
 }

@@ -130,6 +130,8 @@ void frmMain::Exit_Click()
         return;
     m_exiting = true;
     m_platform.tray.notify(TrayIcon::Delete, trayIconData.toBytes());
-    Common_Functions::saveConfig(m_state, m_platform);
-    m_platform.app.quit();
+    // The user is there to read why the settings were not saved; the program ends once they have.
+    AppInfo& app = m_platform.app;
+    if (Common_Functions::saveConfig(m_state, m_platform, [&app] { app.quit(); }))
+        app.quit();
 }

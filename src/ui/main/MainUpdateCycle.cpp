@@ -11,8 +11,31 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 void frmMain::Update_Click()
+{
+    // Without the host list there is nothing to send, and saying " Update successful" would hide
+    // that: the list is asked for again and the update follows it.
+    if (!m_state.groupListReady) {
+        m_updateWhenListArrives = true;
+        lblStatusBar->setText(QStringLiteral(" The host list has not arrived: asking for it before updating"));
+        getHosts_Click();
+        return;
+    }
+    sendGroupUpdate();
+}
+
+void frmMain::hostsReplyProcessed(bool accepted)
+{
+    if (!std::exchange(m_updateWhenListArrives, false))
+        return;
+    // An account with no group at all has its list and nothing to update, which is a success.
+    if (accepted)
+        sendGroupUpdate();
+}
+
+void frmMain::sendGroupUpdate()
 {
     if (m_state.checkedGroups.isEmpty()) {
         m_state.updateRequestCount = 0;
@@ -47,11 +70,12 @@ void frmMain::updateCycle_Tick()
     }
     // Widened: the interval comes from the settings file and may be the lowest 32-bit value.
     const bool checkStep = qint64(minuteCounter) == qint64(interval) - 1 && !m_state.exchangeBusy;
-    // Counted first: the IP check may open a box, under which the next minutes tick on.
     if (minuteCounter < std::numeric_limits<int>::max())
         ++minuteCounter;
     if (checkStep) {
-        getMyIP_Click();
+        // A fixed address needs no check; its notice is for the user's own "Check for new IP".
+        if (!m_state.useStaticIP)
+            getMyIP_Click();
         Lumeris_Commands::requestVersion(m_state, m_platform);
     }
 }

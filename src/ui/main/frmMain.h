@@ -49,6 +49,8 @@ public:
 
     // Update cycle and commands.
     void Update_Click();
+    // The host list's reply has been handled; `accepted` is false when the account was refused.
+    void hostsReplyProcessed(bool accepted);
     void getMyIP_Click();
     void enableUpdates_Click();
     void disableUpdates_Click();
@@ -138,10 +140,14 @@ private:
     void buildTrayMenu();
     void setAutoUpdateChecks(bool on);
     void updateCycle_Tick();
+    // One update request per checked group of the list shown.
+    void sendGroupUpdate();
     void startUpdate_Tick();
     void Form_Resize();
 
     ClientState& m_state;
     Platform& m_platform;
     bool m_exiting = false;
+    // An update is due and waits for the host list it asked for.
+    bool m_updateWhenListArrives = false;
 };

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 
 namespace {
@@ -117,19 +118,25 @@ void frmPreferences::SaveNClose_Click()
 
 void frmPreferences::Form_Unload()
 {
-    // The question box keeps the event loop running; a second close meanwhile is the same close.
+    // While the question is open a second close is the same close.
     if (!m_loaded || m_unloading)
         return;
     m_unloading = true;
-
-    bool save = closeWithSave;
-    if (!save) {
-        const MsgAnswer answer =
-            m_platform.messageBoxes.show(QStringLiteral("Do you want to save these settings?"),
-                                         QStringLiteral("Save Settings:"), MsgButtons::YesNo, MsgIcon::None);
-        save = answer == MsgAnswer::Yes;
+    if (closeWithSave) {
+        finishClose(true);
+        return;
     }
+    QPointer<frmPreferences> self(this);
+    m_platform.messageBoxes.show(QStringLiteral("Do you want to save these settings?"),
+                                 QStringLiteral("Save Settings:"), MsgButtons::YesNo, MsgIcon::None,
+                                 [self](MsgAnswer answer) {
+                                     if (self)
+                                         self->finishClose(answer == MsgAnswer::Yes);
+                                 });
+}
 
+void frmPreferences::finishClose(bool save)
+{
     if (save) {
         ApplyAccountSettings();
         const int minutes = timerBoxMinutes();

@@ -82,6 +82,8 @@ private:
     void connectHandlers();
     void resetControls();
     int timerBoxMinutes() const;
+    // The second half of closing, once it is known whether the settings are kept.
+    void finishClose(bool save);
 
     ClientState& m_state;
     Platform& m_platform;

@@ -1,0 +1,62 @@
+#include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtTimers.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+QMessageBox* openBox()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+// Runs the event loop until `done` holds, for two seconds at most.
+template <typename Done> bool runUntil(Done done)
+{
+    const QDeadlineTimer deadline(2000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+} // namespace
+
+TEST(QtMessageBoxes, BoxOpenedFromATimerTickHoldsUpNoTimerAndReportsItsAnswer)
+{
+    QtTimers timers;
+    QtMessageBoxes boxes;
+    int ticks = 0;
+    std::optional<MsgAnswer> answer;
+    auto family = timers.createFamily(QStringLiteral("processTimer"), [&](int) {
+        if (++ticks == 1)
+            boxes.show(QStringLiteral("Still there?"), QStringLiteral("Veltaro"), MsgButtons::YesNo, MsgIcon::None,
+                       [&](MsgAnswer given) { answer = given; });
+    });
+    family->create(1);
+    family->setInterval(1, 20);
+    family->setEnabled(1, true);
+    // Should a box ever block its caller again, this ends the wait instead of the test hanging.
+    QTimer::singleShot(3000, [] {
+        if (QMessageBox* box = openBox())
+            box->reject();
+    });
+
+    EXPECT_TRUE(runUntil([&] { return ticks >= 5; }));
+    QMessageBox* box = openBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(answer.has_value());
+    box->button(QMessageBox::Yes)->click();
+    EXPECT_EQ(answer, MsgAnswer::Yes);
+    EXPECT_TRUE(runUntil([] { return openBox() == nullptr; }));
+}
