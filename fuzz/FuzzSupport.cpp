@@ -12,6 +12,14 @@ FuzzClient::FuzzClient()
     state.frmMain.get();
 }
 
+void FuzzClient::settle()
+{
+    fake.clock.runPosted();
+    while (fake.messageBoxes.answer()) {
+    }
+    fake.messageBoxes.clearShown();
+}
+
 FuzzClient& fuzzClient()
 {
     static int argc = 1;

@@ -13,6 +13,8 @@
 struct FuzzClient
 {
     FuzzClient();
+    // Lets posted work run and the user close every box, so nothing piles up between runs.
+    void settle();
 
     FakePlatform fake;
     ClientState state;

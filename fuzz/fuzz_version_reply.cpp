@@ -10,6 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     client.state.hostsRequestPending = true;
     Lumeris_Commands::processVersionReply(client.state, client.fake.platform,
                              Common_Functions::unscrambleText(latin1Text(data, size)));
-    client.fake.clock.runPosted();
+    client.settle();
     return 0;
 }
