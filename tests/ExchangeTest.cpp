@@ -83,7 +83,7 @@ TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecon
     state.serverHost.clear();
     submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
     EXPECT_EQ(socket(1).remoteHost(), QString::fromUtf8(BuildConfig::serverHost));
-    EXPECT_EQ(socket(1).remotePort(), 52043);
+    EXPECT_EQ(socket(1).remotePort(), BuildConfig::serverPort);
 }
 
 TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeout)
