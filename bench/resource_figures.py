@@ -5,7 +5,7 @@ memory after the start-up chain (web window never opened), and CPU time used whi
     bench/resource_figures.py [--build build] [--runs 5] [--idle-seconds 300]
 
 The client runs offscreen from a folder of its own holding the demo "DNS.conf", against
-veltaro-server on the client's built-in port (52043), which must be free.
+veltaro-server on the client's built-in port (the server's default), which must be free.
 """
 import argparse
 import os
@@ -24,9 +24,10 @@ class Server:
     def __init__(self, build, port):
         self.lines = []
         self.cond = threading.Condition()
+        port_option = [] if port is None else ["--port", str(port)]
         self.proc = subprocess.Popen(
-            [os.path.join(build, "server", "veltaro-server"), "--port", str(port), "--http-port", "0",
-             "--accounts", "docs/demo-accounts.txt"],
+            [os.path.join(build, "server", "veltaro-server")] + port_option +
+            ["--http-port", "0", "--accounts", "docs/demo-accounts.txt"],
             stdout=subprocess.PIPE, text=True, bufsize=1)
         first = self.proc.stdout.readline()
         if not first.startswith("LISTENING"):
@@ -86,7 +87,8 @@ def main():
     parser.add_argument("--build", default="build")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle-seconds", type=int, default=300)
-    parser.add_argument("--port", type=int, default=52043)
+    # By default the server listens on the port built into the client.
+    parser.add_argument("--port", type=int, default=None)
     args = parser.parse_args()
 
     server = Server(args.build, args.port)

@@ -1,11 +1,13 @@
 #include "Accounts.h"
 
+#include "state/Scrambling.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
 const HostGroup* Account::findGroup(const QString& name) const
 {
-    const QString wanted = name.toUpper();
+    const QString wanted = Common_Functions::upperCase(name);
     for (const HostGroup& group : groups) {
         if (group.name == wanted)
             return &group;
@@ -73,13 +75,13 @@ std::optional<Accounts> Accounts::parse(const QString& text, QString* error)
             if (!isUsableName(word))
                 return fail(QStringLiteral("names must not contain ':'"));
         }
-        const QString name = words[1].toUpper();
+        const QString name = Common_Functions::upperCase(words[1]);
         if (keyword == QLatin1String("account")) {
             for (const Account& account : std::as_const(accounts.m_accounts)) {
                 if (account.user == name)
                     return fail(QStringLiteral("account %1 is declared twice").arg(name));
             }
-            accounts.m_accounts.append(Account{name, words[2].toUpper(), {}});
+            accounts.m_accounts.append(Account{name, Common_Functions::upperCase(words[2]), {}});
         } else if (keyword == QLatin1String("group")) {
             if (accounts.m_accounts.isEmpty())
                 return fail(QStringLiteral("group before any account"));
@@ -95,8 +97,8 @@ std::optional<Accounts> Accounts::parse(const QString& text, QString* error)
 
 const Account* Accounts::find(const QString& user, const QString& password) const
 {
-    const QString wantedUser = user.toUpper();
-    const QString wantedPassword = password.toUpper();
+    const QString wantedUser = Common_Functions::upperCase(user);
+    const QString wantedPassword = Common_Functions::upperCase(password);
     for (const Account& account : m_accounts) {
         if (account.user == wantedUser && account.password == wantedPassword)
             return &account;

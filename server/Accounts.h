@@ -22,8 +22,9 @@ struct Account
     const HostGroup* findGroup(const QString& name) const;
 };
 
-// The members the server knows. Names and passwords are kept in upper case, because the client
-// upper-cases everything it sends; lookups upper-case their arguments too.
+// The members the server knows. Names and passwords are kept in the client's upper case
+// (Common_Functions::upperCase), because the client upper-cases everything it sends that way;
+// lookups upper-case their arguments too.
 class Accounts
 {
 public:

@@ -4,6 +4,8 @@
 #include "Output.h"
 #include "UpdateRecords.h"
 
+#include "state/Scrambling.h"
+
 CommandProcessor::CommandProcessor(const Accounts& accounts, UpdateRecords& records, QString versionReply,
                                    QString newsBody)
     : m_accounts(accounts), m_records(records), m_versionReply(std::move(versionReply)), m_newsBody(std::move(newsBody))
@@ -11,7 +13,7 @@ CommandProcessor::CommandProcessor(const Accounts& accounts, UpdateRecords& reco
 
 QString CommandProcessor::answer(const QString& request, const QString& peerAddress)
 {
-    const QStringList fields = request.toUpper().split(u':');
+    const QStringList fields = Common_Functions::upperCase(request).split(u':');
     const QString word = fields.first();
     if (word == QLatin1String("GETMYIP"))
         return QStringLiteral("GETMYIP:") + peerAddress + u':';

@@ -1,6 +1,7 @@
 #include "ServerOptions.h"
 
 #include <QCommandLineParser>
+#include <QUrl>
 
 namespace {
 
@@ -75,7 +76,7 @@ std::optional<ServerOptions> parseServerOptions(const QStringList& arguments, QS
         return std::nullopt;
     }
     int commandPort = options.commandPort;
-    int webPort = options.httpPort;
+    int webPort = QUrl(QString::fromUtf8(BuildConfig::webSite)).port(options.httpPort);
     int extraPort = -1;
     Misbehaviour& misbehaviour = options.misbehaviour;
     constexpr int maxPort = 65535;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BuildConfig.h"
 #include "Misbehaviour.h"
 
 #include <QHostAddress>
@@ -10,7 +11,9 @@
 struct ServerOptions
 {
     QHostAddress address{QHostAddress::LocalHost};
-    quint16 commandPort = 52043;
+    // Where the client built alongside looks; the web port is that of its web site when the
+    // site names one (parseServerOptions).
+    quint16 commandPort = BuildConfig::serverPort;
     quint16 httpPort = 52080;
     std::optional<quint16> httpExtraPort;
     QString accountsFile;

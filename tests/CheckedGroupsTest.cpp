@@ -11,6 +11,8 @@ TEST(CheckedGroups, MatchWholeEntriesOnly)
     EXPECT_FALSE(contains("", ""));
     EXPECT_TRUE(contains("AB:B:", "B"));
     EXPECT_TRUE(contains("A:B:", "A"));
+    // Names compare in the upper case that the settings file gives them.
+    EXPECT_TRUE(contains("µNET:", "µnet"));
 }
 
 TEST(CheckedGroups, AddAppendsANameOnlyOnce)

@@ -83,20 +83,32 @@ TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecon
     state.serverHost.clear();
     submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
     EXPECT_EQ(socket(1).remoteHost(), QString::fromUtf8(BuildConfig::serverHost));
-    EXPECT_EQ(socket(1).remotePort(), 52043);
+    EXPECT_EQ(socket(1).remotePort(), BuildConfig::serverPort);
 }
 
-TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeout)
+TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
 {
-    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
-    socket(0).accept();
-    fake.clock.advance(59999);
-    EXPECT_TRUE(state.exchangeBusy);
-    fake.clock.advance(1);
-    EXPECT_FALSE(state.exchangeBusy);
-    EXPECT_EQ(statusBar(), kTimeoutText);
-    EXPECT_FALSE(socket(0).deliver(scrambleText(QStringLiteral("GETHOSTS:"))));
+    // A single command, then a group update: the server takes every connection and never answers.
+    for (const bool update : {false, true}) {
+        const int first = fake.sockets.count();
+        if (update)
+            submitUpdate(2);
+        else
+            submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+        for (int i = first; i < fake.sockets.count(); ++i)
+            socket(i).accept();
+        fake.clock.advance(59999);
+        EXPECT_TRUE(state.exchangeBusy) << update;
+        fake.clock.advance(1);
+        EXPECT_FALSE(state.exchangeBusy) << update;
+        EXPECT_EQ(statusBar(), kTimeoutText) << update;
+        EXPECT_FALSE(socket(first).deliver(scrambleText(QStringLiteral("LATE:")))) << update;
+    }
     EXPECT_TRUE(replies.isEmpty());
+
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    answer(fake.sockets.count() - 1, QStringLiteral("GETMYIP:10.0.0.1:"));
+    EXPECT_EQ(replies, QStringList{"getMyIPCMD <- GETMYIP:10.0.0.1:"});
 }
 
 TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/CheckedGroups.h"
+#include "state/ConfigFile.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -60,7 +61,6 @@ TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestores
     EXPECT_TRUE(widget<QPushButton>("cmdViewHosts")->isEnabled());
     EXPECT_EQ(statusBar(), " List refreshed");
     EXPECT_FALSE(state.hostsRequestPending);
-    EXPECT_TRUE(state.groupListReady);
     EXPECT_EQ(state.checkedGroups, "OFFICE:");
 }
 
@@ -116,6 +116,28 @@ TEST_F(HostListTest, RestoredChecksMatchWholeUpperCaseEntriesAsTheCheckBoxHandle
                 << "list " << list << ", group " << names[i].toStdString();
         }
     }
+}
+
+TEST_F(HostListTest, GroupsNamedWithMuOrYDiaeresisStayCheckedThroughTheSettingsFileAndARefresh)
+{
+    FakeCommandServer server(fake);
+    server.hostsReply = QStringLiteral("GETHOSTS:Gµnet:Gÿ:Gcabin:");
+    Lumeris_Commands::requestHosts(state, fake.platform);
+    server.answerAll();
+    auto* groups = widget<QListWidget>("lstGroups");
+    ASSERT_EQ(groupNames(), QStringList({"µNET", "ÿ", "CABIN"}));
+    groups->item(0)->setCheckState(Qt::Checked);
+    groups->item(1)->setCheckState(Qt::Checked);
+
+    ASSERT_TRUE(Common_Functions::saveConfig(state, fake.platform));
+    state.checkedGroups.clear();
+    Common_Functions::loadConfig(state, fake.platform);
+    EXPECT_EQ(state.checkedGroups, "µNET:ÿ:");
+
+    fake.clock.advance(250);
+    Lumeris_Commands::requestHosts(state, fake.platform);
+    server.answerAll();
+    EXPECT_EQ(checkedNames(), QStringList({"µNET", "ÿ"}));
 }
 
 TEST_F(HostListTest, RefusedAccountEmptiesTheListsClosesThePanelAndSaysSo)

@@ -131,8 +131,10 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
 TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddress)
 {
     state.userName = QStringLiteral("old");
-    state.updateInterval = 30;
+    // Shorter than any the dialog saves, as a settings file may hold: only saving mends it.
+    state.updateInterval = 5;
     open();
+    EXPECT_EQ(control<QComboBox>("cboTimer")->currentText(), "5");
     control<QLineEdit>("txtUsername")->setText(QStringLiteral("new"));
     choose(QStringLiteral("60"));
     control<QCheckBox>("chkUseStatic")->click();
@@ -147,7 +149,7 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddress)
     EXPECT_EQ(box.title, "Save Settings:");
     EXPECT_EQ(box.buttons, MsgButtons::YesNo);
     EXPECT_EQ(state.userName, "old");
-    EXPECT_EQ(state.updateInterval, 30);
+    EXPECT_EQ(state.updateInterval, 5);
     EXPECT_TRUE(state.useStaticIP);
     EXPECT_EQ(state.currentIP, "192.0.2.7");
     EXPECT_EQ(state.frmMain->lblCurrentIP->text(), "192.0.2.7");

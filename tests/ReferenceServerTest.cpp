@@ -79,15 +79,18 @@ TEST(ReferenceServerTest, DemoAccountIsAnsweredWithTheConfiguredTextsAndAWrongPa
 TEST(ReferenceServerTest, UpdateOfAGroupFromTheAccountsFileIsRecorded)
 {
     QTemporaryDir dir;
-    const QString accountsPath = writeFile(dir, "# test account\naccount alice secret\ngroup cabin\nhost nas\n");
+    const QString accountsPath =
+        writeFile(dir, "# test account\naccount alice secret\ngroup cabin\nhost nas\ngroup \xc2\xb5net\n");
     const QString recordsPath = dir.filePath(QStringLiteral("records.txt"));
 
     ServerProcess server({QStringLiteral("--accounts"), accountsPath, QStringLiteral("--records"), recordsPath});
     ASSERT_TRUE(server.isListening());
     EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("getHosts:ALICE:SECRET:")),
-              QStringLiteral("GETHOSTS:GCABIN:HNAS:"));
+              QStringLiteral("GETHOSTS:GCABIN:HNAS:GµNET:"));
     EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("update:alice:secret:gCabin:10.0.0.7:")),
               QStringLiteral("UPDATE:CABIN:10.0.0.7:SUCCESS:"));
+    EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("update:alice:secret:gµnet:10.0.0.7:")),
+              QStringLiteral("UPDATE:µNET:10.0.0.7:SUCCESS:"));
     EXPECT_EQ(plainReply(server.commandPort(), QStringLiteral("update:alice:secret:gHOME:10.0.0.7:")),
               QStringLiteral("UPDATE:ERROR:NOSUCHGROUP:"));
     EXPECT_TRUE(server.waitForLine(QStringLiteral("UPDATED ALICE CABIN 10.0.0.7")));
@@ -95,7 +98,7 @@ TEST(ReferenceServerTest, UpdateOfAGroupFromTheAccountsFileIsRecorded)
     QFile records(recordsPath);
     ASSERT_TRUE(records.open(QIODevice::ReadOnly));
     const QList<QByteArray> recordLines = records.readAll().trimmed().split('\n');
-    ASSERT_EQ(recordLines.size(), 1);
+    ASSERT_EQ(recordLines.size(), 2);
     EXPECT_TRUE(recordLines.first().startsWith("ALICE CABIN 10.0.0.7 ")) << recordLines.first().constData();
 }
 

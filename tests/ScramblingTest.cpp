@@ -20,16 +20,30 @@ TEST(Scrambling, MapsThePlainAlphabetOneToOneOntoTheCodedAlphabet)
     }
     EXPECT_EQ(codes.size(), 39);
     EXPECT_FALSE(scrambleText(plain + QStringLiteral("  x y ")).contains(u' '));
+    // Settings files and servers hold text coded with this very table.
+    EXPECT_EQ(scrambleText(QStringLiteral("getMyIP:demo:home 1.")), QStringLiteral("41CM6%R:S1MY:WYM1A.L\r\n"));
 }
 
 TEST(Scrambling, RoundTripGivesTheUpperCaseTextWithoutLineBreaksExceptForPercent)
 {
     const QString text = QStringLiteral("home-Office_1: a.b@c d\r\nÿé ж\rx\n");
-    // ÿ has no upper case within one byte per character, so it stays ÿ rather than become "?".
     EXPECT_EQ(unscrambleText(scrambleText(text)), QStringLiteral("HOME-OFFICE_1: A.B@C DÿÉ ЖX"));
     // "%" passes scrambling unchanged but is a code when unscrambled.
     EXPECT_EQ(scrambleText(QStringLiteral("%")), QStringLiteral("%\r\n"));
     EXPECT_NE(unscrambleText(QStringLiteral("%")), QStringLiteral("%"));
+}
+
+TEST(Scrambling, UpperCaseIsTheScramblersOwnAndKeepsOneByteCharactersWithinOneByte)
+{
+    for (char16_t c = 0; c < 256; ++c) {
+        const QChar upper = Common_Functions::upperCase(QChar(c));
+        EXPECT_LT(upper.unicode(), 256) << int(c);
+        if (c != u'%' && c != u'\r' && c != u'\n') {
+            EXPECT_EQ(unscrambleText(scrambleText(QString(QChar(c)))), QString(upper)) << int(c);
+        }
+    }
+    // µ and ÿ have upper cases only beyond one byte, where the file and the wire would make them "?".
+    EXPECT_EQ(Common_Functions::upperCase(QStringLiteral("µnet ÿ é")), QStringLiteral("µNET ÿ É"));
 }
 
 TEST(Scrambling, EmptyTextGivesCrLfAndBack)

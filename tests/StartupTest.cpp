@@ -34,7 +34,7 @@ TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutAndTheHostFetchAndUpdateCycleA
     frmMain& main = start(*this);
     EXPECT_FALSE(state.upgradeOffered || state.hostsRequestPending || state.ipCheckRequested || state.hostsPanelShown);
     EXPECT_EQ(state.serverHost, QString(BuildConfig::serverHost));
-    EXPECT_EQ(state.serverPort, 52043);
+    EXPECT_EQ(state.serverPort, BuildConfig::serverPort);
     EXPECT_EQ(state.pendingCommand, Lumeris_Commands::getMyIPCMD);
     EXPECT_FALSE(state.frmPreferences.exists());
     EXPECT_EQ(main.lblUsername->text(), QStringLiteral("ALICE"));

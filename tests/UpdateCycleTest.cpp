@@ -148,6 +148,18 @@ TEST_F(UpdateCycleTest, CheckStepFoundBusyIsSkippedAndTheUpdateFollowsAsUsual)
     EXPECT_EQ(minutes(3), QStringList({"UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
 }
 
+TEST_F(UpdateCycleTest, IntervalLoweredBelowTheCounterUpdatesAtTheNextTick)
+{
+    startUp(60);
+    minutes(16);
+    ASSERT_EQ(main().minuteCounter, 17);
+
+    // As saving the preferences with a shorter interval does.
+    state.updateInterval = 15;
+    EXPECT_EQ(minutes(1), QStringList({"UPDATE"}));
+    EXPECT_EQ(main().minuteCounter, 1);
+}
+
 TEST_F(UpdateCycleTest, SwitchingOffAndOnKeepsTheCounter)
 {
     startUp(10);

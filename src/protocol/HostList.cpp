@@ -5,6 +5,7 @@
 
 #include "exchange/frmUpdate.h"
 #include "state/ClientState.h"
+#include "state/Scrambling.h"
 #include "ui/main/frmMain.h"
 
 #include <QLabel>
@@ -103,7 +104,7 @@ void processHostsReply(ClientState& state, Platform&, const QString& reply)
         const QStringView name = entry.sliced(1);
         if (marker == QLatin1Char('G')) {
             const QString groupName = name.toString();
-            groups->addItem(newGroupItem(groupName, checked.contains(groupName.toUpper())));
+            groups->addItem(newGroupItem(groupName, checked.contains(Common_Functions::upperCase(groupName))));
             ++current;
             if (current <= kListUpperBound)
                 state.groupHosts[current].clear();

@@ -2,8 +2,10 @@
 
 #include <QString>
 
-// `checkedGroups` holds each checked group's name followed by ":". Entries are matched whole,
-// so a group named B never matches the entry of a group named AB.
+// `checkedGroups` holds each checked group's name in upper case followed by ":". Entries are
+// matched whole, so a group named B never matches the entry of a group named AB. A name is looked
+// up and stored in the upper case the scrambling gives it, so the settings file and the host list
+// agree on it.
 namespace CheckedGroups {
 
 bool contains(const QString& list, const QString& name);

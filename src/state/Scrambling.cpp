@@ -1,5 +1,6 @@
 #include "state/Scrambling.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Common_Functions {
@@ -39,16 +40,26 @@ QString substitute(const QString& text, const Table& table, qsizetype reserveExt
     QString result;
     result.reserve(text.size() + reserveExtra);
     for (const QChar ch : text) {
-        QChar upper = ch.toUpper();
-        // Text is one byte per character: an upper case outside that range (of ÿ or µ) is no use.
-        if (ch.unicode() < 256 && upper.unicode() >= 256)
-            upper = ch;
+        const QChar upper = upperCase(ch);
         result.append(upper.unicode() < 256 ? QChar(table[upper.unicode()]) : upper);
     }
     return result;
 }
 
 } // namespace
+
+QChar upperCase(QChar c)
+{
+    const QChar upper = c.toUpper();
+    return c.unicode() < 256 && upper.unicode() >= 256 ? c : upper;
+}
+
+QString upperCase(const QString& text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    std::transform(text.cbegin(), text.cend(), result.begin(), [](QChar c) { return upperCase(c); });
+    return result;
+}
 
 QString scrambleText(const QString& text)
 {

@@ -6,6 +6,12 @@
 // request and reply on the wire. The server shares the same table.
 namespace Common_Functions {
 
+// The upper case of every name or text the client compares, stores or sends. It is the system's,
+// except that a character of one byte stays as it is when its upper case needs more (µ, ÿ): the
+// settings file and the wire carry one byte per character.
+QChar upperCase(QChar c);
+QString upperCase(const QString& text);
+
 // Upper-cases each character, substitutes the plain alphabet and appends CR LF.
 QString scrambleText(const QString& text);
 
