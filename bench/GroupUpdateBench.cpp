@@ -142,7 +142,7 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
         QElapsedTimer clock;
         std::vector<qint64> replyTimesMs;
         const frmUpdate::ReplyProcessor process = state.frmUpdate->processors.at(Lumeris_Commands::updateGroupsCMD);
-        state.frmUpdate->processors[Lumeris_Commands::updateGroupsCMD] = [&, process](ClientState& s, Platform& p,
+        state.frmUpdate->processors[Lumeris_Commands::updateGroupsCMD] = [&, process](ClientState& s, CorePlatform& p,
                                                                                       const QString& reply) {
             ++replies;
             replyTimesMs.push_back(clock.elapsed());

@@ -40,7 +40,7 @@ protected:
         server = std::make_unique<ServerProcess>(arguments);
         state.serverPort = server->commandPort();
         frmUpdate::ReplyProcessor real = state.frmUpdate->processors.at(tag);
-        state.frmUpdate->processors[tag] = [this, real](ClientState& s, Platform& p, const QString& reply) {
+        state.frmUpdate->processors[tag] = [this, real](ClientState& s, CorePlatform& p, const QString& reply) {
             replies.append(reply);
             real(s, p, reply);
         };

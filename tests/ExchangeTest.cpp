@@ -22,7 +22,7 @@ protected:
         // Every processor records "tag <- reply", so these tests lean on no processor's own work.
         for (const QString& tag :
              {Cmd::getMyIPCMD, Cmd::getHostsCMD, Cmd::checkVersionCMD, Cmd::checkNewsCMD, Cmd::updateGroupsCMD}) {
-            exchange().processors[tag] = [this, tag](ClientState&, Platform&, const QString& reply) {
+            exchange().processors[tag] = [this, tag](ClientState&, CorePlatform&, const QString& reply) {
                 replies.append(tag + QStringLiteral(" <- ") + reply);
                 if (auto hook = onReply)
                     hook(reply);

@@ -1,5 +1,6 @@
 #include "FakeCommandServer.h"
 #include "TestSupport.h"
+#include "exchange/frmUpdate.h"
 #include "protocol/Lumeris_Commands.h"
 
 #include <QRegularExpression>
@@ -25,7 +26,12 @@ protected:
     void reply(const QString& text) { Lumeris_Commands::processUpdateReply(state, fake.platform, text); }
     QString lastUpdate() { return state.frmMain->findChild<QLabel*>(QStringLiteral("lblLastUpdate"))->text(); }
     // A new exchange shows this before any of its replies.
-    void startExchange() { state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups...")); }
+    // What the exchange does as an update starts.
+    void startExchange()
+    {
+        state.frmUpdate->updateFailed = false;
+        state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
+    }
 };
 
 } // namespace

@@ -2,13 +2,10 @@
 // a failed connection means.
 #include "exchange/frmUpdate.h"
 
-#include "platform/Platform.h"
+#include "platform/CorePlatform.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"
 #include "state/Scrambling.h"
-#include "ui/main/frmMain.h"
-
-#include <QLabel>
 
 namespace {
 constexpr int kClient = 0;
@@ -170,7 +167,7 @@ void frmUpdate::replyIsIn(int closeMs)
 void frmUpdate::endWithFailure(const QString& statusText)
 {
     Form_Unload();
-    m_state.frmMain->lblStatusBar->setText(statusText);
+    m_state.view->showStatus(statusText);
 }
 
 // The processor runs after the socket's or timer's handler has returned: a box it opens, or an
@@ -182,6 +179,6 @@ void frmUpdate::dispatch(const QString& tag, const QString& reply)
         return;
     const ReplyProcessor processor = it->second;
     ClientState& state = m_state;
-    Platform& platform = m_platform;
+    CorePlatform& platform = m_platform;
     platform.timers.post([processor, &state, &platform, reply] { processor(state, platform, reply); });
 }

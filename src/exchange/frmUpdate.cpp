@@ -1,15 +1,13 @@
 #include "exchange/frmUpdate.h"
 
 #include "BuildConfig.h"
-#include "platform/Platform.h"
+#include "platform/CorePlatform.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"
-#include "ui/main/frmMain.h"
 
-#include <QLabel>
 #include <QPointer>
 
-frmUpdate::frmUpdate(ClientState& state, Platform& platform)
+frmUpdate::frmUpdate(ClientState& state, CorePlatform& platform)
     : processors{{Lumeris_Commands::getMyIPCMD, Lumeris_Commands::processMyIPReply},
                  {Lumeris_Commands::checkNewsCMD, Lumeris_Commands::processNewsReply},
                  {Lumeris_Commands::getHostsCMD, Lumeris_Commands::processHostsReply},
@@ -63,9 +61,10 @@ void frmUpdate::startWaiting()
 void frmUpdate::start(ExchangeCommand command)
 {
     m_command = std::move(command);
-    m_state.frmMain->lblStatusBar->setText(m_command.statusText);
+    m_state.view->showStatus(m_command.statusText);
     m_state.pendingCommand = m_command.tag;
     if (isUpdate()) {
+        updateFailed = false;
         // The shared list has room for kListUpperBound + 1 requests; the exchange sends what it holds.
         if (m_command.updateRequests.size() > m_state.updateRequests.size())
             m_command.updateRequests.resize(m_state.updateRequests.size());
@@ -174,7 +173,7 @@ void frmUpdate::updateTimer_Timer(int index)
         Form_Unload();
     } else if (index == kTimeoutTimer) {
         Form_Unload();
-        m_state.frmMain->lblStatusBar->setText(QStringLiteral("Timeout expired...connection failed."));
+        m_state.view->showStatus(QStringLiteral("Timeout expired...connection failed."));
     }
 }
 

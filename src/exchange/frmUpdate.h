@@ -14,7 +14,7 @@
 class TcpSocket;
 class TimerFamily;
 struct ClientState;
-struct Platform;
+struct CorePlatform;
 
 // The server exchange: connects, sends one request (or one per checked group), takes the reply,
 // hands it to its processor and enforces the time-out. It is never shown; it is "loaded" while
@@ -24,9 +24,9 @@ class frmUpdate : public QObject
     Q_OBJECT
 
 public:
-    using ReplyProcessor = std::function<void(ClientState&, Platform&, const QString&)>;
+    using ReplyProcessor = std::function<void(ClientState&, CorePlatform&, const QString&)>;
 
-    frmUpdate(ClientState& state, Platform& platform);
+    frmUpdate(ClientState& state, CorePlatform& platform);
     ~frmUpdate() override;
 
     // Starts the command at once when no exchange runs; otherwise it waits until the running
@@ -38,6 +38,8 @@ public:
 
     // Progress text of the exchange.
     QString lblStatus;
+    // A group of the running update has failed; a later success does not hide it.
+    bool updateFailed = false;
     // The reply processor of each pending-command tag; a reply with any other tag is dropped.
     // Update connections always use the processor of the update tag.
     std::map<QString, ReplyProcessor> processors;
@@ -82,7 +84,7 @@ private:
     void dispatch(const QString& tag, const QString& reply);
 
     ClientState& m_state;
-    Platform& m_platform;
+    CorePlatform& m_platform;
 
     std::unique_ptr<TcpSocket> tcpClient;
     std::map<int, std::unique_ptr<TcpSocket>> tcpUpdater;

@@ -2,26 +2,21 @@
 #include "protocol/Lumeris_Commands.h"
 
 #include "exchange/frmUpdate.h"
-#include "platform/Platform.h"
-#include "protocol/LastUpdateTime.h"
+#include "platform/CorePlatform.h"
+#include "protocol/Replies.h"
 #include "state/ClientState.h"
-#include "ui/main/frmMain.h"
-
-#include <QLabel>
-#include <QLocale>
 
 #include <algorithm>
 
 namespace {
 
-const QString kSuccessEnding = QStringLiteral("SUCCESS:");
 const QString kUpdateFailed = QStringLiteral(" Update failed");
 
 } // namespace
 
 namespace Lumeris_Commands {
 
-void requestGroupUpdate(ClientState& state, Platform&)
+void requestGroupUpdate(ClientState& state, CorePlatform&)
 {
     const auto count = std::clamp<qsizetype>(state.updateRequestCount, 0, qsizetype(state.updateRequests.size()));
     state.frmUpdate->submit(ExchangeCommand{
@@ -32,23 +27,23 @@ void requestGroupUpdate(ClientState& state, Platform&)
     });
 }
 
-void processUpdateReply(ClientState& state, Platform& platform, const QString& reply)
+void processUpdateReply(ClientState& state, CorePlatform& platform, const QString& reply)
 {
-    QLabel* statusBar = state.frmMain->lblStatusBar;
-    // The status bar carries the verdict of the exchange so far: the exchange shows "Updating
-    // selected groups..." when it starts and only its replies change the text after that. So once
-    // one group has failed, a later success must not hide it.
-    const bool earlierReplyFailed = statusBar->text() == kUpdateFailed;
-    if (reply.endsWith(kSuccessEnding) && !earlierReplyFailed)
-        statusBar->setText(QStringLiteral(" Update successful"));
-    else
-        statusBar->setText(kUpdateFailed);
-    state.frmMain->lblLastUpdate->setText(LastUpdateTime::format(platform.clock.now(), QLocale::system()));
+    // Once one group of the exchange has failed, a later success must not hide it.
+    frmUpdate& exchange = *state.frmUpdate;
+    if (isUpdateSuccess(reply) && !exchange.updateFailed) {
+        state.view->showStatus(QStringLiteral(" Update successful"));
+    } else {
+        exchange.updateFailed = true;
+        state.view->showStatus(kUpdateFailed);
+    }
+    state.view->showLastUpdate(platform.clock.now());
 }
 
 void reportFailedUpdate(ClientState& state)
 {
-    state.frmMain->lblStatusBar->setText(kUpdateFailed);
+    state.frmUpdate->updateFailed = true;
+    state.view->showStatus(kUpdateFailed);
 }
 
 } // namespace Lumeris_Commands

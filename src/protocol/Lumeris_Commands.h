@@ -3,7 +3,7 @@
 #include <QString>
 
 struct ClientState;
-struct Platform;
+struct CorePlatform;
 
 // The command procedures of the server protocol: each request procedure stages its request and
 // starts an exchange; each reply processor takes the unscrambled reply.
@@ -15,26 +15,21 @@ inline const QString checkVersionCMD = QStringLiteral("checkVersionCMD");
 inline const QString checkNewsCMD = QStringLiteral("checkNewsCMD");
 inline const QString updateGroupsCMD = QStringLiteral("updateGroupsCMD");
 
-void requestMyIP(ClientState& state, Platform& platform);
-void processMyIPReply(ClientState& state, Platform& platform, const QString& reply);
+void requestMyIP(ClientState& state, CorePlatform& platform);
+void processMyIPReply(ClientState& state, CorePlatform& platform, const QString& reply);
 
-void requestHosts(ClientState& state, Platform& platform);
-void processHostsReply(ClientState& state, Platform& platform, const QString& reply);
+void requestHosts(ClientState& state, CorePlatform& platform);
+void processHostsReply(ClientState& state, CorePlatform& platform, const QString& reply);
 
-void requestGroupUpdate(ClientState& state, Platform& platform);
-void processUpdateReply(ClientState& state, Platform& platform, const QString& reply);
+void requestGroupUpdate(ClientState& state, CorePlatform& platform);
+void processUpdateReply(ClientState& state, CorePlatform& platform, const QString& reply);
 // A group's update connection failed: no reply, so the last-update time stays as it was.
 void reportFailedUpdate(ClientState& state);
 
-void requestVersion(ClientState& state, Platform& platform);
-void processVersionReply(ClientState& state, Platform& platform, const QString& reply);
+void requestVersion(ClientState& state, CorePlatform& platform);
+void processVersionReply(ClientState& state, CorePlatform& platform, const QString& reply);
 
-void requestNews(ClientState& state, Platform& platform);
-void processNewsReply(ClientState& state, Platform& platform, const QString& reply);
+void requestNews(ClientState& state, CorePlatform& platform);
+void processNewsReply(ClientState& state, CorePlatform& platform, const QString& reply);
 
 } // namespace Lumeris_Commands
-
-namespace Common_Functions {
-// Fills the main window's hosts list from the hosts of one group.
-void showGroupHosts(ClientState& state, int groupIndex);
-} // namespace Common_Functions

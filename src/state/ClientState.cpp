@@ -1,12 +1,6 @@
 #include "state/ClientState.h"
 
-// The windows are complete types here so the references can destroy them.
-#include "exchange/frmUpdate.h"
-#include "ui/about/frmAbout.h"
-#include "ui/browser/frmBrowser.h"
-#include "ui/main/frmMain.h"
-#include "ui/preferences/frmPreferences.h"
-
 ClientState::ClientState() : updateRequests(kListUpperBound + 1), groupHosts(kListUpperBound + 1) {}
 
+// Members end in reverse order: the view (which shows into the windows) first, the main window last.
 ClientState::~ClientState() = default;

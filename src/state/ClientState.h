@@ -1,9 +1,11 @@
 #pragma once
 
+#include "state/ClientView.h"
 #include "state/WindowRef.h"
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class frmMain;
@@ -56,4 +58,6 @@ struct ClientState
     WindowRef<::frmBrowser> frmBrowser;
     WindowRef<::frmPreferences> frmPreferences;
     WindowRef<::frmUpdate> frmUpdate;
+    // Where the replies are shown: the main window, or the command line.
+    std::unique_ptr<ClientView> view;
 };

@@ -1,6 +1,6 @@
 #include "state/ConfigFile.h"
 
-#include "platform/Platform.h"
+#include "platform/CorePlatform.h"
 #include "state/ClientState.h"
 #include "state/Scrambling.h"
 
@@ -82,12 +82,12 @@ QByteArray scrambledLine(const QString& field)
 
 } // namespace
 
-QString configPath(const Platform& platform)
+QString configPath(const CorePlatform& platform)
 {
     return platform.app.programFolder() + QStringLiteral("/DNS.conf");
 }
 
-void loadConfig(ClientState& state, Platform& platform)
+void loadConfig(ClientState& state, CorePlatform& platform)
 {
     if (state.fileSystem == nullptr)
         state.fileSystem = &platform.files;
@@ -128,7 +128,7 @@ void loadConfig(ClientState& state, Platform& platform)
     state.autoUpdate = parseWholeNumber<qint16>(reader.readLine()).value_or(1);
 }
 
-bool saveConfig(ClientState& state, Platform& platform, std::function<void()> afterBox)
+bool saveConfig(ClientState& state, CorePlatform& platform, std::function<void()> afterBox)
 {
     if (state.fileSystem == nullptr)
         state.fileSystem = &platform.files;

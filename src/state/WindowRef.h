@@ -5,12 +5,12 @@
 #include <utility>
 
 // The shared instance of one window: created the first time it is referred to, then kept
-// for the life of the program.
-template <class Window>
-class WindowRef
+// for the life of the program. The factory's pointer carries the window's own deleter, so the
+// holder of a reference needs no more than the window's name.
+template <class Window> class WindowRef
 {
 public:
-    using Factory = std::function<std::unique_ptr<Window>()>;
+    using Factory = std::function<std::shared_ptr<Window>()>;
 
     void setFactory(Factory factory) { m_factory = std::move(factory); }
     bool exists() const { return m_window != nullptr; }
@@ -25,5 +25,5 @@ public:
 
 private:
     Factory m_factory;
-    std::unique_ptr<Window> m_window;
+    std::shared_ptr<Window> m_window;
 };

@@ -3,9 +3,11 @@
 #include <QtGlobal>
 
 #include "exchange/frmUpdate.h"
+#include "platform/Platform.h"
 #include "state/ClientState.h"
 #include "ui/about/frmAbout.h"
 #include "ui/browser/frmBrowser.h"
+#include "ui/main/MainWindowView.h"
 #include "ui/main/frmMain.h"
 #include "ui/preferences/frmPreferences.h"
 
@@ -26,9 +28,10 @@ void installWindowFactories(ClientState& state, Platform& platform)
     initResources();
     ClientState* s = &state;
     Platform* p = &platform;
-    state.frmMain.setFactory([s, p] { return std::make_unique<frmMain>(*s, *p); });
-    state.frmAbout.setFactory([s, p] { return std::make_unique<frmAbout>(*s, *p); });
-    state.frmBrowser.setFactory([s, p] { return std::make_unique<frmBrowser>(*s, *p); });
-    state.frmPreferences.setFactory([s, p] { return std::make_unique<frmPreferences>(*s, *p); });
-    state.frmUpdate.setFactory([s, p] { return std::make_unique<frmUpdate>(*s, *p); });
+    state.frmMain.setFactory([s, p] { return std::make_shared<frmMain>(*s, *p); });
+    state.frmAbout.setFactory([s, p] { return std::make_shared<frmAbout>(*s, *p); });
+    state.frmBrowser.setFactory([s, p] { return std::make_shared<frmBrowser>(*s, *p); });
+    state.frmPreferences.setFactory([s, p] { return std::make_shared<frmPreferences>(*s, *p); });
+    state.frmUpdate.setFactory([s, p] { return std::make_shared<frmUpdate>(*s, *p); });
+    state.view = std::make_unique<MainWindowView>(state, platform);
 }

@@ -2,6 +2,7 @@
 
 #include "BuildConfig.h"
 #include "platform/Platform.h"
+#include "protocol/Replies.h"
 #include "state/ClientState.h"
 #include "ui/Twips.h"
 #include "ui/main/frmMain.h"
@@ -259,14 +260,6 @@ void frmBrowser::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     Form_Unload();
-}
-
-bool isWebAddress(const QString& address)
-{
-    const QUrl url(address);
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
-           !url.host().isEmpty();
 }
 
 void openServicePage(ClientState& state, Platform& platform, const QString& path)

@@ -66,8 +66,5 @@ private:
     bool m_loaded = false;
 };
 
-// True for an http or https address with a host; the web window goes to no other kind.
-bool isWebAddress(const QString& address);
-
 // Opens a page of the service's web site in the desktop's browser through a launcher window.
 void openServicePage(ClientState& state, Platform& platform, const QString& path);

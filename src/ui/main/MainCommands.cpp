@@ -1,6 +1,7 @@
 // Menu items and buttons that only hand on to the procedure doing the work.
 #include "ui/main/frmMain.h"
 
+#include "platform/Platform.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"
 #include "state/ConfigFile.h"

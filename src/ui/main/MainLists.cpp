@@ -1,7 +1,9 @@
 // The groups list, the hosts list and the hosts panel.
 #include "ui/main/frmMain.h"
 
+#include "platform/Platform.h"
 #include "protocol/Lumeris_Commands.h"
+#include "protocol/Replies.h"
 #include "state/CheckedGroups.h"
 #include "state/ClientState.h"
 #include "ui/Twips.h"
@@ -50,3 +52,16 @@ void frmMain::getHosts_Click()
 {
     Lumeris_Commands::requestHosts(m_state, m_platform);
 }
+
+namespace Common_Functions {
+
+void showGroupHosts(ClientState& state, int groupIndex)
+{
+    QListWidget* hostsList = state.frmMain->lstHosts;
+    hostsList->clear();
+    if (groupIndex < 0 || groupIndex > kListUpperBound)
+        return;
+    hostsList->addItems(entriesOf(state.groupHosts[std::size_t(groupIndex)]));
+}
+
+} // namespace Common_Functions

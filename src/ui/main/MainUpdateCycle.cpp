@@ -1,6 +1,7 @@
 // The group update and the automatic update cycle.
 #include "ui/main/frmMain.h"
 
+#include "platform/Platform.h"
 #include "platform/Timers.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"

@@ -151,3 +151,8 @@ private:
     // An update is due and waits for the host list it asked for.
     bool m_updateWhenListArrives = false;
 };
+
+namespace Common_Functions {
+// Fills the main window's hosts list from the hosts of one group.
+void showGroupHosts(ClientState& state, int groupIndex);
+} // namespace Common_Functions
