@@ -102,11 +102,29 @@ TEST_F(StartupTest, ClosingTheWindowRemovesTheTrayIconThenSavesAndQuitsEvenWhenT
     frmMain& main = start(*this);
     fake.files.failWritesWith = QStringLiteral("Read-only file system");
     std::optional<TrayIcon::Message> trayDuringSave;
-    fake.messageBoxes.whileOpen = [&](const auto&) { trayDuringSave = fake.tray.calls.back().message; };
+    int quitsDuringBox = 0;
+    fake.messageBoxes.whileOpen = [&](const auto&) {
+        trayDuringSave = fake.tray.calls.back().message;
+        // A signal that comes while the box waits does not wait with it.
+        main.exitWithoutAsking();
+        quitsDuringBox = fake.app.quitCalls;
+    };
     main.close();
     EXPECT_EQ(trayDuringSave, TrayIcon::Delete);
     ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
     EXPECT_TRUE(fake.messageBoxes.shown()[0].text.contains(QStringLiteral("Read-only file system")));
+    EXPECT_EQ(quitsDuringBox, 1);
+}
+
+TEST_F(StartupTest, ASignalExitWritesAFailedSaveToStandardErrorInsteadOfABox)
+{
+    frmMain& main = start(*this);
+    fake.files.failWritesWith = QStringLiteral("Read-only file system");
+    main.exitWithoutAsking();
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+    ASSERT_EQ(fake.app.errorLines.size(), 1);
+    EXPECT_TRUE(fake.app.errorLines[0].contains(Common_Functions::configPath(fake.platform)));
+    EXPECT_TRUE(fake.app.errorLines[0].contains(QStringLiteral("Read-only file system")));
     EXPECT_EQ(fake.app.quitCalls, 1);
 }
 

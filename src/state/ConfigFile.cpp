@@ -80,25 +80,29 @@ QByteArray scrambledLine(const QString& field)
     return coded.toLatin1();
 }
 
-} // namespace
-
-QString configPath(const Platform& platform)
+// The nine lines as they are written, each ended by CR LF.
+QByteArray fileContent(const ClientState& state)
 {
-    return platform.app.programFolder() + QStringLiteral("/DNS.conf");
+    const QByteArray lines[] = {
+        kHeaderLine,
+        scrambledLine(state.userName),
+        state.useStaticIP ? "1" : "0",
+        state.currentIP.toLatin1(),
+        scrambledLine(state.password),
+        QByteArray::number(state.updateInterval),
+        scrambledLine(state.checkedGroups),
+        QByteArray::number(state.minimizeOnStartup),
+        QByteArray::number(state.autoUpdate),
+    };
+    QByteArray content;
+    for (const QByteArray& line : lines)
+        content += line + "\r\n";
+    return content;
 }
 
-void loadConfig(ClientState& state, Platform& platform)
+// The lines of the file into the state; each line is read only if the line before it was.
+void readLines(ClientState& state, LineReader& reader)
 {
-    if (state.fileSystem == nullptr)
-        state.fileSystem = &platform.files;
-    const QString path = configPath(platform);
-    const std::optional<QByteArray> content = state.fileSystem->read(path);
-    if (!content) {
-        state.fileSystem->createEmpty(path, nullptr);
-        return;
-    }
-
-    LineReader reader(*content);
     if (reader.atEnd())
         return;
     reader.readLine();
@@ -128,37 +132,43 @@ void loadConfig(ClientState& state, Platform& platform)
     state.autoUpdate = parseWholeNumber<qint16>(reader.readLine()).value_or(1);
 }
 
-bool saveConfig(ClientState& state, Platform& platform)
+} // namespace
+
+QString configPath(const Platform& platform)
+{
+    return platform.app.programFolder() + QStringLiteral("/DNS.conf");
+}
+
+void loadConfig(ClientState& state, Platform& platform)
 {
     if (state.fileSystem == nullptr)
         state.fileSystem = &platform.files;
-    const QByteArray lines[] = {
-        kHeaderLine,
-        scrambledLine(state.userName),
-        state.useStaticIP ? "1" : "0",
-        state.currentIP.toLatin1(),
-        scrambledLine(state.password),
-        QByteArray::number(state.updateInterval),
-        scrambledLine(state.checkedGroups),
-        QByteArray::number(state.minimizeOnStartup),
-        QByteArray::number(state.autoUpdate),
-    };
-    QByteArray content;
-    for (const QByteArray& line : lines)
-        content += line + "\r\n";
-
     const QString path = configPath(platform);
+    const std::optional<QByteArray> content = state.fileSystem->read(path);
+    if (!content) {
+        state.fileSystem->createEmpty(path, nullptr);
+        return;
+    }
+
+    LineReader reader(*content);
+    readLines(state, reader);
+}
+
+SaveResult saveConfig(ClientState& state, Platform& platform)
+{
+    if (state.fileSystem == nullptr)
+        state.fileSystem = &platform.files;
+    const QString path = configPath(platform);
+
     QString error;
     // A file that is there but cannot be read was never loaded; replacing it would lose it.
     if (state.fileSystem->isFile(path) && !state.fileSystem->read(path))
         error = QStringLiteral("the existing file cannot be read, so it was not replaced");
-    else if (state.fileSystem->writeAtomically(path, content, &error))
-        return true;
-    platform.messageBoxes.show(
-        QStringLiteral("The settings could not be saved to \"%1\": %2\n\nThe previous settings file is unchanged.")
-            .arg(path, error),
-        platform.app.title(), MsgButtons::Ok, MsgIcon::Warning);
-    return false;
+    else if (state.fileSystem->writeAtomically(path, fileContent(state), &error))
+        return {true, QString()};
+    return {false,
+            QStringLiteral("The settings could not be saved to \"%1\": %2. The previous settings file is unchanged.")
+                .arg(path, error)};
 }
 
 } // namespace Common_Functions

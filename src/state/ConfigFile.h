@@ -10,12 +10,19 @@ namespace Common_Functions {
 // The settings file beside the program.
 QString configPath(const Platform& platform);
 
-// Reads "DNS.conf" into the state, line by line until the first missing line; a missing file
-// is created empty.
+// Reads "DNS.conf" into the state, line by line until the first missing line; a missing file is
+// created empty.
 void loadConfig(ClientState& state, Platform& platform);
 
-// Writes the nine lines of "DNS.conf". A failure leaves the old file whole and is reported in a
-// message box; returns whether the file was written.
-bool saveConfig(ClientState& state, Platform& platform);
+struct SaveResult
+{
+    bool saved = false;
+    // Why the file was not written, one line for the user to read; empty when it was written.
+    QString problem;
+};
+
+// Writes the nine lines of "DNS.conf". A failure leaves the old file whole; the caller tells the
+// problem to the user.
+SaveResult saveConfig(ClientState& state, Platform& platform);
 
 } // namespace Common_Functions

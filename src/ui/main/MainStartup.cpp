@@ -126,10 +126,34 @@ void frmMain::UnloadPreferences()
 
 void frmMain::Exit_Click()
 {
-    if (m_exiting)
+    exitProgram(true);
+}
+
+void frmMain::exitWithoutAsking()
+{
+    exitProgram(false);
+}
+
+void frmMain::exitProgram(bool userPresent)
+{
+    if (m_exiting) {
+        // The first exit waits on its box; a signal or the session's end must not wait with it.
+        if (!userPresent)
+            m_platform.app.quit();
         return;
+    }
     m_exiting = true;
     m_platform.tray.notify(TrayIcon::Delete, trayIconData.toBytes());
-    Common_Functions::saveConfig(m_state, m_platform);
+    tellSaveProblem(Common_Functions::saveConfig(m_state, m_platform).problem, userPresent);
     m_platform.app.quit();
+}
+
+void frmMain::tellSaveProblem(const QString& problem, bool userPresent)
+{
+    if (problem.isEmpty())
+        return;
+    if (userPresent)
+        m_platform.messageBoxes.show(problem, m_platform.app.title(), MsgButtons::Ok, MsgIcon::Warning);
+    else
+        m_platform.app.printError(m_platform.app.title() + QStringLiteral(": ") + problem);
 }
