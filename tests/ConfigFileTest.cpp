@@ -92,14 +92,30 @@ TEST_F(ConfigFileTest, AMissingFileIsCreatedEmptyAndChangesNothing)
     EXPECT_EQ(state.updateInterval, 0);
 }
 
-TEST_F(ConfigFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
+TEST_F(ConfigFileTest, ASaveThatWouldNotBeWholeKeepsTheOldFileAndSaysWhy)
 {
+    const struct
+    {
+        QString ClientState::*field;
+        const char* value;
+        const char* failure;
+        const char* why;
+    } cases[] = {{&ClientState::currentIP, "5.6.7.8\n", "", "the IP address holds a line break"},
+                 {&ClientState::userName, "a\rb", "", "the user name holds"},
+                 {&ClientState::password, "pw\r\n", "", "the password holds"},
+                 {&ClientState::checkedGroups, "A:\nB:", "", "the list of checked groups holds"},
+                 {&ClientState::userName, "alice", "No space left on device", "No space left on device"}};
     fake.files.contents.insert(path(), "old settings");
-    fake.files.failWritesWith = QStringLiteral("No space left on device");
-    const auto result = saveConfig(state, fake.platform);
-    EXPECT_FALSE(result.saved);
+    for (const auto& c : cases) {
+        state.*c.field = QString::fromLatin1(c.value);
+        fake.files.failWritesWith = QString::fromLatin1(c.failure);
+        const auto result = saveConfig(state, fake.platform);
+        state.*c.field = QString();
+        EXPECT_FALSE(result.saved) << c.why;
+        EXPECT_TRUE(result.problem.contains(QString::fromLatin1(c.why))) << result.problem.toStdString();
+        EXPECT_TRUE(result.problem.contains(path()));
+    }
     EXPECT_EQ(fake.files.contents.value(path()), QByteArray("old settings"));
-    EXPECT_TRUE(result.problem.contains(QStringLiteral("No space left on device")));
 }
 
 TEST_F(ConfigFileTest, AFileThatCannotBeReadIsNeverReplaced)

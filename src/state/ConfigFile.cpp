@@ -80,6 +80,20 @@ QByteArray scrambledLine(const QString& field)
     return coded.toLatin1();
 }
 
+// Which setting holds a line break that would split its line in two, or nothing.
+std::optional<QString> fieldWithLineBreak(const ClientState& state)
+{
+    const std::pair<const QString*, const char*> fields[] = {{&state.userName, "the user name"},
+                                                             {&state.currentIP, "the IP address"},
+                                                             {&state.password, "the password"},
+                                                             {&state.checkedGroups, "the list of checked groups"}};
+    for (const auto& [text, name] : fields) {
+        if (text->contains(u'\r') || text->contains(u'\n'))
+            return QString::fromLatin1(name);
+    }
+    return std::nullopt;
+}
+
 // The nine lines as they are written, each ended by CR LF.
 QByteArray fileContent(const ClientState& state)
 {
@@ -161,14 +175,22 @@ SaveResult saveConfig(ClientState& state, Platform& platform)
     const QString path = configPath(platform);
 
     QString error;
+    if (const std::optional<QString> field = fieldWithLineBreak(state))
+        error = QStringLiteral("%1 holds a line break").arg(*field);
     // A file that is there but cannot be read was never loaded; replacing it would lose it.
-    if (state.fileSystem->isFile(path) && !state.fileSystem->read(path))
+    else if (state.fileSystem->isFile(path) && !state.fileSystem->read(path))
         error = QStringLiteral("the existing file cannot be read, so it was not replaced");
     else if (state.fileSystem->writeAtomically(path, fileContent(state), &error))
         return {true, QString()};
     return {false,
             QStringLiteral("The settings could not be saved to \"%1\": %2. The previous settings file is unchanged.")
                 .arg(path, error)};
+}
+
+QString withoutControlCharacters(QString text)
+{
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return text;
 }
 
 } // namespace Common_Functions

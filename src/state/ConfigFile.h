@@ -25,4 +25,7 @@ struct SaveResult
 // problem to the user.
 SaveResult saveConfig(ClientState& state, Platform& platform);
 
+// Typed or pasted text without the control characters (line breaks, tabs) that no setting may hold.
+QString withoutControlCharacters(QString text);
+
 } // namespace Common_Functions
