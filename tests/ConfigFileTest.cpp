@@ -10,12 +10,12 @@ class ConfigFileTest : public ClientTest
 protected:
     QString path() { return Common_Functions::configPath(fake.platform); }
     // Loads the header and `lines` as start-up does, with autoUpdate set to 1 just before.
-    void load(QStringList lines)
+    QString load(QStringList lines)
     {
         lines.prepend(QStringLiteral("# any header"));
         fake.files.contents.insert(path(), configFile(lines));
         state.autoUpdate = 1;
-        loadConfig(state, fake.platform);
+        return loadConfig(state, fake.platform);
     }
 };
 
@@ -90,6 +90,22 @@ TEST_F(ConfigFileTest, AMissingFileIsCreatedEmptyAndChangesNothing)
     EXPECT_EQ(fake.files.contents.value(path(), "absent"), QByteArray());
     EXPECT_EQ(state.autoUpdate, 1);
     EXPECT_EQ(state.updateInterval, 0);
+}
+
+TEST_F(ConfigFileTest, OverlongLinesAreCutAndSaidAndAHugeFileIsNotReadWhole)
+{
+    const qsizetype longest = Common_Functions::kLongestConfigLine;
+    for (const qsizetype length : {longest, longest + 1}) {
+        state.password.clear();
+        const QString notice = load({QString(length, u'S'), "0", QString(length, u'1'), scrambledLine("pw")});
+        EXPECT_EQ(std::tuple(state.userName.size(), state.userName.back(), state.currentIP.size()),
+                  std::tuple(longest, u'D', longest))
+            << length;
+        EXPECT_EQ(state.password, QStringLiteral("PW"));
+        EXPECT_EQ(notice.contains(QStringLiteral("cut")), length > longest);
+    }
+    // Nine lines at their longest with CR LF are all that is ever used.
+    EXPECT_EQ(fake.files.largestRead, 9 * (longest + 2));
 }
 
 TEST_F(ConfigFileTest, ASaveThatWouldNotBeWholeKeepsTheOldFileAndSaysWhy)

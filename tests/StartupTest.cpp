@@ -128,6 +128,14 @@ TEST_F(StartupTest, ASignalExitWritesAFailedSaveToStandardErrorInsteadOfABox)
     EXPECT_EQ(fake.app.quitCalls, 1);
 }
 
+TEST_F(StartupTest, AnOverlongSettingsLineIsCutAndTheStatusLineSaysSo)
+{
+    QStringList lines = settings();
+    lines[1] = QString(Common_Functions::kLongestConfigLine + 1, u'S');
+    start(*this, lines);
+    EXPECT_TRUE(statusBar().contains(QStringLiteral("cut"))) << statusBar().toStdString();
+}
+
 TEST_F(StartupTest, ElementOneWaitsForTheExchangeAndSchedulesTheFirstUpdateOnlyOnce)
 {
     frmMain& main = start(*this);

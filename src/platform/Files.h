@@ -11,8 +11,8 @@ class Files
 public:
     virtual ~Files() = default;
 
-    // The whole content, or nothing when the file is missing or unreadable.
-    virtual std::optional<QByteArray> read(const QString& path) = 0;
+    // At most `maxSize` bytes from the start of the file, or nothing when it is missing or unreadable.
+    virtual std::optional<QByteArray> read(const QString& path, qsizetype maxSize) = 0;
     virtual bool isFile(const QString& path) const = 0;
     // Creates an empty file readable and writable by its owner only.
     virtual bool createEmpty(const QString& path, QString* error) = 0;

@@ -7,12 +7,17 @@ struct Platform;
 
 namespace Common_Functions {
 
+// The longest line of the settings file that is read whole, as long as the longest reply taken
+// from the server; the rest of a longer line is skipped.
+inline constexpr qsizetype kLongestConfigLine = 64000;
+
 // The settings file beside the program.
 QString configPath(const Platform& platform);
 
 // Reads "DNS.conf" into the state, line by line until the first missing line; a missing file is
-// created empty.
-void loadConfig(ClientState& state, Platform& platform);
+// created empty. Returns what the status line should say about the file (lines that were cut), or
+// nothing.
+QString loadConfig(ClientState& state, Platform& platform);
 
 struct SaveResult
 {

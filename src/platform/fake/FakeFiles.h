@@ -9,7 +9,7 @@
 class FakeFiles : public Files
 {
 public:
-    std::optional<QByteArray> read(const QString& path) override;
+    std::optional<QByteArray> read(const QString& path, qsizetype maxSize) override;
     bool isFile(const QString& path) const override { return contents.contains(path) || unreadable.contains(path); }
     bool createEmpty(const QString& path, QString* error) override;
     bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
@@ -20,4 +20,6 @@ public:
     // When set, writes fail with this reason and leave the files as they were.
     QString failWritesWith;
     int writes = 0;
+    // The largest read asked for so far.
+    qsizetype largestRead = 0;
 };

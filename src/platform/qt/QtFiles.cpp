@@ -19,12 +19,12 @@ void setError(QString* error, const QString& text)
 }
 } // namespace
 
-std::optional<QByteArray> QtFiles::read(const QString& path)
+std::optional<QByteArray> QtFiles::read(const QString& path, qsizetype maxSize)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    return file.read(maxSize);
 }
 
 bool QtFiles::isFile(const QString& path) const

@@ -30,7 +30,7 @@ void frmMain::Form_Load()
     m_state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
     m_state.serverPort = BuildConfig::serverPort;
 
-    Common_Functions::loadConfig(m_state, m_platform);
+    const QString configNotice = Common_Functions::loadConfig(m_state, m_platform);
 
     setAutoUpdateChecks(m_state.autoUpdate == 1);
 
@@ -46,6 +46,9 @@ void frmMain::Form_Load()
 
     if (!m_state.useStaticIP)
         Lumeris_Commands::requestMyIP(m_state, m_platform);
+    // After the IP check has set its own text, so that this one is seen.
+    if (!configNotice.isEmpty())
+        lblStatusBar->setText(configNotice);
 
     trayIconData.szTip = SysTray::makeTip(m_platform.app.title(), m_state.currentIP);
 
