@@ -90,6 +90,7 @@ TEST_F(ConfigFileTest, AMissingFileIsCreatedEmptyAndChangesNothing)
     EXPECT_EQ(fake.files.contents.value(path(), "absent"), QByteArray());
     EXPECT_EQ(state.autoUpdate, 1);
     EXPECT_EQ(state.updateInterval, 0);
+    EXPECT_EQ(fake.files.staleTemporariesRemoved, QStringList{path()});
 }
 
 TEST_F(ConfigFileTest, OverlongLinesAreCutAndSaidAndAHugeFileIsNotReadWhole)
@@ -132,6 +133,19 @@ TEST_F(ConfigFileTest, ASaveThatWouldNotBeWholeKeepsTheOldFileAndSaysWhy)
         EXPECT_TRUE(result.problem.contains(path()));
     }
     EXPECT_EQ(fake.files.contents.value(path()), QByteArray("old settings"));
+}
+
+TEST_F(ConfigFileTest, AReadOnlyFileIsLeftAsItIsAndThatIsSaidOnce)
+{
+    fake.files.contents.insert(path(), "kept");
+    fake.files.readOnly.insert(path());
+    const auto first = saveConfig(state, fake.platform);
+    EXPECT_FALSE(first.saved);
+    EXPECT_TRUE(first.problem.contains(QStringLiteral("read-only"))) << first.problem.toStdString();
+    const auto second = saveConfig(state, fake.platform);
+    EXPECT_FALSE(second.saved);
+    EXPECT_TRUE(second.problem.isEmpty());
+    EXPECT_EQ(fake.files.writes, 0);
 }
 
 TEST_F(ConfigFileTest, AFileThatCannotBeReadIsNeverReplaced)

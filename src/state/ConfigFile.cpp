@@ -166,6 +166,8 @@ QString loadConfig(ClientState& state, Platform& platform)
     if (state.fileSystem == nullptr)
         state.fileSystem = &platform.files;
     const QString path = configPath(platform);
+    // A save killed half-way leaves its temporary file, with the scrambled password in it.
+    state.fileSystem->removeStaleTemporaries(path);
     const std::optional<QByteArray> content = state.fileSystem->read(path, kLongestUsefulFile);
     if (!content) {
         state.fileSystem->createEmpty(path, nullptr);
@@ -184,6 +186,14 @@ SaveResult saveConfig(ClientState& state, Platform& platform)
     if (state.fileSystem == nullptr)
         state.fileSystem = &platform.files;
     const QString path = configPath(platform);
+
+    // The owner chose to keep the file as it is; that needs saying once, not at every save.
+    if (state.fileSystem->isReadOnly(path)) {
+        if (state.configReadOnlyTold)
+            return {};
+        state.configReadOnlyTold = true;
+        return {false, QStringLiteral("The settings are not saved: \"%1\" is read-only.").arg(path)};
+    }
 
     QString error;
     if (const std::optional<QString> field = fieldWithLineBreak(state))

@@ -14,15 +14,16 @@ inline constexpr qsizetype kLongestConfigLine = 64000;
 // The settings file beside the program.
 QString configPath(const Platform& platform);
 
-// Reads "DNS.conf" into the state, line by line until the first missing line; a missing file is
-// created empty. Returns what the status line should say about the file (lines that were cut), or
-// nothing.
+// Removes what interrupted saves left beside "DNS.conf", then reads it into the state, line by line
+// until the first missing line; a missing file is created empty. Returns what the status line should
+// say about the file (lines that were cut), or nothing.
 QString loadConfig(ClientState& state, Platform& platform);
 
 struct SaveResult
 {
     bool saved = false;
-    // Why the file was not written, one line for the user to read; empty when it was written.
+    // Why the file was not written, one line for the user to read; empty when it was written, or
+    // when the reason was told already in this run.
     QString problem;
 };
 
