@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     QtPlatform qt;
     ClientState state;
     installWindowFactories(state, qt.platform);
-    installShutdownHandlers([&state] { state.frmMain->Exit_Click(); });
+    installShutdownHandlers([&state] { state.frmMain->exitWithoutAsking(); });
     state.frmMain->Form_Load();
     return QApplication::exec();
 }

@@ -129,7 +129,7 @@ TEST_F(HostListTest, GroupsNamedWithMuOrYDiaeresisStayCheckedThroughTheSettingsF
     groups->item(0)->setCheckState(Qt::Checked);
     groups->item(1)->setCheckState(Qt::Checked);
 
-    ASSERT_TRUE(Common_Functions::saveConfig(state, fake.platform));
+    ASSERT_TRUE(Common_Functions::saveConfig(state, fake.platform).saved);
     state.checkedGroups.clear();
     Common_Functions::loadConfig(state, fake.platform);
     EXPECT_EQ(state.checkedGroups, "µNET:ÿ:");

@@ -111,8 +111,9 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     state.autoUpdate = 1;
     state.frmMain->enableUpdates_Click();
     open();
-    control<QLineEdit>("txtUsername")->setText(QStringLiteral("new"));
-    control<QLineEdit>("txtPassword")->setText(QStringLiteral("pw"));
+    // As pasted, with line ends and a tab that must not reach the settings file or a request.
+    control<QLineEdit>("txtUsername")->setText(QStringLiteral("new\r\n"));
+    control<QLineEdit>("txtPassword")->setText(QStringLiteral("p\tw\n"));
     control<QCheckBox>("chkMinimize")->setCheckState(Qt::Checked);
     control<QCheckBox>("chkAutoUpdate")->setChecked(false);
     saveAndClose();
@@ -139,7 +140,7 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddress)
     choose(QStringLiteral("60"));
     control<QCheckBox>("chkUseStatic")->click();
     EXPECT_TRUE(control<QLineEdit>("txtCurrentIP")->isEnabled());
-    control<QLineEdit>("txtCurrentIP")->setText(QStringLiteral("192.0.2.7"));
+    control<QLineEdit>("txtCurrentIP")->setText(QStringLiteral("192.0.2.7\n"));
     state.frmPreferences->close();
     fake.messageBoxes.answer(MsgAnswer::No);
 

@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 class QtFilesTest : public ::testing::Test
 {
@@ -17,6 +19,10 @@ protected:
         {
         };
         return ::stat(QFile::encodeName(path()).constData(), &info) == 0 ? info.st_mode & 0777 : 0;
+    }
+    std::optional<QByteArray> content(const QString& name = QStringLiteral("DNS.conf"))
+    {
+        return files.read(path(name), 1 << 20);
     }
     // Nothing but the settings file: no temporary file is left behind.
     bool onlyTheFileIsThere() const
@@ -36,9 +42,49 @@ TEST_F(QtFilesTest, AtomicWriteCreatesOrReplacesAnOwnerOnlyFile)
     EXPECT_EQ(permissions(), mode_t(0600));
     ::chmod(QFile::encodeName(path()).constData(), 0644);
     ASSERT_TRUE(files.writeAtomically(path(), "new", &error)) << error.toStdString();
-    EXPECT_EQ(files.read(path()), QByteArray("new"));
+    EXPECT_EQ(content(), QByteArray("new"));
+    EXPECT_EQ(files.read(path(), 2), QByteArray("ne"));
     EXPECT_EQ(permissions(), mode_t(0600));
     EXPECT_TRUE(onlyTheFileIsThere());
+}
+
+TEST_F(QtFilesTest, ALinkIsSavedThroughToItsTargetAndAReadOnlyFileIsSeenAsSuch)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("settings"));
+    ASSERT_TRUE(QFile::link(target, path()));
+    ASSERT_TRUE(files.writeAtomically(path(), "through", &error)) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(files.read(target, 100), QByteArray("through"));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"settings"});
+    EXPECT_TRUE(onlyTheFileIsThere());
+
+    EXPECT_FALSE(files.isReadOnly(path()));
+    ::chmod(QFile::encodeName(target).constData(), 0400);
+    EXPECT_TRUE(files.isReadOnly(path()));
+    EXPECT_FALSE(files.isReadOnly(path("missing")));
+}
+
+TEST_F(QtFilesTest, OnlyOurOwnLeftoverTemporaryFilesAreRemoved)
+{
+    for (const char* name : {"DNS.conf", "DNS.conf.AbCdEf", "DNS.conf.xyzXYZ", "DNS.conf.Ab1dEf", "DNS.conf.AbCdEfG",
+                             "DNS.confxAbCdEf", "DNS.conf.Theirs"})
+        ASSERT_TRUE(files.createEmpty(path(name), &error)) << name << error.toStdString();
+    ASSERT_TRUE(QFile::link(path(), path("DNS.conf.LinkXy")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("DNS.conf.Folder"));
+    QStringList expected = {"DNS.conf",        "DNS.conf.Ab1dEf", "DNS.conf.AbCdEfG",
+                            "DNS.conf.Folder", "DNS.conf.LinkXy", "DNS.confxAbCdEf"};
+    // Only root can give a file away to someone else, whose file it then is to keep.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(path("DNS.conf.Theirs")).constData(), 65534, 65534), 0);
+        expected << "DNS.conf.Theirs";
+    }
+
+    files.removeStaleTemporaries(path());
+    QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    left.sort();
+    expected.sort();
+    EXPECT_EQ(left, expected);
 }
 
 TEST_F(QtFilesTest, AFailedWriteReportsWhyAndLeavesWhatWasThere)
@@ -52,18 +98,18 @@ TEST_F(QtFilesTest, AFailedWriteReportsWhyAndLeavesWhatWasThere)
     error.clear();
     EXPECT_FALSE(files.writeAtomically(path(), "x", &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(files.read(path("DNS.conf/inner")), QByteArray("kept"));
+    EXPECT_EQ(content("DNS.conf/inner"), QByteArray("kept"));
     EXPECT_TRUE(onlyTheFileIsThere());
 }
 
 TEST_F(QtFilesTest, CreateEmptyMakesAnOwnerOnlyFileButNeverTruncatesOne)
 {
-    EXPECT_EQ(files.read(path()), std::nullopt);
+    EXPECT_EQ(content(), std::nullopt);
     ASSERT_TRUE(files.createEmpty(path(), &error)) << error.toStdString();
-    EXPECT_EQ(files.read(path()), QByteArray());
+    EXPECT_EQ(content(), QByteArray());
     EXPECT_EQ(permissions(), mode_t(0600));
 
     ASSERT_TRUE(files.writeAtomically(path(), "settings", &error));
     EXPECT_FALSE(files.createEmpty(path(), &error));
-    EXPECT_EQ(files.read(path()), QByteArray("settings"));
+    EXPECT_EQ(content(), QByteArray("settings"));
 }

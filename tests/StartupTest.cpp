@@ -110,6 +110,35 @@ TEST_F(StartupTest, ClosingTheWindowRemovesTheTrayIconThenSavesAndQuitsEvenWhenT
     EXPECT_EQ(fake.app.quitCalls, 1);
 }
 
+TEST_F(StartupTest, ASignalWhileTheExitsBoxWaitsEndsTheProgramAtOnce)
+{
+    frmMain& main = start(*this);
+    fake.files.failWritesWith = QStringLiteral("Read-only file system");
+    main.Exit_Click();
+    main.exitWithoutAsking();
+    EXPECT_EQ(fake.app.quitCalls, 1);
+}
+
+TEST_F(StartupTest, ASignalExitWritesAFailedSaveToStandardErrorInsteadOfABox)
+{
+    frmMain& main = start(*this);
+    fake.files.failWritesWith = QStringLiteral("Read-only file system");
+    main.exitWithoutAsking();
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+    ASSERT_EQ(fake.app.errorLines.size(), 1);
+    EXPECT_TRUE(fake.app.errorLines[0].contains(Common_Functions::configPath(fake.platform)));
+    EXPECT_TRUE(fake.app.errorLines[0].contains(QStringLiteral("Read-only file system")));
+    EXPECT_EQ(fake.app.quitCalls, 1);
+}
+
+TEST_F(StartupTest, AnOverlongSettingsLineIsCutAndTheStatusLineSaysSo)
+{
+    QStringList lines = settings();
+    lines[1] = QString(Common_Functions::kLongestConfigLine + 1, u'S');
+    start(*this, lines);
+    EXPECT_TRUE(statusBar().contains(QStringLiteral("cut"))) << statusBar().toStdString();
+}
+
 TEST_F(StartupTest, ElementOneWaitsForTheExchangeAndSchedulesTheFirstUpdateOnlyOnce)
 {
     frmMain& main = start(*this);

@@ -16,6 +16,8 @@ public:
     virtual int versionRevision() const = 0;
     // Ends the process at once; no other window's close handling runs.
     virtual void quit() = 0;
+    // Writes one line to standard error, for the ways out that have no user to read a box.
+    virtual void printError(const QString& line) = 0;
 
     // "major.minor.revision", decimal without leading zeros.
     QString versionText() const;

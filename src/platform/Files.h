@@ -11,12 +11,18 @@ class Files
 public:
     virtual ~Files() = default;
 
-    // The whole content, or nothing when the file is missing or unreadable.
-    virtual std::optional<QByteArray> read(const QString& path) = 0;
+    // At most `maxSize` bytes from the start of the file, or nothing when it is missing or unreadable.
+    virtual std::optional<QByteArray> read(const QString& path, qsizetype maxSize) = 0;
     virtual bool isFile(const QString& path) const = 0;
+    // The file is there and its owner has taken the owner's write permission away: it is not to be replaced.
+    virtual bool isReadOnly(const QString& path) const = 0;
     // Creates an empty file readable and writable by its owner only.
     virtual bool createEmpty(const QString& path, QString* error) = 0;
     // Replaces the file through a temporary file and a rename, so a failure leaves the old
-    // file whole. The file is readable and writable by its owner only.
+    // file whole. The file is readable and writable by its owner only. A symbolic link stays
+    // and its target is replaced.
     virtual bool writeAtomically(const QString& path, const QByteArray& content, QString* error) = 0;
+    // Removes the temporary files that interrupted atomic writes of `path` left beside it: only
+    // regular files of this user named exactly as those are.
+    virtual void removeStaleTemporaries(const QString& path) = 0;
 };

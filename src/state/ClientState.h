@@ -46,6 +46,8 @@ struct ClientState
     QString serverHost;
     QString currentIP;
     Files* fileSystem = nullptr;
+    // A read-only "DNS.conf" has been reported in this run.
+    bool configReadOnlyTold = false;
     QString userName;
     QString password;
     bool useStaticIP = false;

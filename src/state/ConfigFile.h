@@ -2,22 +2,36 @@
 
 #include <QString>
 
-#include <functional>
-
 struct ClientState;
 struct CorePlatform;
 
 namespace Common_Functions {
 
+// The longest line of the settings file that is read whole, as long as the longest reply taken
+// from the server; the rest of a longer line is skipped.
+inline constexpr qsizetype kLongestConfigLine = 64000;
+
 // The settings file beside the program.
 QString configPath(const CorePlatform& platform);
 
-// Reads "DNS.conf" into the state, line by line until the first missing line; a missing file
-// is created empty.
-void loadConfig(ClientState& state, CorePlatform& platform);
+// Removes what interrupted saves left beside "DNS.conf", then reads it into the state, line by line
+// until the first missing line; a missing file is created empty. Returns what the status line should
+// say about the file (lines that were cut), or nothing.
+QString loadConfig(ClientState& state, CorePlatform& platform);
 
-// Writes the nine lines of "DNS.conf". A failure leaves the old file whole and is reported in a
-// message box, and `afterBox` runs once it is closed; returns whether the file was written.
-bool saveConfig(ClientState& state, CorePlatform& platform, std::function<void()> afterBox = {});
+struct SaveResult
+{
+    bool saved = false;
+    // Why the file was not written, one line for the user to read; empty when it was written, or
+    // when the reason was told already in this run.
+    QString problem;
+};
+
+// Writes the nine lines of "DNS.conf". A failure leaves the old file whole; the caller tells the
+// problem to the user.
+SaveResult saveConfig(ClientState& state, CorePlatform& platform);
+
+// Typed or pasted text without the control characters (line breaks, tabs) that no setting may hold.
+QString withoutControlCharacters(QString text);
 
 } // namespace Common_Functions

@@ -29,10 +29,10 @@ bool ClientProcess::start()
     return m_process.waitForStarted(5000);
 }
 
-bool ClientProcess::terminateCleanly()
+bool ClientProcess::terminateCleanly(int waitMs)
 {
     m_process.terminate();
-    const bool finished = m_process.waitForFinished(15000);
+    const bool finished = m_process.waitForFinished(waitMs);
     m_output = QString::fromLocal8Bit(m_process.readAll());
     return finished && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }

@@ -14,7 +14,10 @@ public:
 
     bool start();
     // Sends SIGTERM and waits for the program to end; true when it exited normally with status 0.
-    bool terminateCleanly();
+    bool terminateCleanly(int waitMs = 15000);
+    // Takes the program's folder away while it runs, so that nothing can be saved there, not even by root.
+    bool removeFolder() { return m_folder.remove(); }
+    QString folder() const { return m_folder.path(); }
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
 
     QByteArray config() const;

@@ -58,6 +58,24 @@ TEST(EndToEnd, StartupChainSendsIpCheckHostListAndUpdateInOrder)
     EXPECT_EQ(lines(client.config()), expected);
 }
 
+// A service stop or a logout must not wait on a box that nobody will answer.
+TEST(EndToEnd, SigtermEndsTheClientAtOnceWhenItsSettingsCannotBeSaved)
+{
+    ServerProcess server(serverArguments());
+    ClientProcess client(demoConfig());
+    ASSERT_TRUE(client.start());
+    ASSERT_TRUE(server.waitForLine(QStringLiteral("REQUEST GETMYIP:DEMO:DEMO:"), 10000));
+    // Permission bits do not stop root, so the folder is taken away instead: the save fails either way.
+    const QString path = client.folder() + QStringLiteral("/DNS.conf");
+    ASSERT_TRUE(client.removeFolder());
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_TRUE(client.terminateCleanly(5000)) << client.output().toStdString();
+    EXPECT_LT(elapsed.elapsed(), 5000);
+    EXPECT_TRUE(client.output().contains(path)) << client.output().toStdString();
+}
+
 struct Misbehaviour
 {
     const char* name;

@@ -2,6 +2,8 @@
 
 #include "platform/AppInfo.h"
 
+#include <QStringList>
+
 class FakeAppInfo : public AppInfo
 {
 public:
@@ -11,10 +13,12 @@ public:
     int versionMinor() const override { return minor; }
     int versionRevision() const override { return revision; }
     void quit() override { ++quitCalls; }
+    void printError(const QString& line) override { errorLines << line; }
 
     QString folder = QStringLiteral("/program");
     int major = 2;
     int minor = 1;
     int revision = 3;
     int quitCalls = 0;
+    QStringList errorLines;
 };

@@ -1,13 +1,16 @@
 #include "platform/fake/FakeFiles.h"
 
-std::optional<QByteArray> FakeFiles::read(const QString& path)
+#include <algorithm>
+
+std::optional<QByteArray> FakeFiles::read(const QString& path, qsizetype maxSize)
 {
+    largestRead = std::max(largestRead, maxSize);
     if (unreadable.contains(path))
         return std::nullopt;
     auto it = contents.find(path);
     if (it == contents.end())
         return std::nullopt;
-    return *it;
+    return it->left(maxSize);
 }
 
 bool FakeFiles::createEmpty(const QString& path, QString* error)

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
+
 QString QtAppInfo::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
@@ -32,4 +34,10 @@ int QtAppInfo::versionRevision() const
 void QtAppInfo::quit()
 {
     QCoreApplication::exit(0);
+}
+
+void QtAppInfo::printError(const QString& line)
+{
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
 }

@@ -11,4 +11,5 @@ public:
     int versionMinor() const override;
     int versionRevision() const override;
     void quit() override;
+    void printError(const QString& line) override;
 };

@@ -5,8 +5,10 @@
 class QtFiles : public Files
 {
 public:
-    std::optional<QByteArray> read(const QString& path) override;
+    std::optional<QByteArray> read(const QString& path, qsizetype maxSize) override;
     bool isFile(const QString& path) const override;
+    bool isReadOnly(const QString& path) const override;
     bool createEmpty(const QString& path, QString* error) override;
     bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
+    void removeStaleTemporaries(const QString& path) override;
 };

@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
+#include <atomic>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -11,10 +12,18 @@
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+std::atomic<int> g_signalCount{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-// Only async-signal-safe work here: the UI thread picks the byte up.
-void onSignal(int)
+// Only async-signal-safe work here: the UI thread picks the byte up. A second signal ends the
+// program from here, since the UI thread may be stuck where it cannot pick up the first.
+void onSignal(int signal)
 {
+    if (g_signalCount.fetch_add(1) > 0) {
+        static const char text[] = "Veltaro: second signal, ending at once\n";
+        [[maybe_unused]] const ssize_t said = ::write(STDERR_FILENO, text, sizeof text - 1);
+        ::_exit(128 + signal);
+    }
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
 }
@@ -35,7 +44,10 @@ void installShutdownHandlers(std::function<void()> onShutdown)
         });
         struct sigaction action = {};
         action.sa_handler = onSignal;
+        // One handler at a time, so that the count is never raced.
         sigemptyset(&action.sa_mask);
+        for (const int blocked : {SIGTERM, SIGINT, SIGHUP})
+            sigaddset(&action.sa_mask, blocked);
         action.sa_flags = SA_RESTART;
         ::sigaction(SIGTERM, &action, nullptr);
         ::sigaction(SIGINT, &action, nullptr);

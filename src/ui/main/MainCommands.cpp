@@ -48,5 +48,5 @@ void frmMain::About_Click()
 
 void frmMain::mnuSave_Click()
 {
-    Common_Functions::saveConfig(m_state, m_platform);
+    tellSaveProblem(Common_Functions::saveConfig(m_state, m_platform).problem, true);
 }

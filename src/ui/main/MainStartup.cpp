@@ -30,7 +30,7 @@ void frmMain::Form_Load()
     m_state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
     m_state.serverPort = BuildConfig::serverPort;
 
-    Common_Functions::loadConfig(m_state, m_platform);
+    const QString configNotice = Common_Functions::loadConfig(m_state, m_platform);
 
     setAutoUpdateChecks(m_state.autoUpdate == 1);
 
@@ -46,6 +46,9 @@ void frmMain::Form_Load()
 
     if (!m_state.useStaticIP)
         Lumeris_Commands::requestMyIP(m_state, m_platform);
+    // After the IP check has set its own text, so that this one is seen.
+    if (!configNotice.isEmpty())
+        lblStatusBar->setText(configNotice);
 
     trayIconData.szTip = SysTray::makeTip(m_platform.app.title(), m_state.currentIP);
 
@@ -126,12 +129,41 @@ void frmMain::UnloadPreferences()
 
 void frmMain::Exit_Click()
 {
-    if (m_exiting)
+    exitProgram(true);
+}
+
+void frmMain::exitWithoutAsking()
+{
+    exitProgram(false);
+}
+
+void frmMain::exitProgram(bool userPresent)
+{
+    if (m_exiting) {
+        // The first exit waits on its box; a signal or the session's end must not wait with it.
+        if (!userPresent)
+            m_platform.app.quit();
         return;
+    }
     m_exiting = true;
     m_platform.tray.notify(TrayIcon::Delete, trayIconData.toBytes());
+    const QString problem = Common_Functions::saveConfig(m_state, m_platform).problem;
+    if (problem.isEmpty() || !userPresent) {
+        tellSaveProblem(problem, false);
+        m_platform.app.quit();
+        return;
+    }
     // The user is there to read why the settings were not saved; the program ends once they have.
     AppInfo& app = m_platform.app;
-    if (Common_Functions::saveConfig(m_state, m_platform, [&app] { app.quit(); }))
-        app.quit();
+    m_platform.messageBoxes.show(problem, app.title(), MsgButtons::Ok, MsgIcon::Warning, [&app](MsgAnswer) { app.quit(); });
+}
+
+void frmMain::tellSaveProblem(const QString& problem, bool userPresent)
+{
+    if (problem.isEmpty())
+        return;
+    if (userPresent)
+        m_platform.messageBoxes.show(problem, m_platform.app.title(), MsgButtons::Ok, MsgIcon::Warning);
+    else
+        m_platform.app.printError(m_platform.app.title() + QStringLiteral(": ") + problem);
 }

@@ -31,7 +31,11 @@ public:
 
     // Start-up: runs once when the program starts.
     void Form_Load();
+    // File › Exit, tray Exit and closing the window: a failed save is shown in a box, then the program ends.
     void Exit_Click();
+    // The end of the session or a signal: nobody may be there to answer a box, so a failed save is
+    // written to standard error; an exit already waiting on its box ends at once.
+    void exitWithoutAsking();
     void UnloadPreferences();
     void processTimer_Timer(int index);
 
@@ -144,6 +148,9 @@ private:
     void sendGroupUpdate();
     void startUpdate_Tick();
     void Form_Resize();
+    void exitProgram(bool userPresent);
+    // A problem of saving the settings, in a box for the user or on standard error.
+    void tellSaveProblem(const QString& problem, bool userPresent);
 
     ClientState& m_state;
     Platform& m_platform;

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "state/ClientState.h"
+#include "state/ConfigFile.h"
 #include "ui/browser/frmBrowser.h"
 #include "ui/main/frmMain.h"
 
@@ -26,6 +27,12 @@ Qt::CheckState toCheckState(qint16 value)
 qint16 fromCheckState(Qt::CheckState state)
 {
     return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+
+// A pasted line break would split the settings file's line and the request in two.
+QString boxText(const QLineEdit* box)
+{
+    return Common_Functions::withoutControlCharacters(box->text());
 }
 } // namespace
 
@@ -90,7 +97,7 @@ void frmPreferences::chkUseStatic_Click()
 
 void frmPreferences::txtCurrentIP_Change()
 {
-    m_state.currentIP = txtCurrentIP->text();
+    m_state.currentIP = boxText(txtCurrentIP);
 }
 
 void frmPreferences::cboTimer_Change()
@@ -160,9 +167,9 @@ void frmPreferences::finishClose(bool save)
 void frmPreferences::ApplyAccountSettings()
 {
     if (m_state.useStaticIP)
-        m_state.currentIP = txtCurrentIP->text();
-    m_state.userName = txtUsername->text();
-    m_state.password = txtPassword->text();
+        m_state.currentIP = boxText(txtCurrentIP);
+    m_state.userName = boxText(txtUsername);
+    m_state.password = boxText(txtPassword);
     m_state.frmMain->lblUsername->setText(m_state.userName);
     closeWithSave = false;
 }
