@@ -83,7 +83,6 @@ void BM_ThousandUpdateCyclesResidentMemory(benchmark::State& run)
         run.counters["rss_before_kb"] = double(before);
         run.counters["rss_after_kb"] = double(after);
         run.counters["growth_kb"] = double(after - before);
-
     }
 }
 

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzClient& client = fuzzClient();
     client.state.hostsRequestPending = true;
     Lumeris_Commands::processHostsReply(client.state, client.fake.platform,
-                             Common_Functions::unscrambleText(latin1Text(data, size)));
+                                        Common_Functions::unscrambleText(latin1Text(data, size)));
     client.settle();
     return 0;
 }

@@ -155,7 +155,8 @@ void frmMain::exitProgram(bool userPresent)
     }
     // The user is there to read why the settings were not saved; the program ends once they have.
     AppInfo& app = m_platform.app;
-    m_platform.messageBoxes.show(problem, app.title(), MsgButtons::Ok, MsgIcon::Warning, [&app](MsgAnswer) { app.quit(); });
+    m_platform.messageBoxes.show(problem, app.title(), MsgButtons::Ok, MsgIcon::Warning,
+                                 [&app](MsgAnswer) { app.quit(); });
 }
 
 void frmMain::tellSaveProblem(const QString& problem, bool userPresent)
