@@ -3,7 +3,7 @@
 #include "CommandServer.h"
 #include "Output.h"
 #include "ServerOptions.h"
-#include "ShutdownSignals.h"
+#include "platform/qt/TerminationSignals.h"
 #include "UpdateRecords.h"
 #include "WebServer.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-server"));
-    quitOnTerminationSignals();
+    onTerminationSignals([] { QCoreApplication::quit(); });
 
     QString error;
     const std::optional<ServerOptions> options = parseServerOptions(QCoreApplication::arguments(), &error);
