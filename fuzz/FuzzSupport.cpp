@@ -1,15 +1,12 @@
 #include "FuzzSupport.h"
 
-#include "ui/Windows.h"
-#include "ui/main/frmMain.h"
-
-#include <QApplication>
+#include "exchange/frmUpdate.h"
+#include "platform/fake/RecordingView.h"
 
 FuzzClient::FuzzClient()
 {
-    installWindowFactories(state, fake.platform);
-    // Built but not loaded: no start-up chain runs behind the fuzzer's back.
-    state.frmMain.get();
+    state.frmUpdate.setFactory([this] { return std::make_shared<frmUpdate>(state, fake.platform); });
+    state.view = std::make_unique<RecordingView>();
 }
 
 void FuzzClient::settle()
@@ -18,18 +15,11 @@ void FuzzClient::settle()
     while (fake.messageBoxes.answer()) {
     }
     fake.messageBoxes.clearShown();
+    static_cast<RecordingView&>(*state.view).lines.clear();
 }
 
 FuzzClient& fuzzClient()
 {
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
     static FuzzClient* client = new FuzzClient;
     return *client;
 }

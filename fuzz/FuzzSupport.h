@@ -1,26 +1,25 @@
 #pragma once
 
-#include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeCorePlatform.h"
 #include "state/ClientState.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
-// One client (fake platform, state, main window) shared by all runs of a fuzz target.
+// One client (the core on fakes, with a view that only writes down what it was shown) shared by
+// all runs of a fuzz target. No application object and no window: the logic needs neither.
 struct FuzzClient
 {
     FuzzClient();
-    // Lets posted work run and the user close every box, so nothing piles up between runs.
+    // Lets posted work run and forgets what was shown, so nothing piles up between runs.
     void settle();
 
-    FakePlatform fake;
+    FakeCorePlatform fake;
     ClientState state;
 };
 
-// Makes the application object the windows need (offscreen) the first time, then the shared client.
 FuzzClient& fuzzClient();
 
 // The fuzzer's bytes as the exchange would see them: one byte per character.

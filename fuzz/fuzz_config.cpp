@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FakePlatform fake;
+    FakeCorePlatform fake;
     const QString path = Common_Functions::configPath(fake.platform);
     fake.files.contents.insert(path, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
 

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     FuzzClient& client = fuzzClient();
-    FakePlatform& fake = client.fake;
+    FakeCorePlatform& fake = client.fake;
     ClientState& state = client.state;
 
     const int before = fake.sockets.count();
@@ -48,5 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // Past the time-out: the exchange has unloaded before the next input.
     fake.clock.advance(61000);
+    client.settle();
     return 0;
 }
