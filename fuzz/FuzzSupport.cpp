@@ -2,10 +2,11 @@
 
 #include "exchange/frmUpdate.h"
 #include "platform/fake/RecordingView.h"
+#include "protocol/Lumeris_Commands.h"
 
 FuzzClient::FuzzClient()
 {
-    state.frmUpdate.setFactory([this] { return std::make_shared<frmUpdate>(state, fake.platform); });
+    state.frmUpdate.setFactory([this] { return Lumeris_Commands::makeExchange(state, fake.platform); });
     state.view = std::make_unique<RecordingView>();
 }
 

@@ -3,9 +3,10 @@
 #include "exchange/frmUpdate.h"
 
 #include "platform/CorePlatform.h"
-#include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"
 #include "state/Scrambling.h"
+
+#include <QPointer>
 
 namespace {
 constexpr int kClient = 0;
@@ -131,7 +132,7 @@ void frmUpdate::finishReply(int index)
         dispatch(m_command.tag, reply);
     } else {
         updateSettled();
-        dispatch(Lumeris_Commands::updateGroupsCMD, reply);
+        dispatch(updateTag, reply);
     }
     lblStatus = QStringLiteral("Closing connection");
 }
@@ -145,8 +146,13 @@ void frmUpdate::failUpdate(int index)
         socket->close();
     updateSettled();
     // The group's update failed; the others go on. Reported in turn with the replies.
-    ClientState& state = m_state;
-    m_platform.timers.post([&state] { Lumeris_Commands::reportFailedUpdate(state); });
+    QPointer<frmUpdate> self(this);
+    m_platform.timers.post([self] {
+        if (!self)
+            return;
+        self->updateFailed = true;
+        self->m_state.view->showStatus(kUpdateFailedText);
+    });
 }
 
 void frmUpdate::updateSettled()

@@ -2,18 +2,12 @@
 
 #include "BuildConfig.h"
 #include "platform/CorePlatform.h"
-#include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"
 
 #include <QPointer>
 
 frmUpdate::frmUpdate(ClientState& state, CorePlatform& platform)
-    : processors{{Lumeris_Commands::getMyIPCMD, Lumeris_Commands::processMyIPReply},
-                 {Lumeris_Commands::checkNewsCMD, Lumeris_Commands::processNewsReply},
-                 {Lumeris_Commands::getHostsCMD, Lumeris_Commands::processHostsReply},
-                 {Lumeris_Commands::checkVersionCMD, Lumeris_Commands::processVersionReply},
-                 {Lumeris_Commands::updateGroupsCMD, Lumeris_Commands::processUpdateReply}},
-      m_state(state), m_platform(platform),
+    : m_state(state), m_platform(platform),
       updateTimer(
           platform.timers.createFamily(QStringLiteral("updateTimer"), [this](int index) { updateTimer_Timer(index); })),
       replyTimer(
@@ -79,7 +73,7 @@ void frmUpdate::start(ExchangeCommand command)
 
 bool frmUpdate::isUpdate() const
 {
-    return m_command.tag == Lumeris_Commands::updateGroupsCMD;
+    return !updateTag.isEmpty() && m_command.tag == updateTag;
 }
 
 void frmUpdate::Form_Load()
@@ -110,7 +104,7 @@ void frmUpdate::Form_Load()
             return;
     } else {
         const QString emptyListReply = QStringLiteral("update::") + m_state.currentIP + QStringLiteral(":SUCCESS:");
-        dispatch(Lumeris_Commands::updateGroupsCMD, emptyListReply);
+        dispatch(updateTag, emptyListReply);
         startCloseTimer(kClientCloseMs);
     }
     updateTimer->create(kTimeoutTimer);

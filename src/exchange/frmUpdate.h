@@ -12,6 +12,9 @@
 #include <memory>
 
 class TcpSocket;
+
+// The status of a group update of which one group has failed.
+inline const QString kUpdateFailedText = QStringLiteral(" Update failed");
 class TimerFamily;
 struct ClientState;
 struct CorePlatform;
@@ -41,8 +44,10 @@ public:
     // A group of the running update has failed; a later success does not hide it.
     bool updateFailed = false;
     // The reply processor of each pending-command tag; a reply with any other tag is dropped.
-    // Update connections always use the processor of the update tag.
     std::map<QString, ReplyProcessor> processors;
+    // The group update's tag: its requests go out on a connection each, and every reply goes to
+    // its processor.
+    QString updateTag;
 
 private:
     // updateTimer elements, and how long each waits.

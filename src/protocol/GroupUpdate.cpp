@@ -8,12 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-const QString kUpdateFailed = QStringLiteral(" Update failed");
-
-} // namespace
-
 namespace Lumeris_Commands {
 
 void requestGroupUpdate(ClientState& state, CorePlatform&)
@@ -35,15 +29,21 @@ void processUpdateReply(ClientState& state, CorePlatform& platform, const QStrin
         state.view->showStatus(QStringLiteral(" Update successful"));
     } else {
         exchange.updateFailed = true;
-        state.view->showStatus(kUpdateFailed);
+        state.view->showStatus(kUpdateFailedText);
     }
     state.view->showLastUpdate(platform.clock.now());
 }
 
-void reportFailedUpdate(ClientState& state)
+std::shared_ptr<frmUpdate> makeExchange(ClientState& state, CorePlatform& platform)
 {
-    state.frmUpdate->updateFailed = true;
-    state.view->showStatus(kUpdateFailed);
+    auto exchange = std::make_shared<frmUpdate>(state, platform);
+    exchange->processors = {{getMyIPCMD, processMyIPReply},
+                            {checkNewsCMD, processNewsReply},
+                            {getHostsCMD, processHostsReply},
+                            {checkVersionCMD, processVersionReply},
+                            {updateGroupsCMD, processUpdateReply}};
+    exchange->updateTag = updateGroupsCMD;
+    return exchange;
 }
 
 } // namespace Lumeris_Commands

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class frmUpdate;
 struct ClientState;
 struct CorePlatform;
 
@@ -23,13 +26,14 @@ void processHostsReply(ClientState& state, CorePlatform& platform, const QString
 
 void requestGroupUpdate(ClientState& state, CorePlatform& platform);
 void processUpdateReply(ClientState& state, CorePlatform& platform, const QString& reply);
-// A group's update connection failed: no reply, so the last-update time stays as it was.
-void reportFailedUpdate(ClientState& state);
 
 void requestVersion(ClientState& state, CorePlatform& platform);
 void processVersionReply(ClientState& state, CorePlatform& platform, const QString& reply);
 
 void requestNews(ClientState& state, CorePlatform& platform);
 void processNewsReply(ClientState& state, CorePlatform& platform, const QString& reply);
+
+// The exchange, with every reply processor in place.
+std::shared_ptr<frmUpdate> makeExchange(ClientState& state, CorePlatform& platform);
 
 } // namespace Lumeris_Commands
