@@ -28,10 +28,12 @@ void CycleRunner::start()
 {
     ClientState& state = m_client.state;
     ConsoleView& view = m_client.view();
-    view.print(QStringLiteral("Started for %1, updates every %2 minutes%3")
-                   .arg(state.userName)
-                   .arg(state.updateInterval)
-                   .arg(state.autoUpdate == 1 ? QString() : QStringLiteral(" (automatic updates are off)")));
+    QString cycle = QStringLiteral("updates every %1 minutes").arg(state.updateInterval);
+    if (state.autoUpdate != 1)
+        cycle = QStringLiteral("automatic updates are off");
+    else if (state.updateInterval <= 0)
+        cycle = QStringLiteral("no update interval set, so only the start-up update runs");
+    view.print(QStringLiteral("Started for %1; %2").arg(state.userName, cycle));
     view.onHostsReply = [this](bool accepted) {
         // An account with no group at all has its list and nothing to update, which is a success.
         if (std::exchange(m_updateWhenListArrives, false) && accepted)
