@@ -2,15 +2,18 @@
 
 #include "BuildConfig.h"
 #include "cli/ConsoleView.h"
+#include "platform/CorePlatform.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ConfigFile.h"
 
 #include <cstdio>
 #include <utility>
 
-CliClient::CliClient(const CommandLine& line, bool logTimes) : qt(line.configPath)
+CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const Clock* logClock,
+                     std::function<void(const QString&)> writeLine)
+    : platform(corePlatform)
 {
-    state.view = std::make_unique<ConsoleView>(state, logTimes ? &qt.timers : nullptr);
+    state.view = std::make_unique<ConsoleView>(state, logClock, std::move(writeLine));
     state.frmUpdate.setFactory([this] { return std::make_shared<frmUpdate>(state, platform); });
     // No window lingers after a reply here: each step starts as soon as the one before is through.
     state.frmUpdate->setCloseDelays(0, 0);

@@ -1,20 +1,22 @@
 #pragma once
 
-#include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "exchange/frmUpdate.h"
 #include "state/ClientState.h"
 
 #include <functional>
 
+class Clock;
 class ConsoleView;
+struct CorePlatform;
 
-// The client as a command runs it: the platform, the state with its exchange, the console.
+// The client as a command runs it: the state with its exchange, and the console.
 class CliClient
 {
 public:
-    // `logTimes` starts every line with the date and time.
-    CliClient(const CommandLine& line, bool logTimes);
+    // With `logClock`, every line starts with the date and time. `writeLine` replaces standard output.
+    CliClient(const CommandLine& line, CorePlatform& platform, const Clock* logClock = nullptr,
+              std::function<void(const QString&)> writeLine = {});
 
     // Reads the settings file. With `needAccount`, a missing user name or password is an error.
     // False, with the reason on standard error, when the command cannot go on.
@@ -31,9 +33,8 @@ public:
     // Writes one line to standard error.
     static void printError(const QString& line);
 
-    CliPlatform qt;
+    CorePlatform& platform;
     ClientState state;
-    CorePlatform& platform = qt.platform;
 
 private:
     std::function<void(ExchangeEnd)> m_next;

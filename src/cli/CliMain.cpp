@@ -1,4 +1,5 @@
 #include "cli/CliClient.h"
+#include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
@@ -23,7 +24,9 @@ int main(int argc, char** argv)
         return kExitDone;
     }
 
-    CliClient client(*line, line->command == CommandLine::Command::Run);
+    CliPlatform qt(line->configPath);
+    const bool logTimes = line->command == CommandLine::Command::Run;
+    CliClient client(*line, qt.platform, logTimes ? &qt.timers : nullptr);
     switch (line->command) {
     case CommandLine::Command::Update:
         return runUpdate(client);

@@ -4,6 +4,7 @@
 #include "cli/CliClient.h"
 #include "cli/ConsoleView.h"
 #include "cli/Terminal.h"
+#include "platform/CorePlatform.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/CheckedGroups.h"
 #include "state/ConfigFile.h"

@@ -8,13 +8,19 @@
 
 #include <cstdio>
 
-ConsoleView::ConsoleView(const ClientState& state, const Clock* clock) : m_state(state), m_clock(clock) {}
+ConsoleView::ConsoleView(const ClientState& state, const Clock* clock, std::function<void(const QString&)> writeLine)
+    : m_state(state), m_clock(clock), m_writeLine(std::move(writeLine))
+{}
 
 void ConsoleView::print(const QString& line)
 {
     QString text = line;
     if (m_clock != nullptr)
         text.prepend(m_clock->now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")));
+    if (m_writeLine) {
+        m_writeLine(text);
+        return;
+    }
     // A line per event, seen at once by whoever follows the log.
     std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stdout);

@@ -12,8 +12,10 @@ class Clock;
 class ConsoleView : public ClientView
 {
 public:
-    // With a clock, every line starts with the date and time, as a log's lines do.
-    ConsoleView(const ClientState& state, const Clock* clock = nullptr);
+    // With a clock, every line starts with the date and time, as a log's lines do. The lines go to
+    // `writeLine`, or to standard output when it is empty.
+    ConsoleView(const ClientState& state, const Clock* clock = nullptr,
+                std::function<void(const QString&)> writeLine = {});
 
     void showStatus(const QString& text) override;
     void showLastUpdate(const QDateTime& when) override;
@@ -37,5 +39,6 @@ public:
 private:
     const ClientState& m_state;
     const Clock* m_clock;
+    std::function<void(const QString&)> m_writeLine;
     HostList m_hostList;
 };

@@ -3,7 +3,7 @@
 #include "cli/CliClient.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleView.h"
-#include "platform/Timers.h"
+#include "platform/CorePlatform.h"
 #include "platform/qt/TerminationSignals.h"
 #include "protocol/Lumeris_Commands.h"
 #include "protocol/UpdateCycle.h"
