@@ -2,6 +2,7 @@
 
 #include "state/ConfigFile.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <termios.h>
@@ -26,19 +27,34 @@ void prompt(const char* text)
     std::fflush(stderr);
 }
 
+termios g_echoing{};
+
+// Ctrl-C at the password prompt must not leave the terminal without echo.
+void restoreEchoAndEnd(int signal)
+{
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &g_echoing);
+    ::_exit(128 + signal);
+}
+
 // The password is typed without echo; the terminal is put back as it was.
 std::optional<QString> readHidden()
 {
-    termios saved{};
-    const bool terminal = ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    const bool terminal = ::tcgetattr(STDIN_FILENO, &g_echoing) == 0;
+    struct sigaction restore = {};
+    struct sigaction previous[2] = {};
     if (terminal) {
-        termios quiet = saved;
+        restore.sa_handler = restoreEchoAndEnd;
+        ::sigaction(SIGINT, &restore, &previous[0]);
+        ::sigaction(SIGTERM, &restore, &previous[1]);
+        termios quiet = g_echoing;
         quiet.c_lflag &= ~tcflag_t(ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+        ::tcsetattr(STDIN_FILENO, TCSADRAIN, &quiet);
     }
     std::optional<QString> line = readLine();
     if (terminal) {
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        ::tcsetattr(STDIN_FILENO, TCSADRAIN, &g_echoing);
+        ::sigaction(SIGINT, &previous[0], nullptr);
+        ::sigaction(SIGTERM, &previous[1], nullptr);
         prompt("\n");
     }
     return line;
