@@ -30,6 +30,7 @@ class Server:
             ["--http-port", "0", "--accounts", "docs/demo-accounts.txt"],
             stdout=subprocess.PIPE, text=True, bufsize=1)
         first = self.proc.stdout.readline()
+        self.listening = first.strip()
         if not first.startswith("LISTENING"):
             raise SystemExit("server did not start: " + first)
         threading.Thread(target=self._read, daemon=True).start()

@@ -306,3 +306,35 @@ TEST_F(ExchangeTest, UpdateRepliesArrivingUnderAnOpenBoxCloseTheExchangeOnce)
     fake.clock.advance(60000);
     EXPECT_EQ(fake.clock.ticksOf(QStringLiteral("updateTimer")), std::vector<int>{1});
 }
+
+TEST_F(ExchangeTest, WithoutCloseDelaysItUnloadsOnceTheProcessorHasRunAndTellsHowItEnded)
+{
+    exchange().setCloseDelays(0, 0);
+    exchange().setTimeout(5000);
+    QStringList ends;
+    exchange().onUnloaded = [&](ExchangeEnd end) {
+        EXPECT_FALSE(state.exchangeBusy);
+        ends.append(QStringLiteral("%1 after %2 replies").arg(int(end)).arg(replies.size()));
+    };
+    onReply = [this](const QString&) { EXPECT_TRUE(exchange().isLoaded()); };
+
+    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+    answer(0, QStringLiteral("GETHOSTS:"));
+    EXPECT_FALSE(state.exchangeBusy);
+
+    submitUpdate(2);
+    answer(1, QStringLiteral("UPDATE:G1:1.2.3.4:SUCCESS:"));
+    EXPECT_TRUE(state.exchangeBusy);
+    answer(2, QStringLiteral("UPDATE:G2:1.2.3.4:SUCCESS:"));
+    EXPECT_FALSE(state.exchangeBusy);
+
+    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    socket(3).fail();
+    submit(Cmd::checkNewsCMD, QStringLiteral("checkNews:u:p:"));
+    fake.clock.advance(4999);
+    EXPECT_TRUE(state.exchangeBusy);
+    fake.clock.advance(1);
+    EXPECT_EQ(statusBar(), kTimeoutText);
+
+    EXPECT_EQ(ends, QStringList({"0 after 1 replies", "0 after 3 replies", "1 after 3 replies", "2 after 3 replies"}));
+}

@@ -127,12 +127,13 @@ void frmUpdate::finishReply(int index)
     it->second.finished = true;
     replyTimer->destroy(index);
     const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
+    // The processor is posted first, so an exchange that closes at once still hands the reply on.
     if (index == kClient) {
-        replyIsIn(kClientCloseMs);
         dispatch(m_command.tag, reply);
+        replyIsIn(m_clientCloseMs);
     } else {
-        updateSettled();
         dispatch(updateTag, reply);
+        updateSettled();
     }
     lblStatus = QStringLiteral("Closing connection");
 }
@@ -159,7 +160,7 @@ void frmUpdate::updateSettled()
 {
     // The exchange closes once every update connection has replied or failed.
     if (--m_updatesOutstanding == 0)
-        replyIsIn(kUpdateCloseMs);
+        replyIsIn(m_updateCloseMs);
 }
 
 // Decided before the processor runs: a box it opens must not turn an answered exchange into a
@@ -172,7 +173,7 @@ void frmUpdate::replyIsIn(int closeMs)
 
 void frmUpdate::endWithFailure(const QString& statusText)
 {
-    Form_Unload();
+    Form_Unload(ExchangeEnd::ConnectionFailed);
     m_state.view->showStatus(statusText);
 }
 

@@ -25,6 +25,17 @@ bool frmUpdate::isLoaded() const
     return m_loaded;
 }
 
+void frmUpdate::setCloseDelays(int clientMs, int updateMs)
+{
+    m_clientCloseMs = clientMs;
+    m_updateCloseMs = updateMs;
+}
+
+void frmUpdate::setTimeout(int milliseconds)
+{
+    m_timeoutMs = milliseconds;
+}
+
 void frmUpdate::submit(ExchangeCommand command)
 {
     if (!m_loaded && m_waiting.empty()) {
@@ -105,14 +116,14 @@ void frmUpdate::Form_Load()
     } else {
         const QString emptyListReply = QStringLiteral("update::") + m_state.currentIP + QStringLiteral(":SUCCESS:");
         dispatch(updateTag, emptyListReply);
-        startCloseTimer(kClientCloseMs);
+        startCloseTimer(m_clientCloseMs);
     }
     updateTimer->create(kTimeoutTimer);
-    updateTimer->setInterval(kTimeoutTimer, kTimeoutMs);
+    updateTimer->setInterval(kTimeoutTimer, m_timeoutMs);
     updateTimer->setEnabled(kTimeoutTimer, true);
 }
 
-void frmUpdate::Form_Unload()
+void frmUpdate::Form_Unload(ExchangeEnd end)
 {
     if (!m_loaded)
         return;
@@ -135,6 +146,13 @@ void frmUpdate::Form_Unload()
         m_platform.timers.post([self] {
             if (self)
                 self->startWaiting();
+        });
+    }
+    if (onUnloaded) {
+        QPointer<frmUpdate> self(this);
+        m_platform.timers.post([self, end] {
+            if (self && self->onUnloaded)
+                self->onUnloaded(end);
         });
     }
 }
@@ -166,13 +184,23 @@ void frmUpdate::updateTimer_Timer(int index)
     if (index == kCloseTimer) {
         Form_Unload();
     } else if (index == kTimeoutTimer) {
-        Form_Unload();
+        Form_Unload(ExchangeEnd::TimedOut);
         m_state.view->showStatus(QStringLiteral("Timeout expired...connection failed."));
     }
 }
 
 void frmUpdate::startCloseTimer(int milliseconds)
 {
+    if (milliseconds <= 0) {
+        // A timer of interval 0 never ticks. Posted after the reply's processor, so it runs first.
+        QPointer<frmUpdate> self(this);
+        const quint64 generation = m_generation;
+        m_platform.timers.post([self, generation] {
+            if (self && self->m_generation == generation)
+                self->Form_Unload();
+        });
+        return;
+    }
     updateTimer->create(kCloseTimer);
     updateTimer->setInterval(kCloseTimer, milliseconds);
     updateTimer->setEnabled(kCloseTimer, true);

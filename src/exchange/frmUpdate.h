@@ -22,6 +22,15 @@ struct CorePlatform;
 // The server exchange: connects, sends one request (or one per checked group), takes the reply,
 // hands it to its processor and enforces the time-out. It is never shown; it is "loaded" while
 // an exchange runs and keeps its sockets and timers only for that time.
+// How an exchange ended: its reply (or each update connection's reply or failure) came in, the
+// single connection failed, or the time-out struck.
+enum class ExchangeEnd
+{
+    Answered,
+    ConnectionFailed,
+    TimedOut
+};
+
 class frmUpdate : public QObject
 {
     Q_OBJECT
@@ -38,6 +47,11 @@ public:
     bool isLoaded() const;
     // Commands waiting for the running exchange to end.
     int waitingCount() const { return int(m_waiting.size()); }
+    // How long the exchange stays loaded after a reply (clientMs) and after the last update reply
+    // (updateMs). 0 unloads as soon as the reply's processor has run.
+    void setCloseDelays(int clientMs, int updateMs);
+    // How long an exchange may take before it gives up.
+    void setTimeout(int milliseconds);
 
     // Progress text of the exchange.
     QString lblStatus;
@@ -48,14 +62,13 @@ public:
     // The group update's tag: its requests go out on a connection each, and every reply goes to
     // its processor.
     QString updateTag;
+    // Runs after each unload, once the exchange's processors and status texts are through.
+    std::function<void(ExchangeEnd)> onUnloaded;
 
 private:
     // updateTimer elements, and how long each waits.
     static constexpr int kCloseTimer = 1;
     static constexpr int kTimeoutTimer = 2;
-    static constexpr int kTimeoutMs = 60000;
-    static constexpr int kClientCloseMs = 250;
-    static constexpr int kUpdateCloseMs = 500;
 
     // One connection of the running exchange: 0 is tcpClient, i >= 1 is tcpUpdater(i).
     struct Connection
@@ -67,7 +80,7 @@ private:
     void start(ExchangeCommand command);
     void startWaiting();
     void Form_Load();
-    void Form_Unload();
+    void Form_Unload(ExchangeEnd end = ExchangeEnd::Answered);
     void retireSockets();
     bool isUpdate() const;
 
@@ -98,6 +111,9 @@ private:
     // Element i ends connection i's reply after a silence.
     std::unique_ptr<TimerFamily> replyTimer;
 
+    int m_timeoutMs = 60000;
+    int m_clientCloseMs = 250;
+    int m_updateCloseMs = 500;
     bool m_loaded = false;
     // Changes at every load and unload, so events of an ended exchange's sockets are ignored and
     // a connect call that failed at once is noticed.

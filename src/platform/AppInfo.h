@@ -10,6 +10,8 @@ public:
 
     // The folder that holds the program, without a trailing separator.
     virtual QString programFolder() const = 0;
+    // The settings file: "DNS.conf" in the program's folder unless the program was given another.
+    virtual QString configPath() const;
     virtual QString title() const = 0;
     virtual int versionMajor() const = 0;
     virtual int versionMinor() const = 0;

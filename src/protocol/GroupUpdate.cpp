@@ -10,6 +10,12 @@
 
 namespace Lumeris_Commands {
 
+QString groupUpdateRequest(const ClientState& state, const QString& group)
+{
+    return QStringLiteral("update:") + state.userName + QLatin1Char(':') + state.password + QStringLiteral(":g") +
+           group + QLatin1Char(':') + state.currentIP + QLatin1Char(':');
+}
+
 void requestGroupUpdate(ClientState& state, CorePlatform&)
 {
     const auto count = std::clamp<qsizetype>(state.updateRequestCount, 0, qsizetype(state.updateRequests.size()));

@@ -24,6 +24,8 @@ void processMyIPReply(ClientState& state, CorePlatform& platform, const QString&
 void requestHosts(ClientState& state, CorePlatform& platform);
 void processHostsReply(ClientState& state, CorePlatform& platform, const QString& reply);
 
+// The update request of one group, for the current address.
+QString groupUpdateRequest(const ClientState& state, const QString& group);
 void requestGroupUpdate(ClientState& state, CorePlatform& platform);
 void processUpdateReply(ClientState& state, CorePlatform& platform, const QString& reply);
 

@@ -158,7 +158,7 @@ void readLines(ClientState& state, LineReader& reader)
 
 QString configPath(const CorePlatform& platform)
 {
-    return platform.app.programFolder() + QStringLiteral("/DNS.conf");
+    return platform.app.configPath();
 }
 
 QString loadConfig(ClientState& state, CorePlatform& platform)

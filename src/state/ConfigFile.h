@@ -11,7 +11,7 @@ namespace Common_Functions {
 // from the server; the rest of a longer line is skipped.
 inline constexpr qsizetype kLongestConfigLine = 64000;
 
-// The settings file beside the program.
+// The settings file, beside the program unless the program names another.
 QString configPath(const CorePlatform& platform);
 
 // Removes what interrupted saves left beside "DNS.conf", then reads it into the state, line by line

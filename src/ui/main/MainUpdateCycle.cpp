@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/Timers.h"
 #include "protocol/Lumeris_Commands.h"
+#include "protocol/UpdateCycle.h"
 #include "state/ClientState.h"
 
 #include <QAction>
@@ -11,7 +12,6 @@
 #include <QListWidget>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 void frmMain::Update_Click()
@@ -50,9 +50,7 @@ void frmMain::sendGroupUpdate()
         const QListWidgetItem* item = lstGroups->item(i);
         if (item->checkState() != Qt::Checked)
             continue;
-        m_state.updateRequests[count] = QStringLiteral("update:") + m_state.userName + QLatin1Char(':') +
-                                        m_state.password + QStringLiteral(":g") + item->text() + QLatin1Char(':') +
-                                        m_state.currentIP + QLatin1Char(':');
+        m_state.updateRequests[count] = Lumeris_Commands::groupUpdateRequest(m_state, item->text());
         ++count;
     }
     m_state.updateRequestCount = count;
@@ -61,19 +59,11 @@ void frmMain::sendGroupUpdate()
 
 void frmMain::updateCycle_Tick()
 {
-    const qint32 interval = m_state.updateInterval;
-    if (minuteCounter >= interval && interval > 0) {
-        if (m_state.exchangeBusy)
-            return;
+    const UpdateCycle::Tick tick = UpdateCycle::tick(minuteCounter, m_state.updateInterval, m_state.exchangeBusy);
+    minuteCounter = tick.minuteCounter;
+    if (tick.step == UpdateCycle::Step::Update) {
         Update_Click();
-        minuteCounter = 1;
-        return;
-    }
-    // Widened: the interval comes from the settings file and may be the lowest 32-bit value.
-    const bool checkStep = qint64(minuteCounter) == qint64(interval) - 1 && !m_state.exchangeBusy;
-    if (minuteCounter < std::numeric_limits<int>::max())
-        ++minuteCounter;
-    if (checkStep) {
+    } else if (tick.step == UpdateCycle::Step::CheckStep) {
         // A fixed address needs no check; its notice is for the user's own "Check for new IP".
         if (!m_state.useStaticIP)
             getMyIP_Click();

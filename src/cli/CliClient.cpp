@@ -1,0 +1,85 @@
+#include "cli/CliClient.h"
+
+#include "BuildConfig.h"
+#include "cli/ConsoleView.h"
+#include "platform/CorePlatform.h"
+#include "protocol/Lumeris_Commands.h"
+#include "state/ConfigFile.h"
+
+#include <cstdio>
+#include <utility>
+
+CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const Clock* logClock,
+                     std::function<void(const QString&)> writeLine)
+    : platform(corePlatform)
+{
+    state.view = std::make_unique<ConsoleView>(state, logClock, std::move(writeLine));
+    state.frmUpdate.setFactory([this] { return Lumeris_Commands::makeExchange(state, platform); });
+    // No window lingers after a reply here: each step starts as soon as the one before is through.
+    state.frmUpdate->setCloseDelays(0, 0);
+    if (line.timeoutSeconds > 0)
+        state.frmUpdate->setTimeout(line.timeoutSeconds * 1000);
+    state.frmUpdate->onUnloaded = [this](ExchangeEnd end) {
+        if (auto next = std::exchange(m_next, nullptr))
+            next(end);
+    };
+    if (line.serverHost.isEmpty()) {
+        state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
+        state.serverPort = BuildConfig::serverPort;
+    } else {
+        state.serverHost = line.serverHost;
+        state.serverPort = line.serverPort;
+    }
+}
+
+ConsoleView& CliClient::view()
+{
+    return static_cast<ConsoleView&>(*state.view);
+}
+
+void CliClient::printError(const QString& line)
+{
+    std::fprintf(stderr, "veltaro-cli: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+bool CliClient::loadSettings(bool needAccount)
+{
+    // As the desktop program starts: automatic updates are on unless the file says otherwise.
+    state.autoUpdate = 1;
+    const QString notice = Common_Functions::loadConfig(state, platform);
+    if (!notice.isEmpty())
+        printError(notice.trimmed());
+    if (needAccount && (state.userName.isEmpty() || state.password.isEmpty())) {
+        printError(QStringLiteral("no user name or password in \"%1\"; set them with \"veltaro-cli account\"")
+                       .arg(Common_Functions::configPath(platform)));
+        return false;
+    }
+    return true;
+}
+
+bool CliClient::saveSettings()
+{
+    const Common_Functions::SaveResult result = Common_Functions::saveConfig(state, platform);
+    if (!result.problem.isEmpty())
+        printError(result.problem);
+    return result.saved;
+}
+
+void CliClient::afterExchange(std::function<void(ExchangeEnd)> next)
+{
+    m_next = std::move(next);
+}
+
+void CliClient::sendGroupUpdate()
+{
+    qint32 count = 0;
+    for (const HostList::Group& group : view().hostList().groups) {
+        if (!group.checked || count > kListUpperBound)
+            continue;
+        state.updateRequests[std::size_t(count)] = Lumeris_Commands::groupUpdateRequest(state, group.name);
+        ++count;
+    }
+    state.updateRequestCount = count;
+    Lumeris_Commands::requestGroupUpdate(state, platform);
+}

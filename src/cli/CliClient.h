@@ -1,0 +1,47 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+#include "exchange/frmUpdate.h"
+#include "state/ClientState.h"
+
+#include <functional>
+
+class Clock;
+class ConsoleView;
+struct CorePlatform;
+
+// The client as a command runs it: the state with its exchange, and the console.
+class CliClient
+{
+public:
+    // With `logClock`, every line starts with the date and time. `writeLine` replaces standard output.
+    CliClient(const CommandLine& line, CorePlatform& platform, const Clock* logClock = nullptr,
+              std::function<void(const QString&)> writeLine = {});
+
+    // Reads the settings file. With `needAccount`, a missing user name or password is an error.
+    // False, with the reason on standard error, when the command cannot go on.
+    bool loadSettings(bool needAccount);
+    // Writes the settings file; false, with the reason on standard error, when it was not written.
+    bool saveSettings();
+
+    // Runs `next` once, when the exchange now running (or the next one to start) has ended.
+    void afterExchange(std::function<void(ExchangeEnd)> next);
+    // Sends one update request per checked group of the last host list.
+    void sendGroupUpdate();
+
+    ConsoleView& view();
+    // Writes one line to standard error.
+    static void printError(const QString& line);
+
+    CorePlatform& platform;
+    ClientState state;
+
+private:
+    std::function<void(ExchangeEnd)> m_next;
+};
+
+// True when the exchange reached the server and the server replied.
+inline bool wasAnswered(ExchangeEnd end)
+{
+    return end == ExchangeEnd::Answered;
+}

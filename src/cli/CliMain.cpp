@@ -1,0 +1,46 @@
+#include "cli/CliClient.h"
+#include "cli/CliPlatform.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("veltaro-cli"));
+
+    QString error;
+    const std::optional<CommandLine> line = parseCommandLine(QCoreApplication::arguments().mid(1), &error);
+    if (!line) {
+        CliClient::printError(error);
+        std::fputs("Try \"veltaro-cli --help\".\n", stderr);
+        return kExitUsage;
+    }
+    if (line->command == CommandLine::Command::Help) {
+        std::fputs(usageText().toLocal8Bit().constData(), stdout);
+        return kExitDone;
+    }
+
+    CliPlatform qt(line->configPath);
+    const bool logTimes = line->command == CommandLine::Command::Run;
+    CliClient client(*line, qt.platform, logTimes ? &qt.timers : nullptr);
+    switch (line->command) {
+    case CommandLine::Command::Update:
+        return runUpdate(client);
+    case CommandLine::Command::Run:
+        return runCycle(client);
+    case CommandLine::Command::Status:
+        return runStatus(client);
+    case CommandLine::Command::Check:
+    case CommandLine::Command::Uncheck:
+        return runCheck(client, *line);
+    case CommandLine::Command::Account:
+        return runAccount(client);
+    case CommandLine::Command::Help:
+        break;
+    }
+    return kExitDone;
+}

@@ -1,0 +1,184 @@
+// The commands that run once: update, status, check, uncheck and account.
+#include "cli/Commands.h"
+
+#include "cli/CliClient.h"
+#include "cli/ConsoleView.h"
+#include "cli/Terminal.h"
+#include "platform/CorePlatform.h"
+#include "protocol/Lumeris_Commands.h"
+#include "state/CheckedGroups.h"
+#include "state/ConfigFile.h"
+#include "state/Scrambling.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+// The checked-groups entries that name no group of the host list.
+QStringList uncheckableEntries(const QString& checkedGroups, const HostList& list)
+{
+    QStringList missing;
+    for (const QString& entry : entriesOf(checkedGroups)) {
+        const bool listed = std::any_of(list.groups.begin(), list.groups.end(), [&](const HostList::Group& group) {
+            return Common_Functions::upperCase(group.name) == entry;
+        });
+        if (!listed)
+            missing.append(entry);
+    }
+    return missing;
+}
+
+// The IP check (unless the address is fixed), then the host list, then the update of every
+// checked group, each step started once the one before is through.
+class UpdateRun
+{
+public:
+    explicit UpdateRun(CliClient& client) : m_client(client) {}
+
+    int exec()
+    {
+        ClientState& state = m_client.state;
+        m_client.view().onHostsReply = [this](bool accepted) { m_accountRefused = !accepted; };
+        // The IP check of a fixed address is only its notice, with no exchange to wait for.
+        Lumeris_Commands::requestMyIP(state, m_client.platform);
+        if (state.useStaticIP)
+            fetchHosts();
+        else
+            m_client.afterExchange(
+                [this](ExchangeEnd end) { wasAnswered(end) ? fetchHosts() : finish(kExitUnreachable); });
+        return QCoreApplication::exec();
+    }
+
+private:
+    void fetchHosts()
+    {
+        Lumeris_Commands::requestHosts(m_client.state, m_client.platform);
+        m_client.afterExchange([this](ExchangeEnd end) {
+            if (!wasAnswered(end))
+                finish(kExitUnreachable);
+            else if (m_accountRefused)
+                finish(kExitFailed);
+            else
+                update();
+        });
+    }
+
+    void update()
+    {
+        if (m_client.state.currentIP.isEmpty()) {
+            CliClient::printError(QStringLiteral("no IP address to send"));
+            finish(kExitFailed);
+            return;
+        }
+        // A checked group that the account no longer has cannot be updated.
+        const QStringList missing = uncheckableEntries(m_client.state.checkedGroups, m_client.view().hostList());
+        for (const QString& entry : missing)
+            CliClient::printError(QStringLiteral("%1 is checked but not in the account").arg(entry));
+        m_client.sendGroupUpdate();
+        m_client.afterExchange([this, anyMissing = !missing.isEmpty()](ExchangeEnd end) {
+            if (!wasAnswered(end))
+                finish(kExitUnreachable);
+            else
+                finish(m_client.state.frmUpdate->updateFailed || anyMissing ? kExitFailed : kExitDone);
+        });
+    }
+
+    void finish(int status)
+    {
+        // The learned address is kept whatever became of the update.
+        m_client.saveSettings();
+        QCoreApplication::exit(status);
+    }
+
+    CliClient& m_client;
+    bool m_accountRefused = false;
+};
+
+QString checkMark(bool checked)
+{
+    return checked ? QStringLiteral("[x] ") : QStringLiteral("[ ] ");
+}
+
+} // namespace
+
+int runUpdate(CliClient& client)
+{
+    if (!client.loadSettings(true))
+        return kExitUsage;
+    UpdateRun run(client);
+    return run.exec();
+}
+
+int runStatus(CliClient& client)
+{
+    if (!client.loadSettings(true))
+        return kExitUsage;
+    const ClientState& state = client.state;
+    ConsoleView& view = client.view();
+    view.print(QStringLiteral("Account: ") + state.userName);
+    const QString address = state.currentIP.isEmpty() ? QStringLiteral("(not known yet)") : state.currentIP;
+    view.print(
+        QStringLiteral("IP address: %1%2").arg(address, state.useStaticIP ? QStringLiteral(" (fixed)") : QString()));
+    view.print(QStringLiteral("Update interval: %1 minutes").arg(state.updateInterval));
+    view.print(QStringLiteral("Automatic updates: ") +
+               (state.autoUpdate == 1 ? QStringLiteral("on") : QStringLiteral("off")));
+
+    bool accepted = false;
+    view.onHostsReply = [&accepted](bool isAccepted) { accepted = isAccepted; };
+    Lumeris_Commands::requestHosts(client.state, client.platform);
+    client.afterExchange([&](ExchangeEnd end) {
+        if (!wasAnswered(end)) {
+            QCoreApplication::exit(kExitUnreachable);
+            return;
+        }
+        if (!accepted) {
+            QCoreApplication::exit(kExitFailed);
+            return;
+        }
+        view.print(QStringLiteral("Groups:"));
+        for (const HostList::Group& group : view.hostList().groups)
+            view.print(QStringLiteral("  ") + checkMark(group.checked) + group.name);
+        for (const QString& entry : uncheckableEntries(state.checkedGroups, view.hostList()))
+            view.print(QStringLiteral("  ") + checkMark(true) + entry + QStringLiteral(" (not in the account)"));
+        QCoreApplication::exit(kExitDone);
+    });
+    return QCoreApplication::exec();
+}
+
+int runCheck(CliClient& client, const CommandLine& line)
+{
+    if (!client.loadSettings(false))
+        return kExitUsage;
+    const bool check = line.command == CommandLine::Command::Check;
+    QString& list = client.state.checkedGroups;
+    const QString name = Common_Functions::upperCase(line.group);
+    const bool wasChecked = CheckedGroups::contains(list, name);
+    list = check ? CheckedGroups::added(list, name) : CheckedGroups::removed(list, name);
+    if (!client.saveSettings())
+        return kExitUsage;
+    if (check == wasChecked)
+        client.view().print(QStringLiteral("%1 was %2 already").arg(name, check ? "checked" : "not checked"));
+    else
+        client.view().print(QStringLiteral("%1 is %2").arg(name, check ? "checked" : "no longer checked"));
+    return kExitDone;
+}
+
+int runAccount(CliClient& client)
+{
+    if (!client.loadSettings(false))
+        return kExitUsage;
+    QString error;
+    const std::optional<Credentials> account = readCredentials(&error);
+    if (!account) {
+        CliClient::printError(error);
+        return kExitUsage;
+    }
+    client.state.userName = account->userName;
+    client.state.password = account->password;
+    if (!client.saveSettings())
+        return kExitUsage;
+    client.view().print(QStringLiteral("The account of %1 is saved").arg(account->userName));
+    return kExitDone;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+class CliClient;
+struct CommandLine;
+
+// The exit statuses of veltaro-cli.
+enum ExitStatus
+{
+    kExitDone = 0,
+    // An update failed, or the server refused the account.
+    kExitFailed = 1,
+    kExitUsage = 2,
+    // The server could not be reached, or did not answer in time.
+    kExitUnreachable = 3
+};
+
+// Each command runs to its end and returns the exit status; the ones that talk to the server run
+// the event loop until they are through.
+int runUpdate(CliClient& client);
+int runStatus(CliClient& client);
+int runCheck(CliClient& client, const CommandLine& line);
+int runAccount(CliClient& client);
+// Stays in the foreground until SIGTERM or SIGINT.
+int runCycle(CliClient& client);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <memory>
+
+class CliClient;
+class TimerFamily;
+
+// The desktop program's automatic cycle without its windows: the start-up update, then a minute
+// tick that sends the check step and the update every interval.
+class CycleRunner
+{
+public:
+    explicit CycleRunner(CliClient& client);
+    ~CycleRunner();
+
+    // Starts the IP check, the host list and the start-up update, and the minute tick.
+    void start();
+    // Saves the settings; the event loop then ends.
+    void stop();
+
+private:
+    void startUpdate();
+    void processTimer_Timer(int index);
+    void Update_Click();
+
+    CliClient& m_client;
+    // Element 10 ticks once a minute.
+    std::unique_ptr<TimerFamily> processTimer;
+    qint32 minuteCounter = 1;
+    bool m_updateWhenListArrives = false;
+};

@@ -1,0 +1,96 @@
+#include "cli/CycleRunner.h"
+#include "FakeCommandServer.h"
+#include "cli/CliClient.h"
+
+#include "BuildConfig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qint64 kMinute = 60000;
+
+// The command-line cycle on the fake platform, against the fake server; its lines are collected.
+class CycleRunnerTest : public ::testing::Test
+{
+protected:
+    CycleRunnerTest()
+    {
+        client.state.userName = QStringLiteral("alice");
+        client.state.password = QStringLiteral("pw");
+        client.state.checkedGroups = QStringLiteral("OFFICE:");
+        client.state.autoUpdate = 1;
+        client.state.updateInterval = 3;
+    }
+
+    // The command words sent during each of the next `count` minute ticks, one string per tick.
+    QStringList minutes(int count)
+    {
+        QStringList perMinute;
+        for (int minute = 0; minute < count; ++minute) {
+            server.requests.clear();
+            server.run(kMinute);
+            perMinute.append(server.commandWords().join(QLatin1Char(' ')));
+        }
+        return perMinute;
+    }
+
+    FakePlatform fake;
+    QStringList lines;
+    CliClient client{CommandLine{}, fake.platform, nullptr, [this](const QString& line) { lines.append(line); }};
+    CycleRunner runner{client};
+    FakeCommandServer server{fake};
+};
+
+} // namespace
+
+TEST_F(CycleRunnerTest, StartsWithTheUpdateThenChecksAMinuteBeforeEachUpdateOfTheInterval)
+{
+    runner.start();
+    server.run(1000);
+    EXPECT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(server.requests.back().text, QStringLiteral("UPDATE:ALICE:PW:GOFFICE:203.0.113.9:"));
+    // Each step starts as soon as the one before is through, with no waiting between.
+    EXPECT_LT(server.requests.back().openedAtMs, 500);
+    EXPECT_TRUE(lines.contains(QStringLiteral(" Update successful")));
+
+    server.requests.clear();
+    fake.clock.advance(kMinute - fake.clock.elapsedMs() % kMinute - 50);
+    EXPECT_EQ(minutes(6), QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
+}
+
+TEST_F(CycleRunnerTest, NewerVersionIsOneLineNamingTheDownloadOnlyOncePerRun)
+{
+    client.state.updateInterval = 2;
+    server.versionReply = QStringLiteral("CHECKVERSION:9.0.0:");
+    runner.start();
+    server.run(1000);
+    minutes(4);
+
+    const QString offer =
+        QStringLiteral("There is a newer version available: %1/downloads/Veltaro.exe").arg(BuildConfig::webSite);
+    EXPECT_EQ(lines.count(offer), 1);
+    EXPECT_EQ(lines.count(QStringLiteral("New version available.")), 2);
+}
+
+TEST_F(CycleRunnerTest, WithAutomaticUpdatesOffOnlyTheAddressAndListAreFetched)
+{
+    client.state.autoUpdate = 0;
+    runner.start();
+    server.run(1000);
+    EXPECT_EQ(minutes(4), QStringList({"", "", "", ""}));
+    EXPECT_EQ(server.commandWords(), QStringList());
+    EXPECT_TRUE(lines.contains(QStringLiteral("Auto Updates Disabled")));
+}
+
+TEST_F(CycleRunnerTest, UpdateWithoutTheHostListAsksForItFirst)
+{
+    server.refusing = true;
+    runner.start();
+    server.run(1000);
+    EXPECT_EQ(server.commandWords(), QStringList());
+    server.refusing = false;
+
+    fake.clock.advance(kMinute - fake.clock.elapsedMs() % kMinute - 50);
+    EXPECT_EQ(minutes(3), QStringList({"", "GETMYIP CHECKVERSION", "GETHOSTS UPDATE"}));
+}
