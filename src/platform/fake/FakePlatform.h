@@ -1,28 +1,14 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "platform/fake/FakeAppInfo.h"
 #include "platform/fake/FakeBrowser.h"
-#include "platform/fake/FakeClock.h"
-#include "platform/fake/FakeFiles.h"
-#include "platform/fake/FakeMessageBoxes.h"
+#include "platform/fake/FakeCorePlatform.h"
 #include "platform/fake/FakeRegistry.h"
-#include "platform/fake/FakeSockets.h"
 #include "platform/fake/FakeTray.h"
 
-// Every fake in one place; `platform` hands them to the code under test.
-struct FakePlatform
+// Every fake in one place: the core's and the desktop's; `platform` hands them to the code under test.
+struct FakePlatform : FakeCorePlatform
 {
-    FakePlatform()
-    {
-        sockets.afterEvent = [this] { clock.runPosted(); };
-    }
-
-    FakeClock clock;
-    FakeMessageBoxes messageBoxes;
-    FakeAppInfo app;
-    FakeFiles files;
-    FakeSocketFactory sockets;
     FakeTray tray;
     FakeRegistry registry;
     FakeProcessStarter processes;
