@@ -13,7 +13,7 @@ protected:
     GroupUpdateTest()
     {
         state.userName = QStringLiteral("ann");
-        state.password = QStringLiteral("secret");
+        state.password = QStringLiteral("pw");
         state.currentIP = QStringLiteral("203.0.113.7");
     }
 
@@ -24,59 +24,56 @@ protected:
     }
 
     void reply(const QString& text) { Lumeris_Commands::processUpdateReply(state, fake.platform, text); }
-    QString lastUpdate() { return state.frmMain->findChild<QLabel*>(QStringLiteral("lblLastUpdate"))->text(); }
-    // A new exchange shows this before any of its replies.
-    // What the exchange does as an update starts.
-    void startExchange()
-    {
-        state.frmUpdate->updateFailed = false;
-        state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
-    }
+    FakeCommandServer server{fake};
 };
 
 } // namespace
 
-TEST_F(GroupUpdateTest, CheckedGroupsGiveOneRequestEachInListOrder)
+TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionInListOrderAndOneRefusalFailsTheUpdate)
 {
     state.checkedGroups = QStringLiteral("E:B:D:");
     receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:GD:GE:"));
-
+    server.failingGroups = {QStringLiteral("D")};
     state.frmMain->Update_Click();
+    EXPECT_EQ(statusBar(), "Updating selected groups...");
+    server.run(1000);
 
-    EXPECT_EQ(
-        std::vector<QString>(state.updateRequests.begin(), state.updateRequests.begin() + state.updateRequestCount),
-        std::vector<QString>({"update:ann:secret:gB:203.0.113.7:", "update:ann:secret:gD:203.0.113.7:",
-                              "update:ann:secret:gE:203.0.113.7:"}));
+    QStringList sent;
+    for (const FakeCommandServer::Request& request : server.requests)
+        sent.append(request.text);
+    EXPECT_EQ(sent, QStringList({"UPDATE:ANN:PW:GB:203.0.113.7:", "UPDATE:ANN:PW:GD:203.0.113.7:",
+                                 "UPDATE:ANN:PW:GE:203.0.113.7:"}));
+    EXPECT_EQ(statusBar(), " Update failed");
+
+    server.failingGroups.clear();
+    state.frmMain->Update_Click();
+    server.run(1000);
+    EXPECT_EQ(statusBar(), " Update successful");
 }
 
 TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSucceeds)
 {
+    receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:"));
     // Nothing checked; checked in the settings but not listed.
     for (const char* checked : {"", "Z:"}) {
-        FakeClient client;
-        client.state.checkedGroups = QLatin1String(checked);
-        client.state.hostsRequestPending = true;
-        Lumeris_Commands::processHostsReply(client.state, client.fake.platform, QStringLiteral("GETHOSTS:GA:GB:GC:"));
-        client.state.updateRequestCount = 5;
-        client.state.frmMain->Update_Click();
-        client.fake.clock.runPosted();
+        state.checkedGroups = QLatin1String(checked);
+        state.updateRequestCount = 5;
+        state.frmMain->lblLastUpdate->clear();
+        state.frmMain->Update_Click();
+        fake.clock.runPosted();
 
-        EXPECT_EQ(client.state.updateRequestCount, 0) << checked;
-        EXPECT_EQ(client.fake.sockets.count(), 0) << checked;
-        EXPECT_EQ(client.statusBar(), " Update successful") << checked;
-        EXPECT_FALSE(client.state.frmMain->findChild<QLabel*>(QStringLiteral("lblLastUpdate"))->text().isEmpty());
-        EXPECT_TRUE(client.state.exchangeBusy);
-        client.fake.clock.advance(250);
-        EXPECT_FALSE(client.state.exchangeBusy);
+        EXPECT_EQ(fake.sockets.count(), 0) << checked;
+        EXPECT_EQ(statusBar(), " Update successful") << checked;
+        EXPECT_FALSE(state.frmMain->lblLastUpdate->text().isEmpty()) << checked;
+        fake.clock.advance(249);
+        EXPECT_TRUE(state.exchangeBusy) << checked;
+        fake.clock.advance(1);
+        EXPECT_FALSE(state.exchangeBusy) << checked;
     }
 }
 
 TEST_F(GroupUpdateTest, WithoutTheHostListTheUpdateAsksForItFirstAndNeverClaimsSuccess)
 {
-    FakeCommandServer server(fake);
-    state.userName = QStringLiteral("ann");
-    state.password = QStringLiteral("pw");
-    state.currentIP = QStringLiteral("203.0.113.7");
     state.checkedGroups = QStringLiteral("OFFICE:");
     state.frmMain->Update_Click();
     EXPECT_NE(statusBar(), " Update successful");
@@ -95,67 +92,33 @@ TEST_F(GroupUpdateTest, WithoutTheHostListTheUpdateAsksForItFirstAndNeverClaimsS
     EXPECT_EQ(statusBar(), " The user name or password was not accepted");
 }
 
-TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionAndOneRefusalFailsTheUpdate)
+TEST_F(GroupUpdateTest, TheUpdateSucceedsOnlyWhenEveryReplyEndsInSuccessExactly)
 {
-    FakeCommandServer server(fake);
-    server.failingGroups = {QStringLiteral("B")};
-    state.checkedGroups = QStringLiteral("A:B:C:");
-    receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:"));
-
-    state.frmMain->Update_Click();
-    EXPECT_EQ(statusBar(), "Updating selected groups...");
-    server.run(1000);
-
-    EXPECT_EQ(server.commandWords(), QStringList({"UPDATE", "UPDATE", "UPDATE"}));
-    EXPECT_EQ(statusBar(), " Update failed");
-
-    server.failingGroups.clear();
-    state.frmMain->Update_Click();
-    server.run(1000);
-    EXPECT_EQ(statusBar(), " Update successful");
-}
-
-TEST_F(GroupUpdateTest, ReplyIsASuccessOnlyWhenItEndsInSuccessExactly)
-{
-    const std::pair<QString, QString> cases[] = {
-        {"SUCCESS:", " Update successful"},
-        {"UPDATE:HOME:203.0.113.7:SUCCESS:", " Update successful"},
-        {"UPDATE:HOME:203.0.113.7:success:", " Update failed"},
-        {"UPDATE:HOME:203.0.113.7:SUCCESS:\r\n", " Update failed"},
-        {"CCESS:", " Update failed"},
-        {"", " Update failed"},
+    const std::pair<QStringList, QString> cases[] = {
+        {{"SUCCESS:"}, " Update successful"},
+        {{"UPDATE:HOME:203.0.113.7:SUCCESS:", "SUCCESS:"}, " Update successful"},
+        {{"UPDATE:HOME:203.0.113.7:success:"}, " Update failed"},
+        {{"UPDATE:HOME:203.0.113.7:SUCCESS:\r\n"}, " Update failed"},
+        {{"CCESS:"}, " Update failed"},
+        {{""}, " Update failed"},
+        // A later success does not hide a failure.
+        {{"SUCCESS:", "UPDATE:ERROR:NOSUCHGROUP:", "SUCCESS:"}, " Update failed"},
     };
-    for (const auto& [text, verdict] : cases) {
-        startExchange();
-        reply(text);
-        EXPECT_EQ(statusBar(), verdict) << text.toStdString();
+    for (const auto& [replies, verdict] : cases) {
+        // A new exchange shows this before any of its replies.
+        state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
+        for (const QString& text : replies)
+            reply(text);
+        EXPECT_EQ(statusBar(), verdict) << replies.join(QLatin1Char('|')).toStdString();
     }
 }
 
-TEST_F(GroupUpdateTest, OneFailedReplyMakesTheWholeExchangeFail)
+TEST_F(GroupUpdateTest, EveryReplySetsTheLastUpdateTimeAFailedOneToo)
 {
-    startExchange();
-    reply(QStringLiteral("SUCCESS:"));
-    EXPECT_EQ(statusBar(), " Update successful");
-    reply(QStringLiteral("UPDATE:ERROR:NOSUCHGROUP:"));
-    reply(QStringLiteral("SUCCESS:"));
-    EXPECT_EQ(statusBar(), " Update failed");
-
-    startExchange();
-    reply(QStringLiteral("SUCCESS:"));
-    reply(QStringLiteral("SUCCESS:"));
-    EXPECT_EQ(statusBar(), " Update successful");
-}
-
-TEST_F(GroupUpdateTest, EveryReplySetsTheLastUpdateTime)
-{
-    startExchange();
-    reply(QStringLiteral("UPDATE:ERROR:INVALIDUSER:"));
-    // 5 December 2026, 07:03, with whatever separators this system uses.
-    static const QRegularExpression stamp(QStringLiteral("^12(\\D+)05\\g{1}26 07\\D+03$"));
-    EXPECT_TRUE(stamp.match(lastUpdate()).hasMatch()) << lastUpdate().toStdString();
-
     fake.clock.advance(3 * 60 * 60 * 1000 + 60 * 1000);
-    reply(QStringLiteral("SUCCESS:"));
-    EXPECT_TRUE(lastUpdate().contains(QRegularExpression(QStringLiteral(" 10\\D+04$"))));
+    reply(QStringLiteral("UPDATE:ERROR:INVALIDUSER:"));
+    // 5 December 2026, 10:04, with whatever separators this system uses.
+    const QString stamp = state.frmMain->lblLastUpdate->text();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^12(\\D+)05\\g{1}26 10\\D+04$")).match(stamp).hasMatch())
+        << stamp.toStdString();
 }

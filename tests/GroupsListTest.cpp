@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "protocol/Lumeris_Commands.h"
 
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -9,32 +8,27 @@ namespace {
 class GroupsListTest : public ClientTest
 {
 protected:
-    void receiveHostList(const QString& entries)
+    GroupsListTest()
     {
+        state.checkedGroups = QStringLiteral("HOME:OLD:");
         state.hostsRequestPending = true;
-        Lumeris_Commands::processHostsReply(state, fake.platform, QStringLiteral("GETHOSTS:") + entries);
+        Lumeris_Commands::processHostsReply(state, fake.platform,
+                                            QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GEMPTY:GOFFICE:HSERVER:"));
     }
 
-    QListWidgetItem* item(const QString& name)
-    {
-        return state.frmMain->findChild<QListWidget*>(QStringLiteral("lstGroups"))
-            ->findItems(name, Qt::MatchExactly)[0];
-    }
     // The user clicks the check box of the named group.
     void setChecked(const QString& name, bool checked)
     {
-        item(name)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        main.lstGroups->findItems(name, Qt::MatchExactly)[0]->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
-    bool isChecked(const QString& name) { return item(name)->checkState() == Qt::Checked; }
+
+    frmMain& main = *state.frmMain;
 };
 
 } // namespace
 
-TEST_F(GroupsListTest, CheckingUncheckingAndCheckingAgainLeavesOneEntryAtTheEnd)
+TEST_F(GroupsListTest, EachCheckChangeEditsTheCheckedGroupsOnceTheListIsReady)
 {
-    state.checkedGroups = QStringLiteral("HOME:OLD:");
-    receiveHostList(QStringLiteral("GHOME:GOFFICE:"));
-
     setChecked(QStringLiteral("HOME"), false);
     EXPECT_EQ(state.checkedGroups, "OLD:");
     setChecked(QStringLiteral("OFFICE"), true);
@@ -43,65 +37,38 @@ TEST_F(GroupsListTest, CheckingUncheckingAndCheckingAgainLeavesOneEntryAtTheEnd)
     setChecked(QStringLiteral("HOME"), true);
     EXPECT_EQ(state.checkedGroups, "OLD:OFFICE:HOME:");
 
-    // Unchecking a group that is not listed changes nothing.
-    state.checkedGroups = QStringLiteral("OFFICE:");
-    setChecked(QStringLiteral("HOME"), false);
-    EXPECT_EQ(state.checkedGroups, "OFFICE:");
-
-    // Changes are ignored while the list is not ready.
     state.groupListReady = false;
-    setChecked(QStringLiteral("HOME"), true);
-    EXPECT_EQ(state.checkedGroups, "OFFICE:");
-}
-
-TEST_F(GroupsListTest, GroupWhoseNameEndsAnotherKeepsItsOwnEntry)
-{
-    state.checkedGroups = QStringLiteral("AB:");
-    receiveHostList(QStringLiteral("GB:GAB:"));
-    EXPECT_FALSE(isChecked(QStringLiteral("B")));
-    EXPECT_TRUE(isChecked(QStringLiteral("AB")));
-
-    setChecked(QStringLiteral("B"), true);
-    EXPECT_EQ(state.checkedGroups, "AB:B:");
-    setChecked(QStringLiteral("B"), false);
-    EXPECT_EQ(state.checkedGroups, "AB:");
-
-    // A refresh restores the boxes from the same whole entries.
-    setChecked(QStringLiteral("B"), true);
-    setChecked(QStringLiteral("AB"), false);
-    receiveHostList(QStringLiteral("GB:GAB:"));
-    EXPECT_TRUE(isChecked(QStringLiteral("B")));
-    EXPECT_FALSE(isChecked(QStringLiteral("AB")));
+    setChecked(QStringLiteral("HOME"), false);
+    EXPECT_EQ(state.checkedGroups, "OLD:OFFICE:HOME:");
 }
 
 TEST_F(GroupsListTest, SelectingAGroupShowsItsNameAndHosts)
 {
-    receiveHostList(QStringLiteral("GHOME:HPC1:HPC2:GEMPTY:GOFFICE:HSERVER:"));
-    auto* groups = state.frmMain->findChild<QListWidget*>(QStringLiteral("lstGroups"));
-    auto* hosts = state.frmMain->findChild<QListWidget*>(QStringLiteral("lstHosts"));
-    auto* shown = state.frmMain->findChild<QLabel*>(QStringLiteral("lblGroup"));
-
-    groups->setCurrentRow(2);
-    EXPECT_EQ(shown->text(), "OFFICE");
-    ASSERT_EQ(hosts->count(), 1);
-    EXPECT_EQ(hosts->item(0)->text(), "SERVER");
-    for (int row : {1, -1}) {
-        groups->setCurrentRow(row);
-        EXPECT_EQ(shown->text(), row == 1 ? "EMPTY" : "");
-        EXPECT_EQ(hosts->count(), 0);
+    const std::tuple<int, const char*, QStringList> rows[] = {
+        {2, "OFFICE", {"SERVER"}}, {1, "EMPTY", {}}, {0, "HOME", {"PC1", "PC2"}}, {-1, "", {}}};
+    for (const auto& [row, group, hosts] : rows) {
+        main.lstGroups->setCurrentRow(row);
+        EXPECT_EQ(main.lblGroup->text(), group) << row;
+        EXPECT_EQ(lineTexts(main.lstHosts), hosts) << row;
     }
+
+    // The hosts end at an empty entry; a group past the list's end has none.
+    state.groupHosts[3] = QStringLiteral("WWW:MAIL::LOST:");
+    Common_Functions::showGroupHosts(state, 3);
+    EXPECT_EQ(lineTexts(main.lstHosts), QStringList({"WWW", "MAIL"}));
+    Common_Functions::showGroupHosts(state, kListUpperBound + 1);
+    EXPECT_TRUE(lineTexts(main.lstHosts).isEmpty());
 }
 
 TEST_F(GroupsListTest, ViewHostsButtonWidensAndNarrowsTheWindow)
 {
-    auto* button = state.frmMain->findChild<QPushButton*>(QStringLiteral("cmdViewHosts"));
-    state.frmMain->cmdViewHosts_Click();
+    main.cmdViewHosts_Click();
     EXPECT_TRUE(state.hostsPanelShown);
-    EXPECT_EQ(state.frmMain->outerWidthTwips(), 9585);
-    EXPECT_EQ(button->text(), "<< Hide Hosts");
+    EXPECT_EQ(main.outerWidthTwips(), 9585);
+    EXPECT_EQ(main.cmdViewHosts->text(), "<< Hide Hosts");
 
-    state.frmMain->cmdViewHosts_Click();
+    main.cmdViewHosts_Click();
     EXPECT_FALSE(state.hostsPanelShown);
-    EXPECT_EQ(state.frmMain->outerWidthTwips(), 4905);
-    EXPECT_EQ(button->text(), "View Hosts in Group >>");
+    EXPECT_EQ(main.outerWidthTwips(), 4905);
+    EXPECT_EQ(main.cmdViewHosts->text(), "View Hosts in Group >>");
 }

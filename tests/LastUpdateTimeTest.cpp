@@ -5,26 +5,19 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-const QDateTime kMorning(QDate(2026, 12, 5), QTime(7, 3, 59));
-}
-
-TEST(LastUpdateTimeTest, IsMonthDayYearHourMinuteWithTheLocaleSeparators)
+TEST(LastUpdateTimeTest, IsMonthDayYearHourMinuteWithTheLocaleSeparatorsElseSlashAndColon)
 {
-    EXPECT_EQ(LastUpdateTime::format(kMorning, QLocale(QLocale::English, QLocale::UnitedStates)), "12/05/26 07:03");
-    EXPECT_EQ(LastUpdateTime::format(kMorning, QLocale(QLocale::German, QLocale::Germany)), "12.05.26 07:03");
-    EXPECT_EQ(LastUpdateTime::format(kMorning, QLocale(QLocale::Swedish, QLocale::Sweden)), "12-05-26 07:03");
-    EXPECT_EQ(LastUpdateTime::format(kMorning, QLocale(QLocale::Finnish, QLocale::Finland)), "12.05.26 07.03");
-}
-
-TEST(LastUpdateTimeTest, SeparatorsAreFoundPastBlanksAndLeadingDayPeriods)
-{
-    // "yy. M. d." and "AP h:mm"
-    EXPECT_EQ(LastUpdateTime::format(kMorning, QLocale(QLocale::Korean, QLocale::SouthKorea)), "12.05.26 07:03");
-}
-
-TEST(LastUpdateTimeTest, FormatsWithoutASeparatorFallBackToSlashAndColon)
-{
+    const QDateTime morning(QDate(2026, 12, 5), QTime(7, 3, 59));
+    const std::pair<QLocale, const char*> cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), "12/05/26 07:03"},
+        {QLocale(QLocale::German, QLocale::Germany), "12.05.26 07:03"},
+        {QLocale(QLocale::Swedish, QLocale::Sweden), "12-05-26 07:03"},
+        {QLocale(QLocale::Finnish, QLocale::Finland), "12.05.26 07.03"},
+        // "yy. M. d." and "AP h:mm": found past blanks and a leading day period.
+        {QLocale(QLocale::Korean, QLocale::SouthKorea), "12.05.26 07:03"},
+    };
+    for (const auto& [locale, text] : cases)
+        EXPECT_EQ(LastUpdateTime::format(morning, locale), text) << locale.name().toStdString();
     // The C locale writes "d MMM yyyy": blanks only.
     EXPECT_EQ(LastUpdateTime::format(QDateTime(QDate(2009, 1, 2), QTime(23, 45)), QLocale::c()), "01/02/09 23:45");
 }

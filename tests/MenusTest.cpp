@@ -69,22 +69,16 @@ INSTANTIATE_TEST_SUITE_P(Shortcuts, MainWindowMenus,
                                            ShortcutCase{Qt::Key_S, "Preferences", "", "", true},
                                            ShortcutCase{Qt::Key_H, "Support", "", "/faq.php"}));
 
-TEST_F(MainWindowMenus, ProgramSettingsTwiceLeavesOneDialog)
+TEST_F(MainWindowMenus, ItemsWithoutShortcutsReachTheirHandlers)
 {
-    window->Preferences->trigger();
     window->mnuPreferences->trigger();
+    window->Preferences->trigger();
     EXPECT_EQ(QApplication::topLevelWidgets().count(state.frmPreferences.get()), 1);
     EXPECT_TRUE(state.frmPreferences->isVisible());
-}
 
-TEST_F(MainWindowMenus, SaveConfigurationWritesTheFileAtOnce)
-{
     window->mnuSave->trigger();
     EXPECT_TRUE(fake.files.contents.contains(QStringLiteral("/program/DNS.conf")));
-}
 
-TEST_F(MainWindowMenus, TrayItemsReachTheirHandlers)
-{
     window->disableUpdatesTRAY->trigger();
     EXPECT_EQ(state.autoUpdate, 0);
     EXPECT_TRUE(window->disableUpdates->isChecked());

@@ -1,36 +1,10 @@
 #include "platform/qt/QtMessageBoxes.h"
+#include "TestSupport.h"
 #include "platform/qt/QtTimers.h"
 
-#include <QApplication>
-#include <QDeadlineTimer>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 #include <optional>
-
-namespace {
-
-QMessageBox* openBox()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-            return box;
-    }
-    return nullptr;
-}
-
-// Runs the event loop until `done` holds, for two seconds at most.
-template <typename Done> bool runUntil(Done done)
-{
-    const QDeadlineTimer deadline(2000);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-} // namespace
 
 TEST(QtMessageBoxes, BoxOpenedFromATimerTickHoldsUpNoTimerAndReportsItsAnswer)
 {
@@ -52,11 +26,11 @@ TEST(QtMessageBoxes, BoxOpenedFromATimerTickHoldsUpNoTimerAndReportsItsAnswer)
             box->reject();
     });
 
-    EXPECT_TRUE(runUntil([&] { return ticks >= 5; }));
+    EXPECT_TRUE(runUntil([&] { return ticks >= 5; }, 2000));
     QMessageBox* box = openBox();
     ASSERT_NE(box, nullptr);
     EXPECT_FALSE(answer.has_value());
     box->button(QMessageBox::Yes)->click();
     EXPECT_EQ(answer, MsgAnswer::Yes);
-    EXPECT_TRUE(runUntil([] { return openBox() == nullptr; }));
+    EXPECT_TRUE(runUntil([] { return openBox() == nullptr; }, 2000));
 }

@@ -6,11 +6,18 @@
 #include "ui/Windows.h"
 #include "ui/main/frmMain.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QByteArray>
 #include <QStringList>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 // Fake platform services and a client state whose windows are created on first use.
 struct FakeClient
@@ -39,6 +46,39 @@ inline QByteArray configFile(const QStringList& lines)
 inline QString scrambledLine(const QString& field)
 {
     return Common_Functions::scrambleText(field).chopped(2);
+}
+
+// The texts of a list's lines, or of its checked lines only.
+inline QStringList lineTexts(const QListWidget* list, bool checkedOnly = false)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i) {
+        if (!checkedOnly || list->item(i)->checkState() == Qt::Checked)
+            result.append(list->item(i)->text());
+    }
+    return result;
+}
+
+// Runs the event loop until `done` holds or `timeoutMs` have passed; says whether it holds.
+inline bool runUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    // Wakes the loop regularly, so the deadline is seen even when nothing else happens.
+    QTimer wakeUp;
+    wakeUp.start(10);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
+// A message box open on the screen, if there is one.
+inline QMessageBox* openBox()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
 }
 
 // Readable failure messages.

@@ -1,8 +1,6 @@
 #include "FakeCommandServer.h"
 #include "TestSupport.h"
-#include "platform/Timers.h"
 #include "state/ConfigFile.h"
-#include "ui/main/frmMain.h"
 
 #include <limits>
 
@@ -10,10 +8,10 @@ namespace {
 
 constexpr qint64 kMinute = 60000;
 
-class UpdateCycleTest : public ClientTest
+// The program of alice, who has OFFICE checked, over a server that answers at once.
+struct Program : FakeClient
 {
-protected:
-    UpdateCycleTest()
+    Program()
     {
         state.userName = QStringLiteral("alice");
         state.password = QStringLiteral("pw");
@@ -22,22 +20,27 @@ protected:
 
     frmMain& main() { return *state.frmMain; }
 
-    // Starts the program and lets the start-up chain run to its end.
+    // Starts the program and lets the start-up chain run to its end: the address check at once,
+    // the host list a second later and the update a second after that.
     void startUp(qint32 interval)
     {
         state.updateInterval = interval;
         main().Form_Load();
         server.run(3000);
         ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+        EXPECT_EQ(server.requests[1].openedAtMs, 1000);
+        EXPECT_EQ(server.requests[2].openedAtMs, 2000);
+        EXPECT_EQ(server.requests[2].text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
+        EXPECT_EQ(statusBar(), " Update successful");
         server.requests.clear();
         fake.clock.clearTicks();
     }
 
-    // The command words sent during each of the next `minutes` minute ticks, one string per tick.
-    QStringList minutes(int count)
+    // The command words sent during each of the next `count` minute ticks, one string per tick.
+    QStringList minutes(qsizetype count)
     {
         QStringList perMinute;
-        for (int minute = 0; minute < count; ++minute) {
+        for (qsizetype minute = 0; minute < count; ++minute) {
             server.requests.clear();
             server.run(kMinute);
             perMinute.append(server.commandWords().join(QLatin1Char(' ')));
@@ -45,29 +48,17 @@ protected:
         return perMinute;
     }
 
-    // Runs to just before element 10's next tick, so a test can act right before it.
+    // Runs to just before the cycle's next tick, so a test can act right before it.
     void toJustBeforeTheNextTick() { server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50); }
 
     FakeCommandServer server{fake};
 };
 
-} // namespace
-
-TEST_F(UpdateCycleTest, StartUpChecksTheAddressThenFetchesTheHostsThenUpdatesASecondApart)
+class UpdateCycleTest : public ::testing::Test, public Program
 {
-    main().Form_Load();
-    server.run(3000);
+};
 
-    ASSERT_EQ(server.requests.size(), 3u);
-    EXPECT_EQ(server.requests[0].openedAtMs, 0);
-    EXPECT_EQ(server.requests[0].text, "GETMYIP:ALICE:PW:");
-    EXPECT_EQ(server.requests[1].openedAtMs, 1000);
-    EXPECT_EQ(server.requests[1].text, "GETHOSTS:ALICE:PW:");
-    EXPECT_EQ(server.requests[2].openedAtMs, 2000);
-    EXPECT_EQ(server.requests[2].text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
-    EXPECT_EQ(statusBar(), " Update successful");
-    EXPECT_FALSE(main().processTimer->isEnabled(20));
-}
+} // namespace
 
 TEST_F(UpdateCycleTest, StartUpStepsWaitSecondBySecondWhileTheExchangeIsBusy)
 {
@@ -75,7 +66,6 @@ TEST_F(UpdateCycleTest, StartUpStepsWaitSecondBySecondWhileTheExchangeIsBusy)
     main().Form_Load();
     server.run(3500);
     EXPECT_EQ(fake.sockets.count(), 1);
-    EXPECT_EQ(fake.clock.ticksOf("processTimer"), std::vector<int>({1, 1, 1}));
 
     // The address arrives at 3.5 s; the exchange has unloaded by the next tick of element 1.
     server.holding = false;
@@ -92,59 +82,43 @@ TEST_F(UpdateCycleTest, StartUpStepsWaitSecondBySecondWhileTheExchangeIsBusy)
     EXPECT_EQ(fake.clock.ticksOf("processTimer"), std::vector<int>({1, 1, 1, 1, 20, 20, 20, 20}));
 }
 
-TEST_F(UpdateCycleTest, IntervalOfOneUpdatesEveryMinuteWithoutCheckSteps)
+TEST_F(UpdateCycleTest, EachIntervalUpdatesOnItsMinuteWithTheChecksTheMinuteBefore)
 {
-    startUp(1);
-    EXPECT_EQ(minutes(3), QStringList({"UPDATE", "UPDATE", "UPDATE"}));
-}
-
-TEST_F(UpdateCycleTest, IntervalOfTwoAlternatesCheckStepAndUpdate)
-{
-    startUp(2);
-    EXPECT_EQ(minutes(4), QStringList({"GETMYIP CHECKVERSION", "UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
+    const std::pair<qint32, QStringList> cases[] = {
+        {1, {"UPDATE", "UPDATE", "UPDATE"}},
+        {2, {"GETMYIP CHECKVERSION", "UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}},
+        {3, {"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}},
+    };
+    for (const auto& [interval, expected] : cases) {
+        Program program;
+        program.startUp(interval);
+        EXPECT_EQ(program.minutes(expected.size()), expected) << interval;
+    }
 }
 
 TEST_F(UpdateCycleTest, IntervalOfZeroOrLessSendsNothingAndOnlyCounts)
 {
     for (const qint32 interval : {0, -5, std::numeric_limits<qint32>::min()}) {
-        FakeClient client;
-        client.state.userName = QStringLiteral("alice");
-        client.state.password = QStringLiteral("pw");
-        client.state.updateInterval = interval;
-        FakeCommandServer quiet(client.fake);
-        client.state.frmMain->Form_Load();
-        quiet.run(3000);
-        quiet.requests.clear();
-
-        quiet.run(5 * kMinute);
-
-        EXPECT_TRUE(quiet.requests.empty()) << interval;
-        EXPECT_EQ(client.state.frmMain->minuteCounter, 6) << interval;
+        Program program;
+        program.state.updateInterval = interval;
+        program.main().Form_Load();
+        program.server.run(3000);
+        program.server.requests.clear();
+        program.server.run(5 * kMinute);
+        EXPECT_TRUE(program.server.requests.empty()) << interval;
+        EXPECT_EQ(program.main().minuteCounter, 6) << interval;
     }
 }
 
-TEST_F(UpdateCycleTest, UpdateBlockedByABusyExchangeGoesOutAtTheFourthTickAndTheCycleRestarts)
-{
-    startUp(3);
-    EXPECT_EQ(minutes(2), QStringList({"", "GETMYIP CHECKVERSION"}));
-
-    toJustBeforeTheNextTick();
-    state.exchangeBusy = true;
-    EXPECT_EQ(minutes(3), QStringList({"", "", ""}));
-    EXPECT_EQ(main().minuteCounter, 3);
-
-    state.exchangeBusy = false;
-    EXPECT_EQ(minutes(4), QStringList({"UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
-}
-
-TEST_F(UpdateCycleTest, CheckStepFoundBusyIsSkippedAndTheUpdateFollowsAsUsual)
+TEST_F(UpdateCycleTest, BusyExchangeHoldsTheUpdateBackToTheNextFreeTickAndSkipsACheckStep)
 {
     startUp(2);
     toJustBeforeTheNextTick();
     state.exchangeBusy = true;
-    minutes(1);
-    state.exchangeBusy = false;
+    EXPECT_EQ(minutes(3), QStringList({"", "", ""}));
+    EXPECT_EQ(main().minuteCounter, 2);
 
+    state.exchangeBusy = false;
     EXPECT_EQ(minutes(3), QStringList({"UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
 }
 
@@ -164,8 +138,6 @@ TEST_F(UpdateCycleTest, SwitchingOffAndOnKeepsTheCounter)
 {
     startUp(10);
     minutes(4);
-    ASSERT_EQ(main().minuteCounter, 5);
-
     main().disableUpdates_Click();
     EXPECT_EQ(minutes(60).join(QString()), "");
     EXPECT_EQ(main().minuteCounter, 5);
@@ -213,11 +185,7 @@ TEST_F(UpdateCycleTest, WithAutomaticUpdatesOffTheStartUpUpdateOnlySaysSo)
     Common_Functions::saveConfig(state, fake.platform);
 
     main().Form_Load();
-    server.run(3000);
-
-    EXPECT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS"}));
-    EXPECT_EQ(statusBar(), "Auto Updates Disabled");
-    EXPECT_FALSE(main().processTimer->isEnabled(20));
     server.run(10 * kMinute);
     EXPECT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS"}));
+    EXPECT_EQ(statusBar(), "Auto Updates Disabled");
 }

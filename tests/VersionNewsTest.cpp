@@ -3,13 +3,11 @@
 #include "BuildConfig.h"
 #include "protocol/Lumeris_Commands.h"
 #include "ui/browser/frmBrowser.h"
-#include "ui/main/frmMain.h"
-
-#include <QLabel>
 
 namespace {
 
 const QString kDownload = QLatin1String(BuildConfig::webSite) + QStringLiteral("/downloads/Veltaro.exe");
+const QString kNoUpdate = QStringLiteral("No update(s) available at this time.");
 const QString kQuestion = QStringLiteral("There is a newer version available.  Would you like to upgrade?");
 
 // The program is 2.1.3 (FakeAppInfo).
@@ -30,110 +28,90 @@ protected:
         while (fake.messageBoxes.answer()) {
         }
     }
-    QString status() { return state.frmMain->lblStatusBar->text(); }
     const std::vector<FakeMessageBoxes::Box>& boxes() { return fake.messageBoxes.shown(); }
     QStringList navigations() { return fake.browsers.latest ? fake.browsers.latest->navigations : QStringList(); }
 };
+
+} // namespace
 
 TEST_F(VersionNewsTest, RequestsCarryTheCredentials)
 {
     state.userName = "demo";
     state.password = "se:cret";
-    Lumeris_Commands::requestNews(state, fake.platform);
-    EXPECT_EQ(state.requestText, "checkNews:demo:se:cret:");
-    fake.clock.advance(60000);
-
     Lumeris_Commands::requestVersion(state, fake.platform);
-    EXPECT_EQ(status(), "Checking version info...");
+    EXPECT_EQ(statusBar(), "Checking version info...");
     ASSERT_TRUE(fake.sockets.last().accept());
     EXPECT_EQ(fake.sockets.last().sent(), Common_Functions::scrambleText("checkVersion:demo:se:cret:"));
+
+    fake.clock.advance(60000);
+    Lumeris_Commands::requestNews(state, fake.platform);
+    ASSERT_TRUE(fake.sockets.last().accept());
+    EXPECT_EQ(fake.sockets.last().sent(), Common_Functions::scrambleText("checkNews:demo:se:cret:"));
 }
 
 TEST_F(VersionNewsTest, VersionsCompareAsNumbersAndAMalformedReplyGivesNoVerdict)
 {
-    for (const char* v : {"2.1.3", "2.1.2", "2.0.10", "1.99.99"}) {
-        version(QLatin1String(v));
-        closeBoxes();
-        EXPECT_EQ(status(), "No version update available.") << v;
-        EXPECT_EQ(boxes().back().text, "No update(s) available at this time.") << v;
-    }
-    EXPECT_EQ(boxes().back().title, "Check for update...");
-    EXPECT_EQ(boxes().back().icon, MsgIcon::Information);
-    EXPECT_FALSE(state.upgradeOffered);
-
-    for (const char* v : {"2.1.4", "2.1.10", "2.10.0", "3.0.0"}) {
+    const QString same = QStringLiteral("No version update available.");
+    const QString newer = QStringLiteral("New version available.");
+    const QString failed = QStringLiteral(" Version check failed: unexpected reply from the server.");
+    const std::pair<const char*, QString> cases[] = {
+        {"CHECKVERSION:2.1.3:", same},    {"CHECKVERSION:2.1.2:", same},
+        {"CHECKVERSION:2.0.10:", same},   {"CHECKVERSION:1.99.99:", same},
+        {"CHECKVERSION:2.1.4:", newer},   {"CHECKVERSION:2.1.10:", newer},
+        {"CHECKVERSION:2.10.0:", newer},  {"CHECKVERSION:3.0.0:", newer},
+        {"ERROR:INVALIDUSER:", failed},   {"CHECKVERSION:2.1:", failed},
+        {"CHECKVERSION:2.1.4::", failed}, {"CHECKVERSION:V3.0.0:", failed},
+        {"CHECKVERSION::", failed},       {"", failed},
+    };
+    for (const auto& [reply, status] : cases) {
         state.upgradeOffered = false;
-        version(QLatin1String(v));
-        closeBoxes();
-        EXPECT_EQ(status(), "New version available.") << v;
-        EXPECT_EQ(boxes().back().text, kQuestion) << v;
-    }
-    EXPECT_EQ(boxes().back().title, "Version Upgrade:");
-    EXPECT_EQ(boxes().back().buttons, MsgButtons::YesNo);
-    EXPECT_FALSE(state.frmBrowser.exists()) << "No was the answer";
-
-    state.upgradeOffered = false;
-    for (const char* reply : {"ERROR:INVALIDUSER:", "CHECKVERSION:2.1:", "CHECKVERSION:2.1.4::", "CHECKVERSION:V3.0.0:",
-                              "CHECKVERSION::", ""}) {
         state.frmMain->lblStatusBar->clear();
+        const std::size_t shown = boxes().size();
         Lumeris_Commands::processVersionReply(state, fake.platform, QLatin1String(reply));
-        EXPECT_EQ(status(), " Version check failed: unexpected reply from the server.") << reply;
+        closeBoxes();
+        EXPECT_EQ(statusBar(), status) << reply;
+        EXPECT_EQ(boxes().size(), shown + (status == failed ? 0 : 1)) << reply;
     }
-    EXPECT_EQ(boxes().size(), 8u);
-    EXPECT_FALSE(state.upgradeOffered);
+    const FakeMessageBoxes::Box& noUpdate = boxes().front();
+    EXPECT_EQ(noUpdate.title + " " + noUpdate.text, "Check for update... " + kNoUpdate);
+    EXPECT_EQ(noUpdate.icon, MsgIcon::Information);
+    const FakeMessageBoxes::Box& offer = boxes().back();
+    EXPECT_EQ(offer.title + " " + offer.text, "Version Upgrade: " + kQuestion);
+    EXPECT_EQ(offer.buttons, MsgButtons::YesNo);
+    EXPECT_FALSE(state.frmBrowser.exists()) << "No was the answer";
 }
 
-TEST_F(VersionNewsTest, NoUpdateBoxIsNotStackedOnAnOpenOne)
+TEST_F(VersionNewsTest, BoxesAreNotStackedAndAnUpgradeIsOfferedOncePerRunUnlessTheUserAsks)
 {
     version(QStringLiteral("2.1.3"));
     version(QStringLiteral("2.1.3"));
-    EXPECT_EQ(boxes().size(), 1u);
-    fake.messageBoxes.answer();
-    version(QStringLiteral("2.1.3"));
-    EXPECT_EQ(boxes().size(), 2u);
-}
-
-TEST_F(VersionNewsTest, AutomaticChecksAskOncePerRunButTheMenuItemAsksAgain)
-{
-    version(QStringLiteral("2.2.0"));
-    version(QStringLiteral("2.2.0"));
     EXPECT_EQ(boxes().size(), 1u);
     closeBoxes();
+    version(QStringLiteral("2.1.3"));
+    EXPECT_EQ(boxes().size(), 2u);
+    closeBoxes();
+
+    version(QStringLiteral("2.2.0"));
+    closeBoxes();
+    version(QStringLiteral("2.2.0"));
+    EXPECT_EQ(boxes().size(), 3u);
     state.frmMain->checkVersion_Click();
     version(QStringLiteral("2.2.0"));
-    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes().size(), 4u);
 }
 
-TEST_F(VersionNewsTest, YesFetchesTheFileInAHiddenWindowAndSaysWhereItWent)
+TEST_F(VersionNewsTest, YesFetchesTheFileInAHiddenWindowEvenWhenTheWebWindowIsStillLoaded)
 {
     version(QStringLiteral("2.2.0"));
     fake.messageBoxes.answer(MsgAnswer::Yes);
     EXPECT_EQ(state.browserURL, kDownload);
     EXPECT_FALSE(state.frmBrowser->isVisible());
     EXPECT_EQ(navigations(), QStringList{kDownload});
-}
 
-TEST_F(VersionNewsTest, YesFetchesTheFileEvenWhenTheWebWindowIsStillLoaded)
-{
-    news(QStringLiteral("HTTP://NEWS.TEST/TODAY.HTML:HELLO"));
-    closeBoxes();
+    state.frmMain->checkVersion_Click();
     version(QStringLiteral("2.2.0"));
     fake.messageBoxes.answer(MsgAnswer::Yes);
-    EXPECT_EQ(navigations(), (QStringList{"HTTP://NEWS.TEST/TODAY.HTML", kDownload}));
-}
-
-TEST_F(VersionNewsTest, NoneMeansNoNewsWhateverFollows)
-{
-    for (const char* body : {"NONE", "NONE AT THIS TIME:REALLY"}) {
-        state.frmMain->lblStatusBar->clear();
-        news(QLatin1String(body));
-        EXPECT_EQ(status(), " No news at this time.") << body;
-    }
-    state.frmMain->lblStatusBar->clear();
-    news(QStringLiteral("HTTPS:X")); // no separator after the address
-    EXPECT_EQ(status(), QString());
-    EXPECT_FALSE(state.frmBrowser.exists());
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(navigations(), (QStringList{kDownload, kDownload}));
 }
 
 TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
@@ -141,15 +119,18 @@ TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
     state.frmMain->lblStatusBar->setText("Checking news...");
     news(QStringLiteral("HTTP://NEWS.TEST/A.HTML:MEETING AT 10:30: BRING COFFEE"));
 
-    EXPECT_EQ(state.newsURL, "HTTP://NEWS.TEST/A.HTML");
-    EXPECT_EQ(state.newsText, "MEETING AT 10:30: BRING COFFEE");
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/A.HTML"});
     EXPECT_NEAR(state.frmBrowser->outerWidthTwips(), 500, 15);
-    EXPECT_EQ(state.frmBrowser->caption(), state.newsText);
+    EXPECT_EQ(state.frmBrowser->caption(), "MEETING AT 10:30: BRING COFFEE");
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, state.newsText);
+    EXPECT_EQ(boxes()[0].text, "MEETING AT 10:30: BRING COFFEE");
     EXPECT_EQ(boxes()[0].title, "Veltaro");
-    EXPECT_EQ(status(), "Checking news...");
+    EXPECT_EQ(statusBar(), "Checking news...");
+
+    // A window still loaded keeps its page but takes the new caption.
+    news(QStringLiteral("HTTP://NEWS.TEST/B.HTML:SECOND"));
+    EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/A.HTML"});
+    EXPECT_EQ(state.frmBrowser->caption(), "SECOND");
 
     // An address with a port is cut at its colon.
     state.frmBrowser->close();
@@ -158,8 +139,18 @@ TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST"});
 }
 
-TEST_F(VersionNewsTest, NonWebNewsAddressIsNotOpenedButTheMessageIsShown)
+TEST_F(VersionNewsTest, NoneIsNoNewsAndAnAddressThatIsNoWebPageOnlyShowsTheMessage)
 {
+    for (const char* body : {"NONE", "NONE AT THIS TIME:REALLY"}) {
+        state.frmMain->lblStatusBar->clear();
+        news(QLatin1String(body));
+        EXPECT_EQ(statusBar(), " No news at this time.") << body;
+    }
+    state.frmMain->lblStatusBar->clear();
+    news(QStringLiteral("HTTPS:X")); // no separator after the address
+    EXPECT_EQ(statusBar(), QString());
+    EXPECT_TRUE(boxes().empty());
+
     for (const char* body : {"FILE:///ETC/PASSWD:LOOK HERE", "DATA:,X:LOOK HERE", "FTP://FILES.TEST/X:LOOK HERE"}) {
         news(QLatin1String(body));
         closeBoxes();
@@ -168,14 +159,3 @@ TEST_F(VersionNewsTest, NonWebNewsAddressIsNotOpenedButTheMessageIsShown)
     ASSERT_EQ(boxes().size(), 3u);
     EXPECT_EQ(boxes()[2].text, "LOOK HERE");
 }
-
-TEST_F(VersionNewsTest, StillLoadedWindowKeepsItsPageButTakesTheNewCaption)
-{
-    news(QStringLiteral("HTTP://NEWS.TEST/FIRST.HTML:FIRST"));
-    news(QStringLiteral("HTTP://NEWS.TEST/SECOND.HTML:SECOND"));
-    EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/FIRST.HTML"});
-    EXPECT_EQ(state.frmBrowser->caption(), "SECOND");
-    EXPECT_EQ(boxes().size(), 2u);
-}
-
-} // namespace

@@ -1,22 +1,13 @@
 #include "ServerProcess.h"
+#include "TestSupport.h"
 
-#include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtTimers.h"
-#include "state/ClientState.h"
-#include "ui/Windows.h"
 #include "ui/browser/frmBrowser.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWebEnginePage>
-
-#include <functional>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -29,20 +20,6 @@ public:
     QTemporaryDir folder;
 };
 
-// Runs the event loop until `done` holds or the time is up.
-bool waitFor(const std::function<bool()>& done, int timeoutMs = kPageTimeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    QTimer wakeUp;
-    wakeUp.start(20);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
-
 // Whether the engine runs at all on this machine (no display, no GPU, a sandbox that will not start):
 // a page made in memory must load and give its title.
 bool engineWorks()
@@ -50,7 +27,7 @@ bool engineWorks()
     static const bool works = [] {
         QWebEnginePage page;
         page.setHtml(QStringLiteral("<title>probe</title>"));
-        return waitFor([&] { return page.title() == QLatin1String("probe"); });
+        return runUntil([&] { return page.title() == QLatin1String("probe"); }, kPageTimeoutMs);
     }();
     return works;
 }
@@ -69,9 +46,10 @@ protected:
         ASSERT_TRUE(server.isListening());
     }
 
-    QString pageAddress(const QString& path) const
+    void showPage(const char* path)
     {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(server.httpPort()).arg(path);
+        state.browserURL = QStringLiteral("http://127.0.0.1:%1%2").arg(server.httpPort()).arg(QLatin1String(path));
+        state.frmBrowser->showWindow();
     }
 
     ServerProcess server;
@@ -86,10 +64,8 @@ protected:
 
 TEST_F(WebEngineTest, PageTitleBecomesTheCaption)
 {
-    state.browserURL = pageAddress(QStringLiteral("/faq.php"));
-    state.frmBrowser->showWindow();
-
-    EXPECT_TRUE(waitFor([&] { return state.frmBrowser->caption() == "Frequently Asked Questions"; }))
+    showPage("/faq.php");
+    EXPECT_TRUE(runUntil([&] { return state.frmBrowser->caption() == "Frequently Asked Questions"; }, kPageTimeoutMs))
         << "caption: " << state.frmBrowser->caption().toStdString();
     EXPECT_TRUE(server.waitForLine("HTTP GET /faq.php"));
 }
@@ -97,11 +73,10 @@ TEST_F(WebEngineTest, PageTitleBecomesTheCaption)
 TEST_F(WebEngineTest, DownloadIsSavedInTheDownloadFolder)
 {
     ASSERT_TRUE(desktop.folder.isValid());
-    state.browserURL = pageAddress(QStringLiteral("/downloads/Veltaro.exe"));
-    state.frmBrowser->showWindow();
+    showPage("/downloads/Veltaro.exe");
     state.frmBrowser->hide();
 
-    ASSERT_TRUE(waitFor([&] { return !fake.messageBoxes.shown().empty(); }));
+    ASSERT_TRUE(runUntil([&] { return !fake.messageBoxes.shown().empty(); }, kPageTimeoutMs));
     const QString path = desktop.folder.filePath(QStringLiteral("Veltaro.exe"));
     EXPECT_TRUE(fake.messageBoxes.shown().front().text.contains(path));
     QFile file(path);
