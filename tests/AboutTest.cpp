@@ -112,6 +112,7 @@ TEST_F(AboutTest, SystemInfoStartsThePathValueOrTheToolInTheMsinfoFolderElseShow
             ASSERT_EQ(shown.size(), 1u) << c.name;
             EXPECT_EQ(shown.front().text, "System Information Is Unavailable At This Time");
             EXPECT_EQ(shown.front().title, "Veltaro");
+            EXPECT_TRUE(shown.front().buttons == MsgButtons::Ok && shown.front().icon == MsgIcon::None);
         } else {
             EXPECT_EQ(f.processes.started, QStringList{c.started}) << c.name;
             EXPECT_TRUE(shown.empty()) << c.name;

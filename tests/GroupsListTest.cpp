@@ -19,7 +19,9 @@ protected:
     // The user clicks the check box of the named group.
     void setChecked(const QString& name, bool checked)
     {
-        main.lstGroups->findItems(name, Qt::MatchExactly)[0]->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        const QList<QListWidgetItem*> items = main.lstGroups->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        items[0]->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
 
     frmMain& main = *state.frmMain;

@@ -71,6 +71,7 @@ TEST_F(VersionNewsTest, VersionsCompareAsNumbersAndAMalformedReplyGivesNoVerdict
         closeBoxes();
         EXPECT_EQ(statusBar(), status) << reply;
         EXPECT_EQ(boxes().size(), shown + (status == failed ? 0 : 1)) << reply;
+        EXPECT_EQ(state.upgradeOffered, status == newer) << reply;
     }
     const FakeMessageBoxes::Box& noUpdate = boxes().front();
     EXPECT_EQ(noUpdate.title + " " + noUpdate.text, "Check for update... " + kNoUpdate);
