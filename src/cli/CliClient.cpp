@@ -71,15 +71,28 @@ void CliClient::afterExchange(std::function<void(ExchangeEnd)> next)
     m_next = std::move(next);
 }
 
+QStringList CliClient::checkedGroupNames()
+{
+    QStringList names;
+    for (const HostList::Group& group : view().hostList().groups) {
+        if (group.checked && names.size() <= kListUpperBound)
+            names.append(group.name);
+    }
+    return names;
+}
+
 void CliClient::sendGroupUpdate()
 {
-    qint32 count = 0;
-    for (const HostList::Group& group : view().hostList().groups) {
-        if (!group.checked || count > kListUpperBound)
-            continue;
-        state.updateRequests[std::size_t(count)] = Lumeris_Commands::groupUpdateRequest(state, group.name);
-        ++count;
-    }
-    state.updateRequestCount = count;
+    const QStringList names = checkedGroupNames();
+    for (qsizetype i = 0; i < names.size(); ++i)
+        state.updateRequests[std::size_t(i)] = Lumeris_Commands::groupUpdateRequest(state, names[i]);
+    state.updateRequestCount = qint32(names.size());
+    Lumeris_Commands::requestGroupUpdate(state, platform);
+}
+
+void CliClient::sendGroupUpdate(const QString& group)
+{
+    state.updateRequests[0] = Lumeris_Commands::groupUpdateRequest(state, group);
+    state.updateRequestCount = 1;
     Lumeris_Commands::requestGroupUpdate(state, platform);
 }

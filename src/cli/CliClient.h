@@ -26,8 +26,12 @@ public:
 
     // Runs `next` once, when the exchange now running (or the next one to start) has ended.
     void afterExchange(std::function<void(ExchangeEnd)> next);
-    // Sends one update request per checked group of the last host list.
+    // The checked groups of the last host list, in its order.
+    QStringList checkedGroupNames();
+    // Sends one update request per checked group of the last host list, in one exchange.
     void sendGroupUpdate();
+    // Sends the update request of one group.
+    void sendGroupUpdate(const QString& group);
 
     ConsoleView& view();
     // Writes one line to standard error.

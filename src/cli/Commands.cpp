@@ -76,12 +76,27 @@ private:
         const QStringList missing = uncheckableEntries(m_client.state.checkedGroups, m_client.view().hostList());
         for (const QString& entry : missing)
             CliClient::printError(QStringLiteral("%1 is checked but not in the account").arg(entry));
-        m_client.sendGroupUpdate();
-        m_client.afterExchange([this, anyMissing = !missing.isEmpty()](ExchangeEnd end) {
-            if (!wasAnswered(end))
+        m_anyFailed = !missing.isEmpty();
+        m_pending = m_client.checkedGroupNames();
+        if (m_pending.isEmpty() && missing.isEmpty())
+            m_client.view().print(QStringLiteral("No group is checked: nothing to update"));
+        updateNext();
+    }
+
+    void updateNext()
+    {
+        if (m_pending.isEmpty()) {
+            finish(m_anyFailed ? kExitFailed : kExitDone);
+            return;
+        }
+        m_client.sendGroupUpdate(m_pending.takeFirst());
+        m_client.afterExchange([this](ExchangeEnd end) {
+            if (!wasAnswered(end)) {
                 finish(kExitUnreachable);
-            else
-                finish(m_client.state.frmUpdate->updateFailed || anyMissing ? kExitFailed : kExitDone);
+                return;
+            }
+            m_anyFailed = m_anyFailed || m_client.state.frmUpdate->updateFailed;
+            updateNext();
         });
     }
 
@@ -94,6 +109,8 @@ private:
 
     CliClient& m_client;
     bool m_accountRefused = false;
+    bool m_anyFailed = false;
+    QStringList m_pending;
 };
 
 QString checkMark(bool checked)
