@@ -71,3 +71,14 @@ QString FakeCommandServer::answer(const QString& request) const
     }
     return QStringLiteral("ERROR:UNKNOWNCOMMAND:");
 }
+
+QStringList FakeCommandServer::minutes(qsizetype count)
+{
+    QStringList perMinute;
+    for (qsizetype minute = 0; minute < count; ++minute) {
+        requests.clear();
+        run(60000);
+        perMinute.append(commandWords().join(QLatin1Char(' ')));
+    }
+    return perMinute;
+}

@@ -29,6 +29,9 @@ public:
 
     // The command word of every request answered so far, in order.
     QStringList commandWords() const;
+    // Runs `count` whole minutes; for each, the command words sent in it, joined by spaces.
+    // Forgets the requests before each minute.
+    QStringList minutes(qsizetype count);
 
     // While set nothing is answered, so an exchange that has started stays busy.
     bool holding = false;

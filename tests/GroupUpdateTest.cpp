@@ -1,4 +1,3 @@
-#include "FakeCommandServer.h"
 #include "TestSupport.h"
 #include "exchange/frmUpdate.h"
 #include "protocol/Lumeris_Commands.h"
@@ -7,15 +6,10 @@
 
 namespace {
 
-class GroupUpdateTest : public ClientTest
+class GroupUpdateTest : public SignedInTest
 {
 protected:
-    GroupUpdateTest()
-    {
-        state.userName = QStringLiteral("ann");
-        state.password = QStringLiteral("pw");
-        state.currentIP = QStringLiteral("203.0.113.7");
-    }
+    GroupUpdateTest() { state.currentIP = QStringLiteral("203.0.113.7"); }
 
     void receiveHostList(const QString& reply)
     {
@@ -24,7 +18,6 @@ protected:
     }
 
     void reply(const QString& text) { Lumeris_Commands::processUpdateReply(state, fake.platform, text); }
-    FakeCommandServer server{fake};
 };
 
 } // namespace
@@ -41,8 +34,8 @@ TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionInListOrderAndOneR
     QStringList sent;
     for (const FakeCommandServer::Request& request : server.requests)
         sent.append(request.text);
-    EXPECT_EQ(sent, QStringList({"UPDATE:ANN:PW:GB:203.0.113.7:", "UPDATE:ANN:PW:GD:203.0.113.7:",
-                                 "UPDATE:ANN:PW:GE:203.0.113.7:"}));
+    EXPECT_EQ(sent, QStringList({"UPDATE:ALICE:PW:GB:203.0.113.7:", "UPDATE:ALICE:PW:GD:203.0.113.7:",
+                                 "UPDATE:ALICE:PW:GE:203.0.113.7:"}));
     EXPECT_EQ(statusBar(), " Update failed");
 
     server.failingGroups.clear();
@@ -79,7 +72,7 @@ TEST_F(GroupUpdateTest, WithoutTheHostListTheUpdateAsksForItFirstAndNeverClaimsS
     EXPECT_NE(statusBar(), " Update successful");
     server.run(1000);
     ASSERT_EQ(server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
-    EXPECT_EQ(server.requests.back().text, "UPDATE:ANN:PW:GOFFICE:203.0.113.7:");
+    EXPECT_EQ(server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.7:");
 
     // A refused account loses its list: the next update asks again and sends nothing more.
     server.requests.clear();

@@ -1,4 +1,3 @@
-#include "FakeCommandServer.h"
 #include "TestSupport.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ConfigFile.h"
@@ -7,7 +6,7 @@
 
 namespace {
 
-class HostListTest : public ClientTest
+class HostListTest : public SignedInTest
 {
 protected:
     // Hands a reply to the processor as if it answered a request just made.
@@ -27,16 +26,13 @@ protected:
 
 TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestoresTheCheckBoxes)
 {
-    FakeCommandServer server(fake);
     server.hostsReply = QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:");
-    state.userName = QStringLiteral("ann");
-    state.password = QStringLiteral("pw");
     state.checkedGroups = QStringLiteral("OFFICE:");
     Lumeris_Commands::requestHosts(state, fake.platform);
     server.answerAll();
 
     ASSERT_EQ(server.requests.size(), 1u);
-    EXPECT_EQ(server.requests[0].text, "GETHOSTS:ANN:PW:");
+    EXPECT_EQ(server.requests[0].text, "GETHOSTS:ALICE:PW:");
     EXPECT_EQ(groupNames(), QStringList({"HOME", "OFFICE"}));
     EXPECT_EQ(checkedNames(), QStringList({"OFFICE"}));
     EXPECT_EQ(state.groupCount, 2);
@@ -91,7 +87,6 @@ TEST_F(HostListTest, RestoredChecksMatchWholeUpperCaseEntries)
 
 TEST_F(HostListTest, GroupsNamedWithMuOrYDiaeresisStayCheckedThroughTheSettingsFileAndARefresh)
 {
-    FakeCommandServer server(fake);
     server.hostsReply = QStringLiteral("GETHOSTS:Gµnet:Gÿ:Gcabin:");
     Lumeris_Commands::requestHosts(state, fake.platform);
     server.answerAll();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeCommandServer.h"
 #include "platform/fake/FakePlatform.h"
 #include "state/ClientState.h"
 #include "state/Scrambling.h"
@@ -30,6 +31,23 @@ struct FakeClient
 };
 
 class ClientTest : public ::testing::Test, public FakeClient
+{
+};
+
+// The client of alice (password "pw"), signed in, with a server over the fake sockets that answers
+// for her account.
+struct SignedInClient : FakeClient
+{
+    SignedInClient()
+    {
+        state.userName = QStringLiteral("alice");
+        state.password = QStringLiteral("pw");
+    }
+
+    FakeCommandServer server{fake};
+};
+
+class SignedInTest : public ::testing::Test, public SignedInClient
 {
 };
 

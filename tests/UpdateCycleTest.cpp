@@ -1,4 +1,3 @@
-#include "FakeCommandServer.h"
 #include "TestSupport.h"
 #include "state/ConfigFile.h"
 
@@ -9,14 +8,9 @@ namespace {
 constexpr qint64 kMinute = 60000;
 
 // The program of alice, who has OFFICE checked, over a server that answers at once.
-struct Program : FakeClient
+struct Program : SignedInClient
 {
-    Program()
-    {
-        state.userName = QStringLiteral("alice");
-        state.password = QStringLiteral("pw");
-        state.checkedGroups = QStringLiteral("OFFICE:");
-    }
+    Program() { state.checkedGroups = QStringLiteral("OFFICE:"); }
 
     frmMain& main() { return *state.frmMain; }
 
@@ -36,22 +30,8 @@ struct Program : FakeClient
         fake.clock.clearTicks();
     }
 
-    // The command words sent during each of the next `count` minute ticks, one string per tick.
-    QStringList minutes(qsizetype count)
-    {
-        QStringList perMinute;
-        for (qsizetype minute = 0; minute < count; ++minute) {
-            server.requests.clear();
-            server.run(kMinute);
-            perMinute.append(server.commandWords().join(QLatin1Char(' ')));
-        }
-        return perMinute;
-    }
-
     // Runs to just before the cycle's next tick, so a test can act right before it.
     void toJustBeforeTheNextTick() { server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50); }
-
-    FakeCommandServer server{fake};
 };
 
 class UpdateCycleTest : public ::testing::Test, public Program
@@ -92,7 +72,7 @@ TEST_F(UpdateCycleTest, EachIntervalUpdatesOnItsMinuteWithTheChecksTheMinuteBefo
     for (const auto& [interval, expected] : cases) {
         Program program;
         program.startUp(interval);
-        EXPECT_EQ(program.minutes(expected.size()), expected) << interval;
+        EXPECT_EQ(program.server.minutes(expected.size()), expected) << interval;
     }
 }
 
@@ -115,37 +95,37 @@ TEST_F(UpdateCycleTest, BusyExchangeHoldsTheUpdateBackToTheNextFreeTickAndSkipsA
     startUp(2);
     toJustBeforeTheNextTick();
     state.exchangeBusy = true;
-    EXPECT_EQ(minutes(3), QStringList({"", "", ""}));
+    EXPECT_EQ(server.minutes(3), QStringList({"", "", ""}));
     EXPECT_EQ(main().minuteCounter, 2);
 
     state.exchangeBusy = false;
-    EXPECT_EQ(minutes(3), QStringList({"UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
+    EXPECT_EQ(server.minutes(3), QStringList({"UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
 }
 
 TEST_F(UpdateCycleTest, IntervalLoweredBelowTheCounterUpdatesAtTheNextTick)
 {
     startUp(60);
-    minutes(16);
+    server.minutes(16);
     ASSERT_EQ(main().minuteCounter, 17);
 
     // As saving the preferences with a shorter interval does.
     state.updateInterval = 15;
-    EXPECT_EQ(minutes(1), QStringList({"UPDATE"}));
+    EXPECT_EQ(server.minutes(1), QStringList({"UPDATE"}));
     EXPECT_EQ(main().minuteCounter, 1);
 }
 
 TEST_F(UpdateCycleTest, SwitchingOffAndOnKeepsTheCounter)
 {
     startUp(10);
-    minutes(4);
+    server.minutes(4);
     main().disableUpdates_Click();
-    EXPECT_EQ(minutes(60).join(QString()), "");
+    EXPECT_EQ(server.minutes(60).join(QString()), "");
     EXPECT_EQ(main().minuteCounter, 5);
 
     main().enableUpdates_Click();
     // The first tick comes a full minute after switching on; each counted minute below holds one.
     server.run(kMinute / 2);
-    EXPECT_EQ(minutes(7), QStringList({"", "", "", "", "GETMYIP CHECKVERSION", "UPDATE", ""}));
+    EXPECT_EQ(server.minutes(7), QStringList({"", "", "", "", "GETMYIP CHECKVERSION", "UPDATE", ""}));
 }
 
 TEST_F(UpdateCycleTest, FixedAddressKeepsUpdatingWithoutIpChecksWhileABoxIsLeftOpen)
@@ -158,7 +138,7 @@ TEST_F(UpdateCycleTest, FixedAddressKeepsUpdatingWithoutIpChecksWhileABoxIsLeftO
     ASSERT_EQ(server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
 
     // Each check step's "No update(s)" box stays open; nobody is at the keyboard.
-    EXPECT_EQ(minutes(4), QStringList({"CHECKVERSION", "UPDATE", "CHECKVERSION", "UPDATE"}));
+    EXPECT_EQ(server.minutes(4), QStringList({"CHECKVERSION", "UPDATE", "CHECKVERSION", "UPDATE"}));
     EXPECT_EQ(server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:198.51.100.4:");
     EXPECT_EQ(fake.messageBoxes.openCount(), 1);
     for (const FakeMessageBoxes::Box& box : fake.messageBoxes.shown())
@@ -174,7 +154,7 @@ TEST_F(UpdateCycleTest, HostListMissedAtStartUpIsFetchedBeforeTheNextUpdate)
     EXPECT_NE(statusBar(), " Update successful");
 
     server.refusing = false;
-    EXPECT_EQ(minutes(2), QStringList({"GETHOSTS UPDATE", "UPDATE"}));
+    EXPECT_EQ(server.minutes(2), QStringList({"GETHOSTS UPDATE", "UPDATE"}));
     EXPECT_EQ(statusBar(), " Update successful");
 }
 

@@ -23,18 +23,6 @@ protected:
         client.state.updateInterval = 3;
     }
 
-    // The command words sent during each of the next `count` minute ticks, one string per tick.
-    QStringList minutes(int count)
-    {
-        QStringList perMinute;
-        for (int minute = 0; minute < count; ++minute) {
-            server.requests.clear();
-            server.run(kMinute);
-            perMinute.append(server.commandWords().join(QLatin1Char(' ')));
-        }
-        return perMinute;
-    }
-
     FakePlatform fake;
     QStringList lines;
     CliClient client{CommandLine{}, fake.platform, nullptr, [this](const QString& line) { lines.append(line); }};
@@ -56,7 +44,8 @@ TEST_F(CycleRunnerTest, StartsWithTheUpdateThenChecksAMinuteBeforeEachUpdateOfTh
 
     server.requests.clear();
     fake.clock.advance(kMinute - fake.clock.elapsedMs() % kMinute - 50);
-    EXPECT_EQ(minutes(6), QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
+    EXPECT_EQ(server.minutes(6),
+              QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
 }
 
 TEST_F(CycleRunnerTest, NewerVersionIsOneLineNamingTheDownloadOnlyOncePerRun)
@@ -65,7 +54,7 @@ TEST_F(CycleRunnerTest, NewerVersionIsOneLineNamingTheDownloadOnlyOncePerRun)
     server.versionReply = QStringLiteral("CHECKVERSION:9.0.0:");
     runner.start();
     server.run(1000);
-    minutes(4);
+    server.minutes(4);
 
     const QString offer =
         QStringLiteral("There is a newer version available: %1/downloads/Veltaro.exe").arg(BuildConfig::webSite);
@@ -78,7 +67,7 @@ TEST_F(CycleRunnerTest, WithAutomaticUpdatesOffOnlyTheAddressAndListAreFetched)
     client.state.autoUpdate = 0;
     runner.start();
     server.run(1000);
-    EXPECT_EQ(minutes(4), QStringList({"", "", "", ""}));
+    EXPECT_EQ(server.minutes(4), QStringList({"", "", "", ""}));
     EXPECT_EQ(server.commandWords(), QStringList());
     EXPECT_TRUE(lines.contains(QStringLiteral("Auto Updates Disabled")));
 }
@@ -92,5 +81,5 @@ TEST_F(CycleRunnerTest, UpdateWithoutTheHostListAsksForItFirst)
     server.refusing = false;
 
     fake.clock.advance(kMinute - fake.clock.elapsedMs() % kMinute - 50);
-    EXPECT_EQ(minutes(3), QStringList({"", "GETMYIP CHECKVERSION", "GETHOSTS UPDATE"}));
+    EXPECT_EQ(server.minutes(3), QStringList({"", "GETMYIP CHECKVERSION", "GETHOSTS UPDATE"}));
 }
