@@ -93,6 +93,27 @@ TEST_F(ConfigFileTest, AMissingFileIsCreatedEmptyAndChangesNothing)
     EXPECT_EQ(fake.files.staleTemporariesRemoved, QStringList{path()});
 }
 
+TEST_F(ConfigFileTest, WhileTheFileIsMissingTheStartingPointIsReadButNeverWritten)
+{
+    const QString placed = QStringLiteral("/opt/veltaro/DNS.conf");
+    const QByteArray placedContent = configFile({"# placed", scrambledLine("ADMIN"), "", "", "", "20"});
+    fake.files.contents.insert(placed, placedContent);
+    fake.app.startingPoint = placed;
+
+    loadConfig(state, fake.platform);
+    EXPECT_EQ(state.userName, "ADMIN");
+    EXPECT_EQ(state.updateInterval, 20);
+    state.updateInterval = 30;
+    ASSERT_TRUE(saveConfig(state, fake.platform).saved);
+    EXPECT_EQ(fake.files.contents.value(placed), placedContent);
+
+    // Once the file of its own is there, the starting point no longer counts.
+    ClientState later;
+    loadConfig(later, fake.platform);
+    EXPECT_EQ(later.updateInterval, 30);
+    EXPECT_EQ(later.userName, "ADMIN");
+}
+
 TEST_F(ConfigFileTest, OverlongLinesAreCutAndSaidAndAHugeFileIsNotReadWhole)
 {
     const qsizetype longest = Common_Functions::kLongestConfigLine;

@@ -1,4 +1,5 @@
 #include "platform/qt/QtFiles.h"
+#include "platform/qt/SettingsLocation.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,4 +113,23 @@ TEST_F(QtFilesTest, CreateEmptyMakesAnOwnerOnlyFileButNeverTruncatesOne)
     ASSERT_TRUE(files.writeAtomically(path(), "settings", &error));
     EXPECT_FALSE(files.createEmpty(path(), &error));
     EXPECT_EQ(content(), QByteArray("settings"));
+}
+
+TEST_F(QtFilesTest, SettingsStayBesideAWritableProgramAndGoToAnOwnerOnlyUserFolderOtherwise)
+{
+    const QString program = path(QStringLiteral("bin"));
+    const QString user = path(QStringLiteral("config/Veltaro"));
+    const SettingsLocation portable = locateSettings(program, true, user);
+    EXPECT_EQ(portable.path, program + "/DNS.conf");
+    EXPECT_EQ(portable.startingPoint, QString());
+    EXPECT_FALSE(QFileInfo::exists(user));
+
+    const SettingsLocation installed = locateSettings(program, false, user);
+    EXPECT_EQ(installed.path, user + "/DNS.conf");
+    EXPECT_EQ(installed.startingPoint, program + "/DNS.conf");
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(QFile::encodeName(user).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
 }

@@ -10,7 +10,8 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("veltaro-cli"));
+    // The desktop program's name: both keep their settings in the same per-user folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Veltaro"));
 
     QString error;
     const std::optional<CommandLine> line = parseCommandLine(QCoreApplication::arguments().mid(1), &error);

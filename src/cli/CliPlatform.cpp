@@ -7,6 +7,11 @@ QString CliAppInfo::configPath() const
     return m_configPath.isEmpty() ? QtAppInfo::configPath() : m_configPath;
 }
 
+QString CliAppInfo::configStartingPoint() const
+{
+    return m_configPath.isEmpty() ? QtAppInfo::configStartingPoint() : QString();
+}
+
 void ConsoleMessageBoxes::present(const QString& text, const QString& title, MsgButtons buttons, MsgIcon,
                                   AnswerHandler done)
 {

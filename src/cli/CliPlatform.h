@@ -13,6 +13,7 @@ public:
     explicit CliAppInfo(QString configPath) : m_configPath(std::move(configPath)) {}
 
     QString configPath() const override;
+    QString configStartingPoint() const override;
 
 private:
     QString m_configPath;

@@ -12,6 +12,8 @@ public:
     virtual QString programFolder() const = 0;
     // The settings file: "DNS.conf" in the program's folder unless the program was given another.
     virtual QString configPath() const;
+    // The file whose settings are read while the settings file is not there yet; empty for none.
+    virtual QString configStartingPoint() const { return QString(); }
     virtual QString title() const = 0;
     virtual int versionMajor() const = 0;
     virtual int versionMinor() const = 0;

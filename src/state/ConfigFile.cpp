@@ -168,7 +168,12 @@ QString loadConfig(ClientState& state, CorePlatform& platform)
     const QString path = configPath(platform);
     // A save killed half-way leaves its temporary file, with the scrambled password in it.
     state.fileSystem->removeStaleTemporaries(path);
-    const std::optional<QByteArray> content = state.fileSystem->read(path, kLongestUsefulFile);
+    std::optional<QByteArray> content = state.fileSystem->read(path, kLongestUsefulFile);
+    if (!content && !state.fileSystem->isFile(path)) {
+        const QString startingPoint = platform.app.configStartingPoint();
+        if (!startingPoint.isEmpty())
+            content = state.fileSystem->read(startingPoint, kLongestUsefulFile);
+    }
     if (!content) {
         state.fileSystem->createEmpty(path, nullptr);
         return QString();

@@ -8,6 +8,7 @@ class FakeAppInfo : public AppInfo
 {
 public:
     QString programFolder() const override { return folder; }
+    QString configStartingPoint() const override { return startingPoint; }
     QString title() const override { return QStringLiteral("Veltaro"); }
     int versionMajor() const override { return major; }
     int versionMinor() const override { return minor; }
@@ -16,6 +17,7 @@ public:
     void printError(const QString& line) override { errorLines << line; }
 
     QString folder = QStringLiteral("/program");
+    QString startingPoint;
     int major = 2;
     int minor = 1;
     int revision = 3;

@@ -11,6 +11,23 @@ QString QtAppInfo::programFolder() const
     return QCoreApplication::applicationDirPath();
 }
 
+QString QtAppInfo::configPath() const
+{
+    return settingsLocation().path;
+}
+
+QString QtAppInfo::configStartingPoint() const
+{
+    return settingsLocation().startingPoint;
+}
+
+const SettingsLocation& QtAppInfo::settingsLocation() const
+{
+    if (!m_settings)
+        m_settings = locateSettings(programFolder());
+    return *m_settings;
+}
+
 QString QtAppInfo::title() const
 {
     return QStringLiteral("Veltaro");

@@ -1,0 +1,26 @@
+#include "platform/qt/SettingsLocation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString kFileName = QStringLiteral("DNS.conf");
+}
+
+SettingsLocation locateSettings(const QString& programFolder, bool programFolderWritable, const QString& userFolder)
+{
+    const QString besideProgram = programFolder + QLatin1Char('/') + kFileName;
+    if (programFolderWritable || userFolder.isEmpty())
+        return {besideProgram, QString()};
+    if (!QFileInfo::exists(userFolder) && QDir().mkpath(userFolder))
+        QFile::setPermissions(userFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return {userFolder + QLatin1Char('/') + kFileName, besideProgram};
+}
+
+SettingsLocation locateSettings(const QString& programFolder)
+{
+    return locateSettings(programFolder, QFileInfo(programFolder).isWritable(),
+                          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
