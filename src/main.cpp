@@ -1,10 +1,16 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtShutdown.h"
+#include "platform/qt/SingleInstance.h"
 #include "state/ClientState.h"
 #include "ui/Windows.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
+#include <QMessageBox>
+
+namespace {
+constexpr int kHandOverMs = 3000;
+}
 
 int main(int argc, char** argv)
 {
@@ -16,8 +22,23 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtPlatform qt;
+    // A second start for the same settings shows the running program instead of racing it for
+    // the file and the server.
+    SingleInstance instance(qt.app.configPath());
+    if (instance.lock() == SingleInstance::Lock::HeldElsewhere) {
+        if (instance.requestShow(kHandOverMs))
+            return 0;
+        const QString text =
+            QStringLiteral("Another Veltaro is running with the settings in \"%1\" and did not answer.")
+                .arg(qt.app.configPath());
+        qt.app.printError(text);
+        QMessageBox::information(nullptr, qt.app.title(), text);
+        return 1;
+    }
+
     ClientState state;
     installWindowFactories(state, qt.platform);
+    instance.listen([&state] { state.frmMain->ShowForm_Click(); });
     installShutdownHandlers([&state] { state.frmMain->exitWithoutAsking(); });
     state.frmMain->Form_Load();
     return QApplication::exec();

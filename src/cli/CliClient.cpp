@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "cli/ConsoleView.h"
 #include "platform/CorePlatform.h"
+#include "platform/qt/SingleInstance.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ConfigFile.h"
 
@@ -30,6 +31,18 @@ CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const 
         state.serverHost = line.serverHost;
         state.serverPort = line.serverPort;
     }
+}
+
+CliClient::~CliClient() = default;
+
+bool CliClient::lockSettings(int waitMs)
+{
+    const QString path = Common_Functions::configPath(platform);
+    m_instance = std::make_unique<SingleInstance>(path);
+    if (m_instance->lock(waitMs) != SingleInstance::Lock::HeldElsewhere)
+        return true;
+    printError(QStringLiteral("another Veltaro is using \"%1\"; try again once it has ended").arg(path));
+    return false;
 }
 
 ConsoleView& CliClient::view()

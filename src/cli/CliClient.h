@@ -5,9 +5,11 @@
 #include "state/ClientState.h"
 
 #include <functional>
+#include <memory>
 
 class Clock;
 class ConsoleView;
+class SingleInstance;
 struct CorePlatform;
 
 // The client as a command runs it: the state with its exchange, and the console.
@@ -17,6 +19,11 @@ public:
     // With `logClock`, every line starts with the date and time. `writeLine` replaces standard output.
     CliClient(const CommandLine& line, CorePlatform& platform, const Clock* logClock = nullptr,
               std::function<void(const QString&)> writeLine = {});
+    ~CliClient();
+
+    // Holds the settings file for this run, as the desktop program does, waiting for it at most
+    // `waitMs`. False, with the reason on standard error, when another program keeps it.
+    bool lockSettings(int waitMs);
 
     // Reads the settings file. With `needAccount`, a missing user name or password is an error.
     // False, with the reason on standard error, when the command cannot go on.
@@ -42,6 +49,7 @@ public:
 
 private:
     std::function<void(ExchangeEnd)> m_next;
+    std::unique_ptr<SingleInstance> m_instance;
 };
 
 // True when the exchange reached the server and the server replied.

@@ -122,7 +122,7 @@ QString checkMark(bool checked)
 
 int runUpdate(CliClient& client)
 {
-    if (!client.loadSettings(true))
+    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true))
         return kExitUsage;
     UpdateRun run(client);
     return run.exec();
@@ -166,7 +166,7 @@ int runStatus(CliClient& client)
 
 int runCheck(CliClient& client, const CommandLine& line)
 {
-    if (!client.loadSettings(false))
+    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(false))
         return kExitUsage;
     const bool check = line.command == CommandLine::Command::Check;
     QString& list = client.state.checkedGroups;
@@ -184,7 +184,7 @@ int runCheck(CliClient& client, const CommandLine& line)
 
 int runAccount(CliClient& client)
 {
-    if (!client.loadSettings(false))
+    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(false))
         return kExitUsage;
     QString error;
     const std::optional<Credentials> account = readCredentials(&error);

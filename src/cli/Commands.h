@@ -14,6 +14,9 @@ enum ExitStatus
     kExitUnreachable = 3
 };
 
+// How long a command that writes the settings waits for another program to let go of them.
+inline constexpr int kSettingsWaitMs = 3000;
+
 // Each command runs to its end and returns the exit status; the ones that talk to the server run
 // the event loop until they are through.
 int runUpdate(CliClient& client);

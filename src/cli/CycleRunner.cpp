@@ -104,7 +104,7 @@ void CycleRunner::stop()
 
 int runCycle(CliClient& client)
 {
-    if (!client.loadSettings(true))
+    if (!client.lockSettings(0) || !client.loadSettings(true))
         return kExitUsage;
     CycleRunner runner(client);
     onTerminationSignals([&runner] { runner.stop(); });

@@ -259,3 +259,26 @@ TEST_F(CliTest, RunUpdatesAtStartAndSavesTheSettingsOnSigterm)
     EXPECT_EQ(cli.exitCode(), 0);
     EXPECT_EQ(config().value(3), QStringLiteral("127.0.0.1"));
 }
+
+TEST_F(CliTest, WhileRunHoldsTheSettingsOtherCommandsLeaveThemAndALockLeftByAKilledRunIsTakenOver)
+{
+    ServerProcess server;
+    ASSERT_TRUE(server.isListening());
+    QProcess cli;
+    cli.start(QStringLiteral(VELTARO_CLI_BINARY), arguments(server.commandPort(), {QStringLiteral("run")}));
+    ASSERT_TRUE(cli.waitForStarted());
+    QString output;
+    while (!output.contains(QStringLiteral(" Update successful")) && cli.waitForReadyRead(kRunMs))
+        output += QString::fromLocal8Bit(cli.readAllStandardOutput());
+
+    for (const QStringList& command : {QStringList{"update"}, QStringList{"run"}, QStringList{"uncheck", "HOME"}}) {
+        const CliResult second = run(arguments(server.commandPort(), command));
+        EXPECT_EQ(second.exitCode, 2) << command.first().toStdString();
+        EXPECT_TRUE(second.err.contains(QStringLiteral("another Veltaro is using"))) << second.err.toStdString();
+    }
+    EXPECT_EQ(config().value(6), QStringLiteral("HOME:"));
+
+    cli.kill();
+    ASSERT_TRUE(cli.waitForFinished(kRunMs));
+    EXPECT_EQ(run(arguments(server.commandPort(), {QStringLiteral("update")})).exitCode, 0);
+}
