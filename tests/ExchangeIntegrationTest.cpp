@@ -44,8 +44,8 @@ protected:
     QtTimers timers;
     QtSocketFactory sockets;
     QtMessageBoxes boxes;
-    Platform platform{timers,    timers,        boxes,          fake.app,      fake.files,  sockets,
-                      fake.tray, fake.registry, fake.processes, fake.browsers, fake.desktop};
+    Platform platform{timers,    timers,        boxes,          fake.app,      fake.files,   sockets,
+                      fake.tray, fake.registry, fake.processes, fake.browsers, fake.desktop, fake.loginStart};
     ClientState state;
     std::unique_ptr<ServerProcess> server;
     QStringList replies;

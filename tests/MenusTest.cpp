@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -92,4 +93,38 @@ TEST_F(MainWindowMenus, ItemsWithoutShortcutsReachTheirHandlers)
 
     window->mnuExit->trigger();
     EXPECT_EQ(fake.app.quitCalls, 1);
+}
+
+TEST(StartAtLogin, ItsMarkShowsTheRunKeyAndARefusedChangePutsTheMarkBack)
+{
+    const QString runKey = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    FakePlatform fake;
+    fake.registry.setValue(Registry::HKEY_CURRENT_USER_ROOT, runKey, QStringLiteral("Veltaro"), Registry::REG_SZ_TYPE,
+                           "x");
+    ClientState state;
+    installWindowFactories(state, fake.platform);
+    frmMain& window = *state.frmMain;
+    const QList<QAction*> items = window.Settings->actions();
+    const qsizetype at = items.indexOf(window.startAtLogin);
+    ASSERT_GE(at, 2);
+    EXPECT_TRUE(items[at - 1]->isSeparator());
+    EXPECT_EQ(items[at - 2], window.disableUpdates);
+    EXPECT_TRUE(window.startAtLogin->isChecked());
+
+    window.startAtLogin->trigger();
+    EXPECT_FALSE(window.startAtLogin->isChecked());
+    EXPECT_FALSE(fake.loginStart.isEnabled());
+    window.startAtLogin->trigger();
+    std::uintptr_t key = 0;
+    std::uint32_t type = 0;
+    QByteArray command;
+    ASSERT_EQ(fake.registry.openKey(Registry::HKEY_CURRENT_USER_ROOT, runKey, Registry::KEY_READ_ACCESS, &key), 0);
+    ASSERT_EQ(fake.registry.queryValue(key, QStringLiteral("veltaro"), &type, &command, 100), 0);
+    EXPECT_EQ(command, QByteArray("\"/program/veltaro\"", 19));
+
+    fake.registry.refuseWritesWith = 5;
+    window.startAtLogin->trigger();
+    EXPECT_TRUE(window.startAtLogin->isChecked());
+    EXPECT_EQ(window.lblStatusBar->text(),
+              " Start at Login could not be changed: the registry refused the change (error 5)");
 }

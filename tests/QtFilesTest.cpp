@@ -1,5 +1,6 @@
 #include "platform/qt/QtFiles.h"
 #include "platform/qt/SettingsLocation.h"
+#include "platform/qt/XdgAutostart.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,4 +133,28 @@ TEST_F(QtFilesTest, SettingsStayBesideAWritableProgramAndGoToAnOwnerOnlyUserFold
     };
     ASSERT_EQ(::stat(QFile::encodeName(user).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST_F(QtFilesTest, StartAtLoginIsAnAutostartEntryThatRunsTheProgramByItsQuotedPath)
+{
+    const QString autostart = path(QStringLiteral("config/autostart"));
+    XdgAutostart login(QStringLiteral("/opt/my $apps/veltaro"), autostart);
+    EXPECT_FALSE(login.isEnabled());
+    EXPECT_TRUE(login.setEnabled(false, &error)) << "nothing to remove is not a failure";
+
+    ASSERT_TRUE(login.setEnabled(true, &error)) << error.toStdString();
+    EXPECT_TRUE(login.isEnabled());
+    QFile entry(autostart + QStringLiteral("/veltaro.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nExec=\"/opt/my \\$apps/veltaro\"\n")) << text.constData();
+    ASSERT_TRUE(login.setEnabled(false, &error));
+    EXPECT_FALSE(login.isEnabled());
+
+    // A file where the folder should be.
+    QFile(path(QStringLiteral("blocked"))).open(QIODevice::WriteOnly);
+    XdgAutostart blocked(QStringLiteral("/usr/bin/veltaro"), path(QStringLiteral("blocked")));
+    EXPECT_FALSE(blocked.setEnabled(true, &error));
+    EXPECT_FALSE(error.isEmpty());
 }

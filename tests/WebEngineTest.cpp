@@ -58,7 +58,7 @@ protected:
     QtBrowserFactory browsers{desktop};
     FakePlatform fake;
     Platform platform{timers,    timers,        fake.messageBoxes, fake.app, fake.files, fake.sockets,
-                      fake.tray, fake.registry, fake.processes,    browsers, desktop};
+                      fake.tray, fake.registry, fake.processes,    browsers, desktop,    fake.loginStart};
     ClientState state;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/CorePlatform.h"
 #include "platform/Desktop.h"
+#include "platform/LoginStart.h"
 #include "platform/Registry.h"
 #include "platform/TrayIcon.h"
 
@@ -17,4 +18,5 @@ struct Platform : CorePlatform
     ProcessStarter& processes;
     BrowserFactory& browsers;
     Desktop& desktop;
+    LoginStart& loginStart;
 };

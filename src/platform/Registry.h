@@ -9,6 +9,7 @@
 class Registry
 {
 public:
+    static constexpr std::uint32_t HKEY_CURRENT_USER_ROOT = 0x80000001u;
     static constexpr std::uint32_t HKEY_LOCAL_MACHINE_ROOT = 0x80000002u;
     static constexpr std::uint32_t KEY_READ_ACCESS = 0x20019u;
     static constexpr std::uint32_t REG_SZ_TYPE = 1;
@@ -21,6 +22,10 @@ public:
     virtual long queryValue(std::uintptr_t key, const QString& name, std::uint32_t* type, QByteArray* data,
                             int capacity) = 0;
     virtual long closeKey(std::uintptr_t key) = 0;
+    // Writes a value, making its key when it is missing.
+    virtual long setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
+                          const QByteArray& data) = 0;
+    virtual long deleteValue(std::uint32_t root, const QString& path, const QString& name) = 0;
 };
 
 // Starts programs by their path.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/RegistryLoginStart.h"
 #include "platform/fake/FakeBrowser.h"
 #include "platform/fake/FakeCorePlatform.h"
 #include "platform/fake/FakeRegistry.h"
@@ -14,5 +15,7 @@ struct FakePlatform : FakeCorePlatform
     FakeProcessStarter processes;
     FakeBrowserFactory browsers;
     FakeDesktop desktop;
-    Platform platform{clock, clock, messageBoxes, app, files, sockets, tray, registry, processes, browsers, desktop};
+    RegistryLoginStart loginStart{registry, QStringLiteral("/program/veltaro")};
+    Platform platform{clock, clock,    messageBoxes, app,      files,   sockets,
+                      tray,  registry, processes,    browsers, desktop, loginStart};
 };

@@ -5,10 +5,21 @@ QString FakeRegistry::keyId(std::uint32_t root, const QString& path)
     return QString::number(root, 16) + QLatin1Char('\\') + path.toLower();
 }
 
-void FakeRegistry::setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
+long FakeRegistry::setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
                             const QByteArray& data)
 {
+    if (refuseWritesWith != 0)
+        return refuseWritesWith;
     m_keys[keyId(root, path)].insert(name.toLower(), Value{type, data});
+    return 0;
+}
+
+long FakeRegistry::deleteValue(std::uint32_t root, const QString& path, const QString& name)
+{
+    if (refuseWritesWith != 0)
+        return refuseWritesWith;
+    const auto key = m_keys.find(keyId(root, path));
+    return key != m_keys.end() && key->remove(name.toLower()) ? 0 : kNotFound;
 }
 
 long FakeRegistry::openKey(std::uint32_t root, const QString& path, std::uint32_t accessMask, std::uintptr_t* key)

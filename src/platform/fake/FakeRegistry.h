@@ -16,19 +16,21 @@ public:
     static constexpr long kInvalidHandle = 6;
     static constexpr long kMoreData = 234;
 
-    void setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
-                  const QByteArray& data);
-
     long openKey(std::uint32_t root, const QString& path, std::uint32_t accessMask, std::uintptr_t* key) override;
     long queryValue(std::uintptr_t key, const QString& name, std::uint32_t* type, QByteArray* data,
                     int capacity) override;
     long closeKey(std::uintptr_t key) override;
+    long setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
+                  const QByteArray& data) override;
+    long deleteValue(std::uint32_t root, const QString& path, const QString& name) override;
 
     // Keys opened and not yet closed.
     int openKeyCount() const { return static_cast<int>(m_open.size()); }
 
     // When not 0, every opening is refused with this error (5 = access denied).
     long refuseOpenWith = 0;
+    // When not 0, every write and removal is refused with this error.
+    long refuseWritesWith = 0;
     // The access mask of every opening asked for, in order.
     std::vector<std::uint32_t> accessMasks;
 

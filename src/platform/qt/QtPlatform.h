@@ -10,6 +10,8 @@
 #include "platform/qt/QtTimers.h"
 #include "platform/qt/QtTray.h"
 
+#include <memory>
+
 // The program's platform: every service on Qt.
 struct QtPlatform
 {
@@ -26,5 +28,7 @@ struct QtPlatform
     QtRegistry registry;
     QtProcessStarter processes;
     QtBrowserFactory browsers{desktop};
-    Platform platform{timers, timers, messageBoxes, app, files, sockets, tray, registry, processes, browsers, desktop};
+    // The Windows registry's Run key, or the freedesktop.org autostart folder.
+    std::unique_ptr<LoginStart> loginStart;
+    Platform platform;
 };

@@ -11,14 +11,18 @@ HKEY toHandle(std::uintptr_t key)
 {
     return reinterpret_cast<HKEY>(key);
 }
+
+// The predefined roots are negative 32-bit values; a 64-bit handle carries them sign-extended.
+HKEY rootHandle(std::uint32_t root)
+{
+    return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(root)));
+}
 } // namespace
 
 long QtRegistry::openKey(std::uint32_t root, const QString& path, std::uint32_t accessMask, std::uintptr_t* key)
 {
-    // The predefined roots are negative 32-bit values; a 64-bit handle carries them sign-extended.
-    const auto rootHandle = reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(root)));
     HKEY opened = nullptr;
-    const LONG result = RegOpenKeyExA(rootHandle, path.toLocal8Bit().constData(), 0, accessMask, &opened);
+    const LONG result = RegOpenKeyExA(rootHandle(root), path.toLocal8Bit().constData(), 0, accessMask, &opened);
     if (result == ERROR_SUCCESS)
         *key = reinterpret_cast<std::uintptr_t>(opened);
     return result;
@@ -43,6 +47,31 @@ long QtRegistry::queryValue(std::uintptr_t key, const QString& name, std::uint32
 long QtRegistry::closeKey(std::uintptr_t key)
 {
     return RegCloseKey(toHandle(key));
+}
+
+long QtRegistry::setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
+                          const QByteArray& data)
+{
+    HKEY key = nullptr;
+    LONG result = RegCreateKeyExA(rootHandle(root), path.toLocal8Bit().constData(), 0, nullptr, 0, KEY_SET_VALUE,
+                                  nullptr, &key, nullptr);
+    if (result != ERROR_SUCCESS)
+        return result;
+    result = RegSetValueExA(key, name.toLocal8Bit().constData(), 0, type,
+                            reinterpret_cast<const BYTE*>(data.constData()), static_cast<DWORD>(data.size()));
+    RegCloseKey(key);
+    return result;
+}
+
+long QtRegistry::deleteValue(std::uint32_t root, const QString& path, const QString& name)
+{
+    HKEY key = nullptr;
+    LONG result = RegOpenKeyExA(rootHandle(root), path.toLocal8Bit().constData(), 0, KEY_SET_VALUE, &key);
+    if (result != ERROR_SUCCESS)
+        return result;
+    result = RegDeleteValueA(key, name.toLocal8Bit().constData());
+    RegCloseKey(key);
+    return result;
 }
 
 #else
@@ -113,6 +142,16 @@ long QtRegistry::queryValue(std::uintptr_t key, const QString& name, std::uint32
 long QtRegistry::closeKey(std::uintptr_t key)
 {
     return m_openKeys.remove(key) ? kSuccess : kInvalidHandle;
+}
+
+long QtRegistry::setValue(std::uint32_t, const QString&, const QString&, std::uint32_t, const QByteArray&)
+{
+    return kAccessDenied;
+}
+
+long QtRegistry::deleteValue(std::uint32_t, const QString&, const QString&)
+{
+    return kAccessDenied;
 }
 
 #endif

@@ -5,7 +5,7 @@
 #include <QHash>
 
 // The system registry. On Windows the real one; elsewhere a read-only stand-in that knows one value:
-// where the desktop's system information tool lives, when one is installed.
+// where the desktop's system information tool lives, when one is installed, and refuses every write.
 class QtRegistry : public Registry
 {
 public:
@@ -13,6 +13,9 @@ public:
     long queryValue(std::uintptr_t key, const QString& name, std::uint32_t* type, QByteArray* data,
                     int capacity) override;
     long closeKey(std::uintptr_t key) override;
+    long setValue(std::uint32_t root, const QString& path, const QString& name, std::uint32_t type,
+                  const QByteArray& data) override;
+    long deleteValue(std::uint32_t root, const QString& path, const QString& name) override;
 
 #ifndef Q_OS_WIN
 private:

@@ -9,6 +9,8 @@
 #include "ui/browser/frmBrowser.h"
 #include "ui/preferences/frmPreferences.h"
 
+#include <QLabel>
+
 void frmMain::getMyIP_Click()
 {
     m_state.ipCheckRequested = true;
@@ -49,4 +51,13 @@ void frmMain::About_Click()
 void frmMain::mnuSave_Click()
 {
     tellSaveProblem(Common_Functions::saveConfig(m_state, m_platform).problem, true);
+}
+
+void frmMain::startAtLogin_Click(bool checked)
+{
+    QString error;
+    if (m_platform.loginStart.setEnabled(checked, &error))
+        return;
+    startAtLogin->setChecked(!checked);
+    lblStatusBar->setText(QStringLiteral(" Start at Login could not be changed: %1").arg(error));
 }

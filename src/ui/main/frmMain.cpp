@@ -170,6 +170,10 @@ void frmMain::buildMenus()
     Settings->addSeparator()->setObjectName(QStringLiteral("spacer6"));
     enableUpdates = namedAction(Settings, "enableUpdates", QStringLiteral("Enable Auto Updates"));
     disableUpdates = namedAction(Settings, "disableUpdates", QStringLiteral("Disable Auto Updates"));
+    Settings->addSeparator()->setObjectName(QStringLiteral("spacer9"));
+    startAtLogin = namedAction(Settings, "startAtLogin", QStringLiteral("Start at Login"));
+    startAtLogin->setCheckable(true);
+    startAtLogin->setChecked(m_platform.loginStart.isEnabled());
 
     Help = named(bar->addMenu(QStringLiteral("&Help")), "Help");
     Support = namedAction(Help, "Support", QStringLiteral("Online Support"));
@@ -191,6 +195,7 @@ void frmMain::buildMenus()
     connect(Preferences, &QAction::triggered, this, [this] { Preferences_Click(); });
     connect(enableUpdates, &QAction::triggered, this, [this] { enableUpdates_Click(); });
     connect(disableUpdates, &QAction::triggered, this, [this] { disableUpdates_Click(); });
+    connect(startAtLogin, &QAction::triggered, this, [this](bool checked) { startAtLogin_Click(checked); });
     connect(Support, &QAction::triggered, this, [this] { Support_Click(); });
     connect(checkVersion, &QAction::triggered, this, [this] { checkVersion_Click(); });
     connect(About, &QAction::triggered, this, [this] { About_Click(); });

@@ -60,6 +60,8 @@ public:
     void disableUpdates_Click();
     void enableUpdatesTRAY_Click();
     void disableUpdatesTRAY_Click();
+    // Turns starting at login on or off; when the desktop refuses, the mark goes back and the status line says why.
+    void startAtLogin_Click(bool checked);
     void checkVersion_Click();
     void CheckNews_Click();
     void OpenMembersArea();
@@ -112,6 +114,7 @@ public:
     QAction* Preferences = nullptr;
     QAction* enableUpdates = nullptr;
     QAction* disableUpdates = nullptr;
+    QAction* startAtLogin = nullptr;
     QMenu* Help = nullptr;
     QAction* Support = nullptr;
     QAction* checkVersion = nullptr;
