@@ -21,6 +21,12 @@ SettingsLocation locateSettings(const QString& programFolder, bool programFolder
 
 SettingsLocation locateSettings(const QString& programFolder)
 {
+#ifdef Q_OS_WIN
+    // The roaming profile's folder, %APPDATA%\Veltaro, follows the user from machine to machine.
+    const auto userLocation = QStandardPaths::AppDataLocation;
+#else
+    const auto userLocation = QStandardPaths::AppConfigLocation;
+#endif
     return locateSettings(programFolder, QFileInfo(programFolder).isWritable(),
-                          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+                          QStandardPaths::writableLocation(userLocation));
 }
