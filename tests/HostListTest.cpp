@@ -44,7 +44,7 @@ TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestores
     EXPECT_EQ(state.checkedGroups, "OFFICE:");
 }
 
-TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryAndDropsStrayEntriesAndLaterPieces)
+TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryDropsStrayEntriesAndLaterPiecesAndRestoresWholeChecks)
 {
     const struct
     {
@@ -73,13 +73,11 @@ TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryAndDropsStrayEntriesAndLaterPiece
     answer(QStringLiteral("GETH"));
     EXPECT_TRUE(groupNames().isEmpty());
     EXPECT_EQ(state.groupCount, 0);
+    EXPECT_FALSE(state.groupListReady);
     EXPECT_EQ(lineTexts(main.lstHosts), QStringList({"PC1"}));
     EXPECT_EQ(main.lblGroup->text(), "");
-}
 
-TEST_F(HostListTest, RestoredChecksMatchWholeUpperCaseEntries)
-{
-    // Text after the last ":" is no entry.
+    // Checks are restored for whole upper-case entries; text after the last ":" is no entry.
     state.checkedGroups = QStringLiteral("MYHOME:B:X");
     answer(QStringLiteral("GETHOSTS:Gb:GHOME:GMYHOME:GAB:GX:"));
     EXPECT_EQ(checkedNames(), QStringList({"b", "MYHOME"}));
