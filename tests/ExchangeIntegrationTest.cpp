@@ -35,11 +35,6 @@ protected:
         return server->isListening();
     }
 
-    bool waitForExchangeEnd()
-    {
-        return runUntil([this] { return !state.exchangeBusy; }, 5000);
-    }
-
     FakePlatform fake;
     QtTimers timers;
     QtSocketFactory sockets;
@@ -62,7 +57,7 @@ TEST_F(ExchangeIntegrationTest, ReplyBoxesLeftOpenWhileTheirExchangesEndAreClose
     Cmd::requestVersion(state, platform);
     Cmd::requestNews(state, platform);
     ASSERT_TRUE(server->waitForLine(QStringLiteral("REQUEST CHECKNEWS")));
-    ASSERT_TRUE(waitForExchangeEnd());
+    ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
     runUntil([] { return false; }, 2000);
     ASSERT_EQ(replies, QStringList{QStringLiteral("CHECKVERSION:2.1.3:")});
 

@@ -31,11 +31,9 @@ TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionInListOrderAndOneR
     EXPECT_EQ(statusBar(), "Updating selected groups...");
     server.run(1000);
 
-    QStringList sent;
-    for (const FakeCommandServer::Request& request : server.requests)
-        sent.append(request.text);
-    EXPECT_EQ(sent, QStringList({"UPDATE:ALICE:PW:GB:203.0.113.7:", "UPDATE:ALICE:PW:GD:203.0.113.7:",
-                                 "UPDATE:ALICE:PW:GE:203.0.113.7:"}));
+    ASSERT_EQ(server.requests.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(server.requests[i].text, QStringLiteral("UPDATE:ALICE:PW:G%1:203.0.113.7:").arg("BDE"[i]));
     EXPECT_EQ(statusBar(), " Update failed");
 
     server.failingGroups.clear();
@@ -98,7 +96,8 @@ TEST_F(GroupUpdateTest, TheUpdateSucceedsOnlyWhenEveryReplyEndsInSuccessExactly)
         {{"SUCCESS:", "UPDATE:ERROR:NOSUCHGROUP:", "SUCCESS:"}, " Update failed"},
     };
     for (const auto& [replies, verdict] : cases) {
-        // A new exchange shows this before any of its replies.
+        // As a new exchange starts: no failure yet, and this shown before any of its replies.
+        state.frmUpdate->updateFailed = false;
         state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
         for (const QString& text : replies)
             reply(text);

@@ -19,6 +19,14 @@ protected:
     QStringList groupNames() { return lineTexts(main.lstGroups); }
     QStringList checkedNames() { return lineTexts(main.lstGroups, true); }
 
+    // The user clicks the check box of the named group.
+    void setChecked(const QString& name, bool checked)
+    {
+        const QList<QListWidgetItem*> items = main.lstGroups->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        items[0]->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    }
+
     frmMain& main = *state.frmMain;
 };
 
@@ -44,7 +52,7 @@ TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestores
     EXPECT_EQ(state.checkedGroups, "OFFICE:");
 }
 
-TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryAndDropsStrayEntriesAndLaterPieces)
+TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryDropsStrayEntriesAndLaterPiecesAndRestoresWholeChecks)
 {
     const struct
     {
@@ -73,13 +81,11 @@ TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryAndDropsStrayEntriesAndLaterPiece
     answer(QStringLiteral("GETH"));
     EXPECT_TRUE(groupNames().isEmpty());
     EXPECT_EQ(state.groupCount, 0);
+    EXPECT_FALSE(state.groupListReady);
     EXPECT_EQ(lineTexts(main.lstHosts), QStringList({"PC1"}));
     EXPECT_EQ(main.lblGroup->text(), "");
-}
 
-TEST_F(HostListTest, RestoredChecksMatchWholeUpperCaseEntries)
-{
-    // Text after the last ":" is no entry.
+    // Checks are restored for whole upper-case entries; text after the last ":" is no entry.
     state.checkedGroups = QStringLiteral("MYHOME:B:X");
     answer(QStringLiteral("GETHOSTS:Gb:GHOME:GMYHOME:GAB:GX:"));
     EXPECT_EQ(checkedNames(), QStringList({"b", "MYHOME"}));
@@ -130,4 +136,53 @@ TEST_F(HostListTest, GroupPastTheListEndIsShownWithoutItsHosts)
     EXPECT_EQ(state.groupCount, kListUpperBound + 2);
     EXPECT_EQ(main.lstGroups->count(), kListUpperBound + 2);
     EXPECT_EQ(state.groupHosts[kListUpperBound], "32000:");
+}
+
+TEST_F(HostListTest, EachCheckChangeEditsTheCheckedGroupsOnceTheListIsReady)
+{
+    state.checkedGroups = QStringLiteral("HOME:OLD:");
+    answer(QStringLiteral("GETHOSTS:GHOME:GOFFICE:"));
+    setChecked(QStringLiteral("HOME"), false);
+    EXPECT_EQ(state.checkedGroups, "OLD:");
+    setChecked(QStringLiteral("OFFICE"), true);
+    setChecked(QStringLiteral("HOME"), true);
+    setChecked(QStringLiteral("HOME"), false);
+    setChecked(QStringLiteral("HOME"), true);
+    EXPECT_EQ(state.checkedGroups, "OLD:OFFICE:HOME:");
+
+    state.groupListReady = false;
+    setChecked(QStringLiteral("HOME"), false);
+    EXPECT_EQ(state.checkedGroups, "OLD:OFFICE:HOME:");
+}
+
+TEST_F(HostListTest, SelectingAGroupShowsItsNameAndHosts)
+{
+    answer(QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GEMPTY:GOFFICE:HSERVER:"));
+    const std::tuple<int, const char*, QStringList> rows[] = {
+        {2, "OFFICE", {"SERVER"}}, {1, "EMPTY", {}}, {0, "HOME", {"PC1", "PC2"}}, {-1, "", {}}};
+    for (const auto& [row, group, hosts] : rows) {
+        main.lstGroups->setCurrentRow(row);
+        EXPECT_EQ(main.lblGroup->text(), group) << row;
+        EXPECT_EQ(lineTexts(main.lstHosts), hosts) << row;
+    }
+
+    // The hosts end at an empty entry; a group past the list's end has none.
+    state.groupHosts[3] = QStringLiteral("WWW:MAIL::LOST:");
+    Common_Functions::showGroupHosts(state, 3);
+    EXPECT_EQ(lineTexts(main.lstHosts), QStringList({"WWW", "MAIL"}));
+    Common_Functions::showGroupHosts(state, kListUpperBound + 1);
+    EXPECT_TRUE(lineTexts(main.lstHosts).isEmpty());
+}
+
+TEST_F(HostListTest, ViewHostsButtonWidensAndNarrowsTheWindow)
+{
+    main.cmdViewHosts_Click();
+    EXPECT_TRUE(state.hostsPanelShown);
+    EXPECT_EQ(main.outerWidthTwips(), 9585);
+    EXPECT_EQ(main.cmdViewHosts->text(), "<< Hide Hosts");
+
+    main.cmdViewHosts_Click();
+    EXPECT_FALSE(state.hostsPanelShown);
+    EXPECT_EQ(main.outerWidthTwips(), 4905);
+    EXPECT_EQ(main.cmdViewHosts->text(), "View Hosts in Group >>");
 }

@@ -9,8 +9,7 @@ TEST(Scrambling, SubstitutesTheWholeAlphabetAsSettingsFilesAndServersExpect)
 {
     EXPECT_EQ(scrambleText(QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789.@ ")),
               QStringLiteral("UQPS1T4W%3OJMIYR7X9CZD086V2.@ENG5KHFLBA\r\n"));
-    EXPECT_EQ(unscrambleText(QStringLiteral("UQPS1T4W%3OJMIYR7X9CZD086V2.@ENG5KHFLBA\r\n")),
-              QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.@ "));
+    // Unscrambling is checked character by character below.
 }
 
 TEST(Scrambling, RoundTripGivesTheUpperCaseTextWithoutLineBreaksExceptForPercent)

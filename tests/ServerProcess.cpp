@@ -7,20 +7,13 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int kStartTimeoutMs = 5000;
-constexpr int kStopTimeoutMs = 3000;
-} // namespace
-
 ServerProcess::ServerProcess(const QStringList& extraArguments)
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(
-        QStringLiteral(VELTARO_SERVER_BINARY),
-        QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0")} +
-            extraArguments);
+    m_process.start(QStringLiteral(VELTARO_SERVER_BINARY),
+                    QStringList{"--port", "0", "--http-port", "0"} + extraArguments);
     static const QRegularExpression listening(QStringLiteral("^LISTENING command=(\\d+) http=(\\d+)$"));
-    const QDeadlineTimer deadline(kStartTimeoutMs);
+    const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
         m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
         collectOutput();
@@ -37,28 +30,19 @@ ServerProcess::ServerProcess(const QStringList& extraArguments)
 
 ServerProcess::~ServerProcess()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
     m_process.terminate();
-    if (!m_process.waitForFinished(kStopTimeoutMs)) {
+    if (!m_process.waitForFinished(3000))
         m_process.kill();
-        m_process.waitForFinished(kStopTimeoutMs);
-    }
-}
-
-QStringList ServerProcess::lines()
-{
-    collectOutput();
-    return m_lines;
+    m_process.waitForFinished(3000);
 }
 
 QStringList ServerProcess::requests()
 {
-    const QString prefix = QStringLiteral("REQUEST ");
+    collectOutput();
     QStringList result;
-    for (const QString& line : lines()) {
-        if (line.startsWith(prefix))
-            result.append(line.mid(prefix.size()));
+    for (const QString& line : std::as_const(m_lines)) {
+        if (line.startsWith(QLatin1String("REQUEST ")))
+            result.append(line.mid(8));
     }
     return result;
 }
@@ -90,9 +74,6 @@ void ServerProcess::collectOutput()
     if (m_process.state() == QProcess::Running)
         m_process.waitForReadyRead(0);
     m_partialLine += m_process.readAllStandardOutput();
-    qsizetype end = 0;
-    while ((end = m_partialLine.indexOf('\n')) >= 0) {
+    for (qsizetype end; (end = m_partialLine.indexOf('\n')) >= 0; m_partialLine.remove(0, end + 1))
         m_lines.append(QString::fromUtf8(m_partialLine.left(end)).trimmed());
-        m_partialLine.remove(0, end + 1);
-    }
 }

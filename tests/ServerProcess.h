@@ -6,22 +6,15 @@
 
 #include <functional>
 
-// Runs the reference server (veltaro-server) for one test, on free ports.
-//
-//     ServerProcess server({"--delay", "200"});
-//     ASSERT_TRUE(server.isListening());
-//     ... point the client at 127.0.0.1:server.commandPort() ...
-//     ASSERT_TRUE(server.waitForLine("UPDATED DEMO HOME"));
-//
-// Everything the server prints after its LISTENING line is collected as lines. Waiting pumps the
-// Qt event loop, so a client living on the test's thread keeps running meanwhile.
+// Runs the reference server (veltaro-server) for one test, on free ports. Everything it prints
+// after its LISTENING line is collected as lines; waiting pumps the Qt event loop, so a client
+// living on the test's thread keeps running meanwhile.
 class ServerProcess
 {
 public:
     // Starts the server with --port 0 --http-port 0 and the extra arguments, and waits up to
     // five seconds for it to report its ports.
     explicit ServerProcess(const QStringList& extraArguments = {});
-    // Terminates the server.
     ~ServerProcess();
 
     ServerProcess(const ServerProcess&) = delete;
@@ -31,8 +24,6 @@ public:
     quint16 commandPort() const { return m_commandPort; }
     quint16 httpPort() const { return m_httpPort; }
 
-    // Every line printed so far after LISTENING ("REQUEST ...", "UPDATED ...", "HTTP GET ...").
-    QStringList lines();
     // The requests served so far, unscrambled and without the "REQUEST " prefix, oldest first.
     QStringList requests();
 

@@ -29,12 +29,9 @@ struct Program : SignedInClient
         server.requests.clear();
         fake.clock.clearTicks();
     }
-
-    // Runs to just before the cycle's next tick, so a test can act right before it.
-    void toJustBeforeTheNextTick() { server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50); }
 };
 
-class UpdateCycleTest : public ::testing::Test, public Program
+struct UpdateCycleTest : ::testing::Test, Program
 {
 };
 
@@ -93,7 +90,8 @@ TEST_F(UpdateCycleTest, IntervalOfZeroOrLessSendsNothingAndOnlyCounts)
 TEST_F(UpdateCycleTest, BusyExchangeHoldsTheUpdateBackToTheNextFreeTickAndSkipsACheckStep)
 {
     startUp(2);
-    toJustBeforeTheNextTick();
+    // Busy from just before the cycle's next tick.
+    server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50);
     state.exchangeBusy = true;
     EXPECT_EQ(server.minutes(3), QStringList({"", "", ""}));
     EXPECT_EQ(main().minuteCounter, 2);
