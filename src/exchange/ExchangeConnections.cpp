@@ -132,7 +132,7 @@ void frmUpdate::finishReply(int index)
         dispatch(m_command.tag, reply);
         replyIsIn(m_clientCloseMs);
     } else {
-        dispatch(updateTag, reply);
+        dispatch(updateTag, reply, groupOf(index));
         updateSettled();
     }
     lblStatus = QStringLiteral("Closing connection");
@@ -148,11 +148,13 @@ void frmUpdate::failUpdate(int index)
     updateSettled();
     // The group's update failed; the others go on. Reported in turn with the replies.
     QPointer<frmUpdate> self(this);
-    m_platform.timers.post([self] {
+    m_platform.timers.post([self, group = groupOf(index)] {
         if (!self)
             return;
         self->updateFailed = true;
         self->m_state.view->showStatus(kUpdateFailedText);
+        self->m_state.report({ClientEvent::Kind::GroupFailed, group, self->m_state.currentIP,
+                              QStringLiteral("the connection failed before a reply")});
     });
 }
 
@@ -175,11 +177,25 @@ void frmUpdate::endWithFailure(const QString& statusText)
 {
     Form_Unload(ExchangeEnd::ConnectionFailed);
     m_state.view->showStatus(statusText);
+    m_state.report({ClientEvent::Kind::Failure, QString(), QString(), statusText.trimmed()});
+}
+
+QString frmUpdate::groupOf(int index) const
+{
+    // An update request ends ":g<group>:<address>:"; the address holds no colon, the password may.
+    const qsizetype at = index - 1;
+    if (at < 0 || at >= qsizetype(m_command.updateRequests.size()))
+        return QString();
+    QStringView request = m_command.updateRequests[std::size_t(at)];
+    request.chop(1);
+    request = request.left(request.lastIndexOf(QLatin1Char(':')));
+    const QStringView group = request.mid(request.lastIndexOf(QLatin1Char(':')) + 1);
+    return group.startsWith(QLatin1Char('g'), Qt::CaseInsensitive) ? group.mid(1).toString() : QString();
 }
 
 // The processor runs after the socket's or timer's handler has returned: a box it opens, or an
 // exchange it starts, never has the handler of a socket that the exchange may destroy beneath it.
-void frmUpdate::dispatch(const QString& tag, const QString& reply)
+void frmUpdate::dispatch(const QString& tag, const QString& reply, const QString& group)
 {
     const auto it = processors.find(tag);
     if (it == processors.end() || !it->second)
@@ -187,5 +203,9 @@ void frmUpdate::dispatch(const QString& tag, const QString& reply)
     const ReplyProcessor processor = it->second;
     ClientState& state = m_state;
     CorePlatform& platform = m_platform;
-    platform.timers.post([processor, &state, &platform, reply] { processor(state, platform, reply); });
+    platform.timers.post([processor, &state, &platform, reply, group] {
+        state.replyGroup = group;
+        processor(state, platform, reply);
+        state.replyGroup.clear();
+    });
 }

@@ -99,7 +99,10 @@ private:
     void updateSettled();
     void replyIsIn(int closeMs);
     void endWithFailure(const QString& statusText);
-    void dispatch(const QString& tag, const QString& reply);
+    // Posts the reply to its tag's processor; an update reply carries the group it answers.
+    void dispatch(const QString& tag, const QString& reply, const QString& group = QString());
+    // The group of update connection `index`, read back from its request.
+    QString groupOf(int index) const;
 
     ClientState& m_state;
     CorePlatform& m_platform;

@@ -22,6 +22,9 @@ public:
     // file whole. The file is readable and writable by its owner only. A symbolic link stays
     // and its target is replaced.
     virtual bool writeAtomically(const QString& path, const QByteArray& content, QString* error) = 0;
+    // Adds to the end of the file, making it readable and writable by its owner only when it is new.
+    // Nothing stays open between calls.
+    virtual bool append(const QString& path, const QByteArray& content, QString* error) = 0;
     // Removes the temporary files that interrupted atomic writes of `path` left beside it: only
     // regular files of this user named exactly as those are.
     virtual void removeStaleTemporaries(const QString& path) = 0;

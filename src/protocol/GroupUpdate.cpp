@@ -31,7 +31,14 @@ void processUpdateReply(ClientState& state, CorePlatform& platform, const QStrin
 {
     // Once one group of the exchange has failed, a later success must not hide it.
     frmUpdate& exchange = *state.frmUpdate;
-    if (isUpdateSuccess(reply) && !exchange.updateFailed) {
+    const bool success = isUpdateSuccess(reply);
+    if (success) {
+        state.report({ClientEvent::Kind::GroupUpdated, state.replyGroup, state.currentIP, QString()});
+    } else {
+        state.report({ClientEvent::Kind::GroupFailed, state.replyGroup, state.currentIP,
+                      QStringLiteral("the server answered \"%1\"").arg(reply.trimmed().left(80))});
+    }
+    if (success && !exchange.updateFailed) {
         state.view->showStatus(QStringLiteral(" Update successful"));
     } else {
         exchange.updateFailed = true;

@@ -42,6 +42,8 @@ void processHostsReply(ClientState& state, CorePlatform&, const QString& reply)
     state.groupListReady = false;
     if (list.refused) {
         state.view->showAccountRefused();
+        state.report({ClientEvent::Kind::Failure, QString(), QString(),
+                      QStringLiteral("the user name or password was not accepted")});
         return;
     }
 

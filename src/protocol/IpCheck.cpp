@@ -30,8 +30,12 @@ void processMyIPReply(ClientState& state, CorePlatform&, const QString& reply)
     const std::optional<QString> newIP = parseMyIPReply(reply);
     if (!newIP) {
         view.showStatus(QStringLiteral("IP check failed: the server sent an unexpected reply."));
+        state.report({ClientEvent::Kind::Failure, QString(), QString(),
+                      QStringLiteral("IP check: the server sent an unexpected reply")});
         return;
     }
+    if (*newIP != state.currentIP)
+        state.report({ClientEvent::Kind::NewAddress, QString(), *newIP, QString()});
 
     if (state.preferencesOpen) {
         state.currentIP = *newIP;

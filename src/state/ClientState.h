@@ -1,10 +1,12 @@
 #pragma once
 
+#include "state/ClientEvent.h"
 #include "state/ClientView.h"
 #include "state/WindowRef.h"
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -62,4 +64,14 @@ struct ClientState
     WindowRef<::frmUpdate> frmUpdate;
     // Where the replies are shown: the main window, or the command line.
     std::unique_ptr<ClientView> view;
+    // The group whose update reply is being handled; empty outside an update's processor.
+    QString replyGroup;
+    // Hears what happened, for the history and the tray; may be empty.
+    std::function<void(const ClientEvent&)> onEvent;
+
+    void report(const ClientEvent& event) const
+    {
+        if (onEvent)
+            onEvent(event);
+    }
 };

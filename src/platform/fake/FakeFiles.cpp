@@ -35,3 +35,14 @@ bool FakeFiles::writeAtomically(const QString& path, const QByteArray& content, 
     contents.insert(path, content);
     return true;
 }
+
+bool FakeFiles::append(const QString& path, const QByteArray& content, QString* error)
+{
+    if (!failWritesWith.isEmpty()) {
+        if (error)
+            *error = failWritesWith;
+        return false;
+    }
+    contents[path] += content;
+    return true;
+}

@@ -15,6 +15,7 @@ public:
     bool isReadOnly(const QString& path) const override { return readOnly.contains(path) && isFile(path); }
     bool createEmpty(const QString& path, QString* error) override;
     bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
+    bool append(const QString& path, const QByteArray& content, QString* error) override;
     void removeStaleTemporaries(const QString& path) override { staleTemporariesRemoved << path; }
 
     QMap<QString, QByteArray> contents;

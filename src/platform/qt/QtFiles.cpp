@@ -127,3 +127,20 @@ void QtFiles::removeStaleTemporaries(const QString& path)
             ::unlink(leftover.constData());
     }
 }
+
+bool QtFiles::append(const QString& path, const QByteArray& content, QString* error)
+{
+    QFile file(path);
+    const bool isNew = !file.exists();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    if (isNew)
+        file.setPermissions(kOwnerOnly);
+    if (file.write(content) != content.size() || !file.flush()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}

@@ -10,5 +10,6 @@ public:
     bool isReadOnly(const QString& path) const override;
     bool createEmpty(const QString& path, QString* error) override;
     bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
+    bool append(const QString& path, const QByteArray& content, QString* error) override;
     void removeStaleTemporaries(const QString& path) override;
 };

@@ -1,0 +1,89 @@
+#include "state/UpdateHistory.h"
+#include "TestSupport.h"
+#include "protocol/Lumeris_Commands.h"
+
+namespace {
+
+const QDateTime kNoon(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+
+class UpdateHistoryTest : public SignedInTest
+{
+protected:
+    UpdateHistoryTest()
+    {
+        state.onEvent = [this](const ClientEvent& event) { history.record(event, kNoon); };
+    }
+
+    QStringList lines() const
+    {
+        return QString::fromUtf8(fake.files.contents.value(history.path())).split('\n', Qt::SkipEmptyParts);
+    }
+
+    UpdateHistory history{fake.files, QStringLiteral("/program/DNS.conf")};
+};
+
+} // namespace
+
+TEST_F(UpdateHistoryTest, EachGroupsVerdictANewAddressAndAFailureBecomeOneLineEach)
+{
+    state.checkedGroups = QStringLiteral("HOME:OFFICE:");
+    server.failingGroups = {QStringLiteral("OFFICE")};
+    state.frmMain->Form_Load();
+    server.run(3000);
+    ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE", "UPDATE"}));
+
+    server.refusing = true;
+    state.frmMain->getMyIP_Click();
+    server.run(1000);
+
+    const QStringList expected{
+        "2026-12-07T12:00:00Z\tADDRESS\t\t203.0.113.9\tnew address",
+        "2026-12-07T12:00:00Z\tUPDATE\tHOME\t203.0.113.9\tok",
+        "2026-12-07T12:00:00Z\tUPDATE\tOFFICE\t203.0.113.9\tfailed: the server answered \"UPDATE:ERROR:NOSUCHGROUP:\"",
+    };
+    ASSERT_GE(lines().size(), 4);
+    EXPECT_EQ(lines().mid(0, 3), expected);
+    EXPECT_TRUE(lines()[3].startsWith("2026-12-07T12:00:00Z\tFAILURE\t\t\tfailed: Connection failed"))
+        << lines()[3].toStdString();
+
+    const QList<UpdateHistory::Entry> entries = history.entries();
+    ASSERT_EQ(entries.size(), 4);
+    EXPECT_EQ(entries[1].group, "HOME");
+    EXPECT_FALSE(entries[1].failed);
+    EXPECT_TRUE(entries[2].failed);
+    EXPECT_EQ(entries[2].when, kNoon);
+}
+
+TEST_F(UpdateHistoryTest, AReplysLineBreaksAndTabsStayInsideTheirField)
+{
+    state.replyGroup = QStringLiteral("HO\tME");
+    Lumeris_Commands::processUpdateReply(state, fake.platform, QStringLiteral("NO\r\nFAKE\tLINE"));
+    ASSERT_EQ(lines().size(), 1);
+    ASSERT_EQ(history.entries().size(), 1);
+    EXPECT_EQ(history.entries()[0].group, "HO ME");
+}
+
+TEST_F(UpdateHistoryTest, PastTwoThousandFiveHundredLinesTheLastTwoThousandAreKeptInOneAtomicWrite)
+{
+    QByteArray earlier;
+    for (int i = 0; i < UpdateHistory::kMostLines - 1; ++i)
+        earlier += "2026-12-01T00:00:00Z\tUPDATE\tG" + QByteArray::number(i) + "\t1.2.3.4\tok\n";
+    fake.files.contents.insert(history.path(), earlier);
+
+    state.report({ClientEvent::Kind::Started, {}, {}, {}});
+    EXPECT_EQ(lines().size(), UpdateHistory::kMostLines);
+    EXPECT_EQ(fake.files.writes, 0);
+
+    state.report({ClientEvent::Kind::Ended, {}, {}, {}});
+    EXPECT_EQ(fake.files.writes, 1);
+    ASSERT_EQ(lines().size(), UpdateHistory::kKeptLines);
+    EXPECT_TRUE(lines().first().contains("\tG501\t"));
+    EXPECT_TRUE(lines().last().contains("\tEND\t"));
+
+    // The count carries on from the rewrite: the next rewrite comes 500 lines later.
+    for (int i = 0; i < UpdateHistory::kMostLines - UpdateHistory::kKeptLines; ++i)
+        state.report({ClientEvent::Kind::Started, {}, {}, {}});
+    EXPECT_EQ(fake.files.writes, 1);
+    state.report({ClientEvent::Kind::Started, {}, {}, {}});
+    EXPECT_EQ(fake.files.writes, 2);
+}
