@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QPoint>
+#include <QString>
 
 #include <functional>
 
@@ -27,6 +28,17 @@ public:
     virtual bool notify(Message message, const QByteArray& record) = 0;
     // Whether the desktop has a notification area at all.
     virtual bool isAvailable() const = 0;
+
+    // What the icon's picture tells.
+    enum class Picture
+    {
+        Normal,
+        Updating,
+        Failed
+    };
+    virtual void showPicture(Picture picture) = 0;
+    // A notice beside the icon, which the desktop removes by itself after a while.
+    virtual void showMessage(const QString& title, const QString& text) = 0;
 
     // A mouse event on the icon: its mouse-message number and the pointer's screen position.
     std::function<void(int event, QPoint globalPos)> onEvent;

@@ -22,10 +22,15 @@ public:
         return true;
     }
     bool isAvailable() const override { return available; }
+    void showPicture(Picture shown) override { picture = shown; }
+    void showMessage(const QString& title, const QString& text) override { messages.push_back(title + ": " + text); }
 
     // The tip of the last record, up to its NUL.
     QString lastTip() const;
 
     std::vector<Call> calls;
     bool available = true;
+    Picture picture = Picture::Normal;
+    // Each notice as "title: text".
+    std::vector<QString> messages;
 };

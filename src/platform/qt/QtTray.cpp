@@ -1,9 +1,26 @@
 #include "platform/qt/QtTray.h"
 
 #include <QCursor>
+#include <QPainter>
 #include <QSystemTrayIcon>
 
-QtTray::QtTray(QIcon icon) : m_icon(std::move(icon)) {}
+namespace {
+
+// The program's icon with a dot in its lower right corner.
+QIcon withDot(const QIcon& icon, const QColor& colour)
+{
+    QPixmap picture = icon.pixmap(32, 32);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(17, 17, 14, 14));
+    return QIcon(picture);
+}
+
+} // namespace
+
+QtTray::QtTray(QIcon icon) : m_icon(std::move(icon)), m_shown(m_icon) {}
 
 QtTray::~QtTray() = default;
 
@@ -15,7 +32,7 @@ bool QtTray::notify(Message message, const QByteArray& record)
     case Add:
         if (m_tray)
             return false;
-        m_tray = std::make_unique<QSystemTrayIcon>(m_icon);
+        m_tray = std::make_unique<QSystemTrayIcon>(m_shown);
         QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, m_tray.get(),
                          [this](QSystemTrayIcon::ActivationReason reason) {
                              if (!onEvent)
@@ -46,4 +63,27 @@ bool QtTray::notify(Message message, const QByteArray& record)
 bool QtTray::isAvailable() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTray::showPicture(Picture picture)
+{
+    switch (picture) {
+    case Picture::Normal:
+        m_shown = m_icon;
+        break;
+    case Picture::Updating:
+        m_shown = withDot(m_icon, QColor(0x2f, 0x9f, 0x4f));
+        break;
+    case Picture::Failed:
+        m_shown = withDot(m_icon, QColor(0xd0, 0x20, 0x20));
+        break;
+    }
+    if (m_tray)
+        m_tray->setIcon(m_shown);
+}
+
+void QtTray::showMessage(const QString& title, const QString& text)
+{
+    if (m_tray)
+        m_tray->showMessage(title, text, m_shown);
 }

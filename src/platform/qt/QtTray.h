@@ -16,8 +16,11 @@ public:
 
     bool notify(Message message, const QByteArray& record) override;
     bool isAvailable() const override;
+    void showPicture(Picture picture) override;
+    void showMessage(const QString& title, const QString& text) override;
 
 private:
     QIcon m_icon;
+    QIcon m_shown;
     std::unique_ptr<QSystemTrayIcon> m_tray;
 };

@@ -31,6 +31,7 @@ void frmMain::Form_Load()
     m_state.serverPort = BuildConfig::serverPort;
 
     const QString configNotice = Common_Functions::loadConfig(m_state, m_platform);
+    startEventLog();
 
     setAutoUpdateChecks(m_state.autoUpdate == 1);
 
@@ -146,6 +147,7 @@ void frmMain::exitProgram(bool userPresent)
         return;
     }
     m_exiting = true;
+    m_state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
     m_platform.tray.notify(TrayIcon::Delete, trayIconData.toBytes());
     const QString problem = Common_Functions::saveConfig(m_state, m_platform).problem;
     if (problem.isEmpty() || !userPresent) {

@@ -6,6 +6,7 @@
 #include "protocol/Lumeris_Commands.h"
 #include "protocol/UpdateCycle.h"
 #include "state/ClientState.h"
+#include "ui/main/TrayNotices.h"
 
 #include <QAction>
 #include <QLabel>
@@ -55,6 +56,10 @@ void frmMain::sendGroupUpdate()
     }
     m_state.updateRequestCount = count;
     Lumeris_Commands::requestGroupUpdate(m_state, m_platform);
+    if (m_notices && count > 0) {
+        m_notices->updateStarted();
+        showTrayPicture();
+    }
 }
 
 void frmMain::updateCycle_Tick()

@@ -2,8 +2,11 @@
 
 #include "platform/Platform.h"
 #include "state/ClientState.h"
+#include "state/UpdateHistory.h"
 #include "ui/Twips.h"
 #include "ui/WidgetDesign.h"
+#include "ui/history/frmHistory.h"
+#include "ui/main/TrayNotices.h"
 
 #include <algorithm>
 
@@ -163,6 +166,8 @@ void frmMain::buildMenus()
     Commands->addSeparator()->setObjectName(QStringLiteral("spacer8"));
     CheckNews = namedAction(Commands, "CheckNews", QStringLiteral("Modify Hosts/Groups"));
     CheckNews->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuHistory = namedAction(Commands, "mnuHistory", QStringLiteral("Update History..."));
+    mnuHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     Settings = named(bar->addMenu(QStringLiteral("&Settings")), "Settings");
     Preferences = namedAction(Settings, "Preferences", QStringLiteral("&Program Settings"));
@@ -174,6 +179,9 @@ void frmMain::buildMenus()
     startAtLogin = namedAction(Settings, "startAtLogin", QStringLiteral("Start at Login"));
     startAtLogin->setCheckable(true);
     startAtLogin->setChecked(m_platform.loginStart.isEnabled());
+    mnuNotifications = namedAction(Settings, "mnuNotifications", QStringLiteral("Notifications"));
+    mnuNotifications->setCheckable(true);
+    mnuNotifications->setChecked(true);
 
     Help = named(bar->addMenu(QStringLiteral("&Help")), "Help");
     Support = namedAction(Help, "Support", QStringLiteral("Online Support"));
@@ -195,6 +203,8 @@ void frmMain::buildMenus()
     connect(Preferences, &QAction::triggered, this, [this] { Preferences_Click(); });
     connect(enableUpdates, &QAction::triggered, this, [this] { enableUpdates_Click(); });
     connect(disableUpdates, &QAction::triggered, this, [this] { disableUpdates_Click(); });
+    connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
+    connect(mnuNotifications, &QAction::triggered, this, [this](bool checked) { mnuNotifications_Click(checked); });
     connect(startAtLogin, &QAction::triggered, this, [this](bool checked) { startAtLogin_Click(checked); });
     connect(Support, &QAction::triggered, this, [this] { Support_Click(); });
     connect(checkVersion, &QAction::triggered, this, [this] { checkVersion_Click(); });

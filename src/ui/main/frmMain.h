@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 
 #include <memory>
 
@@ -16,6 +17,10 @@ class QListWidgetItem;
 class QMenu;
 class QPushButton;
 class TimerFamily;
+class TrayNotices;
+class UpdateHistory;
+class frmHistory;
+struct ClientEvent;
 struct ClientState;
 struct Platform;
 
@@ -62,6 +67,12 @@ public:
     void disableUpdatesTRAY_Click();
     // Turns starting at login on or off; when the desktop refuses, the mark goes back and the status line says why.
     void startAtLogin_Click(bool checked);
+    // Opens the history window, or brings it to the front with its rows read afresh.
+    void mnuHistory_Click();
+    // Turns the tray's notices on or off, and keeps the choice in the options file.
+    void mnuNotifications_Click(bool checked);
+    // Something happened: it goes into the history, and may be told from the tray.
+    void clientEvent(const ClientEvent& event);
     void checkVersion_Click();
     void CheckNews_Click();
     void OpenMembersArea();
@@ -115,6 +126,8 @@ public:
     QAction* enableUpdates = nullptr;
     QAction* disableUpdates = nullptr;
     QAction* startAtLogin = nullptr;
+    QAction* mnuHistory = nullptr;
+    QAction* mnuNotifications = nullptr;
     QMenu* Help = nullptr;
     QAction* Support = nullptr;
     QAction* checkVersion = nullptr;
@@ -160,6 +173,13 @@ private:
     bool m_exiting = false;
     // An update is due and waits for the host list it asked for.
     bool m_updateWhenListArrives = false;
+    // Starts the history and the tray's notices; at start-up, once the settings are read.
+    void startEventLog();
+    void showTrayPicture();
+
+    std::unique_ptr<UpdateHistory> m_history;
+    std::unique_ptr<TrayNotices> m_notices;
+    QPointer<frmHistory> m_historyWindow;
 };
 
 namespace Common_Functions {

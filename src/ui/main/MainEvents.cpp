@@ -1,0 +1,69 @@
+// What happened: the history, the tray's picture and notices, and the history window.
+#include "ui/main/frmMain.h"
+
+#include "platform/Platform.h"
+#include "protocol/Replies.h"
+#include "state/ClientState.h"
+#include "state/ConfigFile.h"
+#include "state/ProgramOptions.h"
+#include "state/UpdateHistory.h"
+#include "ui/history/frmHistory.h"
+#include "ui/main/TrayNotices.h"
+
+#include <QAction>
+#include <QLabel>
+
+void frmMain::startEventLog()
+{
+    const QString settings = Common_Functions::configPath(m_platform);
+    m_history = std::make_unique<UpdateHistory>(m_platform.files, settings);
+    m_notices = std::make_unique<TrayNotices>();
+    m_notices->enabled = ProgramOptions::load(m_platform.files, settings).notifications;
+    mnuNotifications->setChecked(m_notices->enabled);
+    m_state.onEvent = [this](const ClientEvent& event) { clientEvent(event); };
+    m_state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
+}
+
+void frmMain::clientEvent(const ClientEvent& event)
+{
+    if (m_history)
+        m_history->record(event, m_platform.clock.now());
+    if (!m_notices)
+        return;
+    // The host list may not be in yet: the checked groups are counted from the settings.
+    const int groupsToUpdate = m_state.autoUpdate == 1 ? int(entriesOf(m_state.checkedGroups).size()) : 0;
+    // Hidden in the tray, or not on screen at all.
+    const bool hidden = !isVisible() || isMinimized();
+    if (const std::optional<QString> notice = m_notices->noticeFor(event, hidden, groupsToUpdate))
+        m_platform.tray.showMessage(m_platform.app.title(), *notice);
+    showTrayPicture();
+}
+
+void frmMain::showTrayPicture()
+{
+    if (m_notices)
+        m_platform.tray.showPicture(m_notices->picture());
+}
+
+void frmMain::mnuHistory_Click()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new frmHistory(this);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historyWindow->showEntries(m_history ? m_history->entries() : QList<UpdateHistory::Entry>());
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void frmMain::mnuNotifications_Click(bool checked)
+{
+    if (m_notices)
+        m_notices->enabled = checked;
+    ProgramOptions options;
+    options.notifications = checked;
+    QString error;
+    if (!options.save(m_platform.files, Common_Functions::configPath(m_platform), &error))
+        lblStatusBar->setText(QStringLiteral(" The notification setting could not be saved: %1").arg(error));
+}

@@ -1,0 +1,108 @@
+#include "TestSupport.h"
+#include "state/UpdateHistory.h"
+#include "ui/history/frmHistory.h"
+#include "ui/main/TrayNotices.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+ClientEvent failed(const QString& group)
+{
+    return {ClientEvent::Kind::GroupFailed, group, QStringLiteral("1.2.3.4"), QStringLiteral("refused")};
+}
+
+ClientEvent updated(const QString& group)
+{
+    return {ClientEvent::Kind::GroupUpdated, group, QStringLiteral("1.2.3.4"), QString()};
+}
+
+} // namespace
+
+TEST(TrayNotices, OneNoticeARunOfFailuresAnotherWhenEveryGroupSucceedsAgainAndNoneWhileShown)
+{
+    TrayNotices notices;
+    using Picture = TrayIcon::Picture;
+    EXPECT_EQ(notices.noticeFor({ClientEvent::Kind::NewAddress, {}, "5.6.7.8", {}}, true, 2),
+              "Your address changed to 5.6.7.8; updating 2 groups.");
+    notices.updateStarted();
+    EXPECT_EQ(notices.picture(), Picture::Updating);
+    EXPECT_EQ(notices.noticeFor(failed("HOME"), true, 2), "Update of HOME failed: refused");
+    EXPECT_EQ(notices.picture(), Picture::Failed);
+    EXPECT_EQ(notices.noticeFor(failed("HOME"), true, 2), std::nullopt);
+    EXPECT_EQ(notices.noticeFor({ClientEvent::Kind::Failure, {}, {}, "time-out"}, true, 2), std::nullopt);
+    // HOME still fails: OFFICE's success ends nothing.
+    EXPECT_EQ(notices.noticeFor(updated("OFFICE"), true, 2), std::nullopt);
+    EXPECT_EQ(notices.picture(), Picture::Failed);
+    EXPECT_EQ(notices.noticeFor(updated("HOME"), true, 2), "Updates succeed again.");
+    EXPECT_EQ(notices.picture(), Picture::Normal);
+
+    // Seen in the window, a failure is not told again from the tray, but the run has begun.
+    EXPECT_EQ(notices.noticeFor(failed("HOME"), false, 2), std::nullopt);
+    EXPECT_EQ(notices.noticeFor(failed("OFFICE"), true, 2), std::nullopt);
+    notices.enabled = false;
+    EXPECT_EQ(notices.noticeFor(updated("HOME"), true, 2), std::nullopt);
+    EXPECT_EQ(notices.picture(), Picture::Failed);
+}
+
+class NotificationsTest : public SignedInTest
+{
+protected:
+    void startHiddenWithOfficeFailing()
+    {
+        state.checkedGroups = QStringLiteral("OFFICE:");
+        state.minimizeOnStartup = 1;
+        server.failingGroups = {QStringLiteral("OFFICE")};
+        state.frmMain->Form_Load();
+        server.run(3000);
+    }
+};
+
+TEST_F(NotificationsTest, AHiddenWindowsFailedUpdateIsToldUnlessNotificationsAreTurnedOffForGood)
+{
+    startHiddenWithOfficeFailing();
+    EXPECT_EQ(fake.tray.messages,
+              std::vector<QString>({"Veltaro: Your address changed to 203.0.113.9; updating 1 group.",
+                                    "Veltaro: Update of OFFICE failed: the server answered "
+                                    "\"UPDATE:ERROR:NOSUCHGROUP:\""}));
+    EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Failed);
+
+    state.frmMain->mnuNotifications->trigger();
+    EXPECT_EQ(fake.files.contents.value("/program/options.conf"), "notifications=0\n");
+    server.failingGroups.clear();
+    state.frmMain->Update_Click();
+    server.run(1000);
+    EXPECT_EQ(fake.tray.messages.size(), 2u);
+    EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Normal);
+
+    ClientState later;
+    installWindowFactories(later, fake.platform);
+    later.frmMain->Form_Load();
+    EXPECT_FALSE(later.frmMain->mnuNotifications->isChecked());
+}
+
+TEST_F(NotificationsTest, TheHistoryWindowShowsNewestFirstWithFailuresInRedAndCopiesTheSelectedRows)
+{
+    startHiddenWithOfficeFailing();
+    state.frmMain->mnuHistory->trigger();
+    auto* window = state.frmMain->findChild<frmHistory*>();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->isVisible());
+    QTreeWidget* rows = window->lstEvents;
+    ASSERT_EQ(rows->topLevelItemCount(), 3);
+    EXPECT_EQ(rows->topLevelItem(0)->text(1), "OFFICE");
+    EXPECT_EQ(rows->topLevelItem(0)->foreground(3).color(), QColor(Qt::red));
+    EXPECT_EQ(rows->topLevelItem(2)->text(3), "Program started");
+    EXPECT_NE(rows->topLevelItem(2)->foreground(3).color(), QColor(Qt::red));
+
+    rows->topLevelItem(2)->setSelected(true);
+    rows->topLevelItem(1)->setSelected(true);
+    window->cmdCopy->click();
+    const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(copied.size(), 2);
+    EXPECT_TRUE(copied[0].endsWith("\t\t203.0.113.9\tNew address")) << copied[0].toStdString();
+    EXPECT_TRUE(copied[1].endsWith("\t\t\tProgram started"));
+}
