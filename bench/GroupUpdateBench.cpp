@@ -124,8 +124,9 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
     FakePlatform fakes;
     QtTimers timers;
     QtSocketFactory sockets;
-    Platform platform{timers,     timers,         fakes.messageBoxes, fakes.app,      fakes.files,   sockets,
-                      fakes.tray, fakes.registry, fakes.processes,    fakes.browsers, fakes.desktop, fakes.loginStart};
+    Platform platform{timers,        timers,           fakes.messageBoxes, fakes.app,       fakes.files,
+                      sockets,       fakes.tray,       fakes.registry,     fakes.processes, fakes.browsers,
+                      fakes.desktop, fakes.loginStart, fakes.network};
     {
         ClientState state;
         installWindowFactories(state, platform);

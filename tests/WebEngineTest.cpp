@@ -57,8 +57,9 @@ protected:
     TemporaryDesktop desktop;
     QtBrowserFactory browsers{desktop};
     FakePlatform fake;
-    Platform platform{timers,    timers,        fake.messageBoxes, fake.app, fake.files, fake.sockets,
-                      fake.tray, fake.registry, fake.processes,    browsers, desktop,    fake.loginStart};
+    Platform platform{timers,       timers,          fake.messageBoxes, fake.app,       fake.files,
+                      fake.sockets, fake.tray,       fake.registry,     fake.processes, browsers,
+                      desktop,      fake.loginStart, fake.network};
     ClientState state;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/CorePlatform.h"
 #include "platform/Desktop.h"
 #include "platform/LoginStart.h"
+#include "platform/NetworkMonitor.h"
 #include "platform/Registry.h"
 #include "platform/TrayIcon.h"
 
@@ -19,4 +20,5 @@ struct Platform : CorePlatform
     BrowserFactory& browsers;
     Desktop& desktop;
     LoginStart& loginStart;
+    NetworkMonitor& network;
 };

@@ -4,6 +4,7 @@
 #include "platform/RegistryLoginStart.h"
 #include "platform/fake/FakeBrowser.h"
 #include "platform/fake/FakeCorePlatform.h"
+#include "platform/fake/FakeNetworkMonitor.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeTray.h"
 
@@ -16,6 +17,7 @@ struct FakePlatform : FakeCorePlatform
     FakeBrowserFactory browsers;
     FakeDesktop desktop;
     RegistryLoginStart loginStart{registry, QStringLiteral("/program/veltaro")};
-    Platform platform{clock, clock,    messageBoxes, app,      files,   sockets,
-                      tray,  registry, processes,    browsers, desktop, loginStart};
+    FakeNetworkMonitor network;
+    Platform platform{clock,    clock,     messageBoxes, app,     files,      sockets, tray,
+                      registry, processes, browsers,     desktop, loginStart, network};
 };

@@ -21,6 +21,7 @@ std::unique_ptr<LoginStart> makeLoginStart([[maybe_unused]] Registry& registry)
 
 QtPlatform::QtPlatform()
     : tray(QIcon(QStringLiteral(":/veltaro.png"))),
-      loginStart(makeLoginStart(registry)), platform{timers, timers,   messageBoxes, app,      files,   sockets,
-                                                     tray,   registry, processes,    browsers, desktop, *loginStart}
+      loginStart(makeLoginStart(registry)), platform{timers,  timers,      messageBoxes, app,       files,
+                                                     sockets, tray,        registry,     processes, browsers,
+                                                     desktop, *loginStart, network}
 {}

@@ -5,6 +5,7 @@
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtFiles.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtNetworkMonitor.h"
 #include "platform/qt/QtRegistry.h"
 #include "platform/qt/QtSockets.h"
 #include "platform/qt/QtTimers.h"
@@ -30,5 +31,6 @@ struct QtPlatform
     QtBrowserFactory browsers{desktop};
     // The Windows registry's Run key, or the freedesktop.org autostart folder.
     std::unique_ptr<LoginStart> loginStart;
+    QtNetworkMonitor network;
     Platform platform;
 };

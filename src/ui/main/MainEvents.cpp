@@ -28,6 +28,8 @@ void frmMain::clientEvent(const ClientEvent& event)
 {
     if (m_history)
         m_history->record(event, m_platform.clock.now());
+    if (event.kind == ClientEvent::Kind::NewAddress)
+        addressChanged();
     if (!m_notices)
         return;
     // The host list may not be in yet: the checked groups are counted from the settings.

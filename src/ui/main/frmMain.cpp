@@ -56,11 +56,13 @@ frmMain::frmMain(ClientState& state, Platform& platform) : m_state(state), m_pla
     processTimer->setInterval(1, 1000);
 
     m_platform.tray.onEvent = [this](int event, QPoint pos) { trayIcon_Event(event, pos); };
+    watchNetwork();
 }
 
 frmMain::~frmMain()
 {
     m_platform.tray.onEvent = nullptr;
+    m_platform.network.onChange = nullptr;
 }
 
 void frmMain::buildControls()

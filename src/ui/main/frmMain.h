@@ -177,6 +177,17 @@ private:
     void startEventLog();
     void showTrayPicture();
 
+    // How long the network must stay calm after a change before the address is checked.
+    static constexpr int kNetworkCalmMs = 5000;
+    void watchNetwork();
+    void networkChanged();
+    void networkCalm_Tick();
+    // A new address was learned; after a network change it is sent at once.
+    void addressChanged();
+
+    std::unique_ptr<TimerFamily> m_networkCalm;
+    // The IP check under way was asked for by a network change.
+    bool m_updateOnNewAddress = false;
     std::unique_ptr<UpdateHistory> m_history;
     std::unique_ptr<TrayNotices> m_notices;
     QPointer<frmHistory> m_historyWindow;
