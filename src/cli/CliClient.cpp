@@ -6,6 +6,7 @@
 #include "platform/qt/SingleInstance.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ConfigFile.h"
+#include "state/UpdateHistory.h"
 
 #include <cstdio>
 #include <utility>
@@ -77,6 +78,15 @@ bool CliClient::saveSettings()
     if (!result.problem.isEmpty())
         printError(result.problem);
     return result.saved;
+}
+
+void CliClient::keepHistory()
+{
+    m_history = std::make_unique<UpdateHistory>(platform.files, Common_Functions::configPath(platform));
+    state.onEvent = [this](const ClientEvent& event) {
+        if (!m_history->record(event, platform.clock.now()))
+            printError(QStringLiteral("could not add to \"%1\"").arg(m_history->path()));
+    };
 }
 
 void CliClient::afterExchange(std::function<void(ExchangeEnd)> next)

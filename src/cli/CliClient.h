@@ -10,6 +10,7 @@
 class Clock;
 class ConsoleView;
 class SingleInstance;
+class UpdateHistory;
 struct CorePlatform;
 
 // The client as a command runs it: the state with its exchange, and the console.
@@ -30,6 +31,8 @@ public:
     bool loadSettings(bool needAccount);
     // Writes the settings file; false, with the reason on standard error, when it was not written.
     bool saveSettings();
+    // From now on what happens goes into the history beside the settings file.
+    void keepHistory();
 
     // Runs `next` once, when the exchange now running (or the next one to start) has ended.
     void afterExchange(std::function<void(ExchangeEnd)> next);
@@ -50,6 +53,7 @@ public:
 private:
     std::function<void(ExchangeEnd)> m_next;
     std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<UpdateHistory> m_history;
 };
 
 // True when the exchange reached the server and the server replied.

@@ -40,6 +40,8 @@ int main(int argc, char** argv)
         return runCheck(client, *line);
     case CommandLine::Command::Account:
         return runAccount(client);
+    case CommandLine::Command::History:
+        return runHistory(client, *line);
     case CommandLine::Command::Help:
         break;
     }

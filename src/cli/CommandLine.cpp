@@ -14,13 +14,14 @@ struct CommandName
     bool takesGroup;
 };
 
-constexpr std::array<CommandName, 6> kCommands{{
+constexpr std::array<CommandName, 7> kCommands{{
     {"update", Command::Update, false},
     {"run", Command::Run, false},
     {"status", Command::Status, false},
     {"check", Command::Check, true},
     {"uncheck", Command::Uncheck, true},
     {"account", Command::Account, false},
+    {"history", Command::History, false},
 }};
 
 // "host:port", "[v6-address]:port".
@@ -78,6 +79,13 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
                 *error = QStringLiteral("--server needs HOST:PORT, not \"%1\"").arg(value);
                 return std::nullopt;
             }
+        } else if (name == QLatin1String("last")) {
+            bool ok = false;
+            line.lastLines = value.toInt(&ok);
+            if (!ok || line.lastLines < 1) {
+                *error = QStringLiteral("--last needs a number of lines above 0");
+                return std::nullopt;
+            }
         } else if (name == QLatin1String("timeout-seconds")) {
             bool ok = false;
             line.timeoutSeconds = value.toInt(&ok);
@@ -133,9 +141,10 @@ QString usageText()
         "  uncheck GROUP   stop updating GROUP\n"
         "  account         set the user name and password (asked on the terminal, or two lines on\n"
         "                  standard input)\n"
+        "  history         print the update history, oldest first (--last N: the newest N lines)\n"
         "\n"
         "Options:\n"
-        "  --config FILE        the settings file (default: DNS.conf beside the program)\n"
+        "  --config FILE        the settings file (default: the desktop program's)\n"
         "  --server HOST:PORT   the command server (default: the built-in one)\n"
         "  -h, --help           show this text\n"
         "\n"

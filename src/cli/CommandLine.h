@@ -16,7 +16,8 @@ struct CommandLine
         Status,
         Check,
         Uncheck,
-        Account
+        Account,
+        History
     };
 
     Command command = Command::Help;
@@ -29,6 +30,8 @@ struct CommandLine
     int serverPort = 0;
     // How long one exchange may take; 0 keeps the exchange's own time-out.
     int timeoutSeconds = 0;
+    // How many of the history's newest lines to print; 0 for all.
+    int lastLines = 0;
 };
 
 // Reads the arguments (without the program name). Nothing, and `error` set, for a usage error.

@@ -9,6 +9,7 @@
 #include "state/CheckedGroups.h"
 #include "state/ConfigFile.h"
 #include "state/Scrambling.h"
+#include "state/UpdateHistory.h"
 
 #include <QCoreApplication>
 
@@ -124,6 +125,7 @@ int runUpdate(CliClient& client)
 {
     if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true))
         return kExitUsage;
+    client.keepHistory();
     UpdateRun run(client);
     return run.exec();
 }
@@ -197,5 +199,19 @@ int runAccount(CliClient& client)
     if (!client.saveSettings())
         return kExitUsage;
     client.view().print(QStringLiteral("The account of %1 is saved").arg(account->userName));
+    return kExitDone;
+}
+
+int runHistory(CliClient& client, const CommandLine& line)
+{
+    const UpdateHistory history(client.platform.files, Common_Functions::configPath(client.platform));
+    const QList<UpdateHistory::Entry> entries = history.entries();
+    const qsizetype from = line.lastLines > 0 ? std::max<qsizetype>(0, entries.size() - line.lastLines) : 0;
+    for (qsizetype i = from; i < entries.size(); ++i) {
+        const UpdateHistory::Entry& entry = entries[i];
+        client.view().print(
+            QStringList{entry.when.toString(Qt::ISODate), entry.event, entry.group, entry.address, entry.result}.join(
+                QLatin1Char('\t')));
+    }
     return kExitDone;
 }

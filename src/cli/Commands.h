@@ -23,5 +23,7 @@ int runUpdate(CliClient& client);
 int runStatus(CliClient& client);
 int runCheck(CliClient& client, const CommandLine& line);
 int runAccount(CliClient& client);
+// Prints history.log's lines, or its newest `line.lastLines`.
+int runHistory(CliClient& client, const CommandLine& line);
 // Stays in the foreground until SIGTERM or SIGINT.
 int runCycle(CliClient& client);

@@ -34,6 +34,7 @@ void CycleRunner::start()
     else if (state.updateInterval <= 0)
         cycle = QStringLiteral("no update interval set, so only the start-up update runs");
     view.print(QStringLiteral("Started for %1; %2").arg(state.userName, cycle));
+    state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
     view.onHostsReply = [this](bool accepted) {
         // An account with no group at all has its list and nothing to update, which is a success.
         if (std::exchange(m_updateWhenListArrives, false) && accepted)
@@ -97,6 +98,7 @@ void CycleRunner::processTimer_Timer(int index)
 void CycleRunner::stop()
 {
     processTimer->setEnabled(kMinuteTimer, false);
+    m_client.state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
     const bool saved = m_client.saveSettings();
     m_client.view().print(saved ? QStringLiteral("Stopped; settings saved") : QStringLiteral("Stopped"));
     QCoreApplication::exit(kExitDone);
@@ -106,6 +108,7 @@ int runCycle(CliClient& client)
 {
     if (!client.lockSettings(0) || !client.loadSettings(true))
         return kExitUsage;
+    client.keepHistory();
     CycleRunner runner(client);
     onTerminationSignals([&runner] { runner.stop(); });
     runner.start();

@@ -282,3 +282,26 @@ TEST_F(CliTest, WhileRunHoldsTheSettingsOtherCommandsLeaveThemAndALockLeftByAKil
     ASSERT_TRUE(cli.waitForFinished(kRunMs));
     EXPECT_EQ(run(arguments(server.commandPort(), {QStringLiteral("update")})).exitCode, 0);
 }
+
+TEST_F(CliTest, HistoryPrintsWhatTheUpdatesDidOldestFirstOrOnlyTheNewestLines)
+{
+    writeConfig(QStringLiteral("DEMO"), QStringLiteral("DEMO"), QStringLiteral("HOME:OFFICE:"));
+    ServerProcess server;
+    ASSERT_TRUE(server.isListening());
+    ASSERT_EQ(run(arguments(server.commandPort(), {QStringLiteral("update")})).exitCode, 0);
+
+    const CliResult all = run(arguments(server.commandPort(), {QStringLiteral("history")}));
+    QStringList lines = all.out.split('\n', Qt::SkipEmptyParts);
+    for (QString& line : lines)
+        line = line.section('\t', 1);
+    EXPECT_EQ(lines, QStringList({"ADDRESS\t\t127.0.0.1\tnew address", "UPDATE\tHOME\t127.0.0.1\tok",
+                                  "UPDATE\tOFFICE\t127.0.0.1\tok"}));
+    const CliResult newest = run(
+        arguments(server.commandPort(), {QStringLiteral("history"), QStringLiteral("--last"), QStringLiteral("1")}));
+    EXPECT_TRUE(newest.out.endsWith("\tUPDATE\tOFFICE\t127.0.0.1\tok\n")) << newest.out.toStdString();
+    EXPECT_EQ(newest.out.count('\n'), 1);
+    EXPECT_EQ(
+        run(arguments(server.commandPort(), {QStringLiteral("history"), QStringLiteral("--last"), QStringLiteral("0")}))
+            .exitCode,
+        2);
+}
