@@ -1,19 +1,26 @@
-// Renders the main window (narrow and wide), the preferences dialog and the About box with demo
-// data into PNG files:  veltaro-screenshots <folder>
+// Renders the main window (narrow and wide), the preferences dialog, the About box and the update
+// history with demo data into PNG files, and, where the display has a notification area, a tray
+// notice:  veltaro-screenshots <folder>
 #include "platform/fake/FakePlatform.h"
+#include "platform/qt/QtTray.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"
 #include "state/ConfigFile.h"
 #include "ui/Windows.h"
 #include "ui/about/frmAbout.h"
+#include "ui/history/frmHistory.h"
 #include "ui/main/frmMain.h"
 #include "ui/preferences/frmPreferences.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -26,6 +33,39 @@ bool save(QWidget* window, const QString& path)
     for (int i = 0; i < 10; ++i)
         QApplication::processEvents();
     const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "could not save", qPrintable(path));
+    return ok;
+}
+
+// The notification area's notice, as the desktop draws it, cut from the screen around it.
+bool saveTrayNotice(const QString& path)
+{
+    QtTray tray(QIcon(QStringLiteral(":/veltaro.png")));
+    if (!tray.isAvailable()) {
+        std::printf("no notification area on this display: %s not made\n", qPrintable(path));
+        return true;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    tray.notify(TrayIcon::Add, QByteArray(88, '\0'));
+    tray.showPicture(TrayIcon::Picture::Failed);
+    tray.showMessage(QStringLiteral("Veltaro"),
+                     QStringLiteral("Update of HOME failed: the server answered \"UPDATE:ERROR:NOSUCHGROUP:\""));
+    QEventLoop wait;
+    QTimer::singleShot(1500, &wait, &QEventLoop::quit);
+    wait.exec();
+    // Without the tray icon's place on screen the notice is drawn in the top left corner; the
+    // icon itself is in the panel's corner.
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QPixmap notice = screen.copy(0, 0, 380, 110);
+    const QPixmap icon = screen.copy(screen.width() - 40, 0, 40, 28);
+    QPixmap both(notice.width() + icon.width() + 20, notice.height());
+    both.fill(Qt::black);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, notice);
+    painter.drawPixmap(notice.width() + 20, 0, icon);
+    painter.end();
+    const bool ok = both.save(path);
     std::printf("%s %s\n", ok ? "saved" : "could not save", qPrintable(path));
     return ok;
 }
@@ -64,5 +104,19 @@ int main(int argc, char** argv)
     ok = save(state.frmPreferences.get(), folder + QStringLiteral("/preferences.png")) && ok;
     main.About_Click();
     ok = save(state.frmAbout.get(), folder + QStringLiteral("/about.png")) && ok;
+
+    // A week of history: the updates, a failure while the service was down, and the recovery.
+    const QString history = QFileInfo(Common_Functions::configPath(fake.platform)).path() + "/history.log";
+    fake.files.contents.insert(history, "2026-11-30T08:01:12Z\tSTART\t\t\t\n"
+                                        "2026-11-30T08:01:13Z\tADDRESS\t\t203.0.113.7\tnew address\n"
+                                        "2026-11-30T08:01:15Z\tUPDATE\tHOME\t203.0.113.7\tok\n"
+                                        "2026-11-30T08:01:15Z\tUPDATE\tOFFICE\t203.0.113.7\tok\n"
+                                        "2026-12-03T19:44:02Z\tADDRESS\t\t198.51.100.23\tnew address\n"
+                                        "2026-12-03T19:44:03Z\tFAILURE\t\t\tfailed: time-out\n"
+                                        "2026-12-03T19:59:04Z\tUPDATE\tHOME\t198.51.100.23\tok\n"
+                                        "2026-12-03T19:59:04Z\tUPDATE\tOFFICE\t198.51.100.23\tok\n");
+    main.mnuHistory_Click();
+    ok = save(main.findChild<frmHistory*>(), folder + QStringLiteral("/history.png")) && ok;
+    ok = saveTrayNotice(folder + QStringLiteral("/tray-notice.png")) && ok;
     return ok ? 0 : 1;
 }
