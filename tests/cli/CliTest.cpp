@@ -84,6 +84,16 @@ protected:
         return result;
     }
 
+    // Starts "veltaro-cli run" and reads its output until its first update went through.
+    QString startRun(QProcess& cli, quint16 port) const
+    {
+        cli.start(QStringLiteral(VELTARO_CLI_BINARY), arguments(port, {QStringLiteral("run")}));
+        QString output;
+        while (!output.contains(QStringLiteral(" Update successful")) && cli.waitForReadyRead(kRunMs))
+            output += QString::fromLocal8Bit(cli.readAllStandardOutput());
+        return output;
+    }
+
     QTemporaryDir m_folder;
 };
 
@@ -243,12 +253,7 @@ TEST_F(CliTest, RunUpdatesAtStartAndSavesTheSettingsOnSigterm)
     ServerProcess server;
     ASSERT_TRUE(server.isListening());
     QProcess cli;
-    cli.start(QStringLiteral(VELTARO_CLI_BINARY), arguments(server.commandPort(), {QStringLiteral("run")}));
-    ASSERT_TRUE(cli.waitForStarted());
-
-    QString output;
-    while (!output.contains(QStringLiteral(" Update successful")) && cli.waitForReadyRead(kRunMs))
-        output += QString::fromLocal8Bit(cli.readAllStandardOutput());
+    const QString output = startRun(cli, server.commandPort());
     ASSERT_TRUE(output.contains(QStringLiteral(" Update successful"))) << output.toStdString();
     EXPECT_EQ(server.requests(), kAllSteps.mid(0, 3));
     EXPECT_EQ(config().value(3), QString()) << "saved before it was asked to stop";
@@ -265,11 +270,7 @@ TEST_F(CliTest, WhileRunHoldsTheSettingsOtherCommandsLeaveThemAndALockLeftByAKil
     ServerProcess server;
     ASSERT_TRUE(server.isListening());
     QProcess cli;
-    cli.start(QStringLiteral(VELTARO_CLI_BINARY), arguments(server.commandPort(), {QStringLiteral("run")}));
-    ASSERT_TRUE(cli.waitForStarted());
-    QString output;
-    while (!output.contains(QStringLiteral(" Update successful")) && cli.waitForReadyRead(kRunMs))
-        output += QString::fromLocal8Bit(cli.readAllStandardOutput());
+    ASSERT_TRUE(startRun(cli, server.commandPort()).contains(QStringLiteral(" Update successful")));
 
     for (const QStringList& command : {QStringList{"update"}, QStringList{"run"}, QStringList{"uncheck", "HOME"}}) {
         const CliResult second = run(arguments(server.commandPort(), command));
