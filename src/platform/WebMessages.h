@@ -17,14 +17,19 @@ struct WebMessage
         Forward,
         Stop,
         Refresh,
-        Show, // the page may appear now: inside the web window, or as a window of its own
-              // From the helper.
+        Show,       // the page may appear now: inside the web window, or as a window of its own
+                    // From the helper.
         Window,     // number: the native id of the page's window, for embedding
         Busy,       // flag: a page is loading
         Location,   // text: the page's title, or its address while it has none
         PageLoaded, // a page (or a step of it) has finished loading
         Download,   // flag: saved; text: the file's path
     };
+
+    WebMessage() = default;
+    WebMessage(Kind kind, QString text = QString(), bool flag = false, quint64 number = 0)
+        : kind(kind), text(std::move(text)), flag(flag), number(number)
+    {}
 
     Kind kind = Kind::Stop;
     QString text;

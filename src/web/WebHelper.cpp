@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QUrl>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
@@ -21,6 +22,7 @@ WebHelper::WebHelper(const QString& downloadFolder) : m_downloadFolder(downloadF
     connect(m_view, &QWebEngineView::urlChanged, this, [this] { sendLocation(); });
     connect(m_view->page()->profile(), &QWebEngineProfile::downloadRequested, this,
             [this](QWebEngineDownloadRequest* download) { downloadRequested(download); });
+    m_view->installEventFilter(this);
     connect(&m_socket, &QLocalSocket::readyRead, this, &WebHelper::readMessages);
     // Queued: the program may go before the event loop runs.
     connect(&m_socket, &QLocalSocket::disconnected, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -38,6 +40,14 @@ bool WebHelper::connectTo(const QString& serverName)
         return false;
     send({WebMessage::Kind::Window, {}, false, quint64(m_view->winId())});
     return true;
+}
+
+bool WebHelper::eventFilter(QObject* watched, QEvent* event)
+{
+    // The view's window is made anew when the page first needs OpenGL: the program embeds the new one.
+    if (watched == m_view && event->type() == QEvent::WinIdChange && m_view->internalWinId())
+        send({WebMessage::Kind::Window, {}, false, quint64(m_view->internalWinId())});
+    return QObject::eventFilter(watched, event);
 }
 
 void WebHelper::readMessages()

@@ -23,6 +23,9 @@ public:
     // Connects to the program's socket; false when nobody listens there.
     bool connectTo(const QString& serverName);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void readMessages();
     void handle(const WebMessage& message);

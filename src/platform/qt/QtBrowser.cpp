@@ -13,9 +13,10 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +35,40 @@ void endAtExit(QProcess* process)
     }
     delete process;
 }
+
+// The browser's place in the web window: a native window of its own that holds the helper's page
+// window at its size, and hides it with itself, also when the layout leaves it no room.
+class PagePlace : public QWidget
+{
+public:
+    explicit PagePlace(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_NativeWindow); }
+
+    void embed(QWindow* page)
+    {
+        winId();
+        m_page = page;
+        page->setParent(windowHandle());
+        fit();
+        page->show();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        fit();
+    }
+
+private:
+    void fit()
+    {
+        // A window cannot be empty; the place that holds it is then not shown at all.
+        if (m_page)
+            m_page->setGeometry(0, 0, std::max(1, width()), std::max(1, height()));
+    }
+
+    QPointer<QWindow> m_page;
+};
 
 // The browser's side of the helper: a placeholder widget in the web window, the helper process, and
 // the socket between them. The page appears inside the placeholder where the platform can embed a
@@ -65,8 +100,7 @@ private:
 
     QString m_helperProgram;
     QString m_downloadFolder;
-    QPointer<QWidget> m_placeholder;
-    QPointer<QWidget> m_container;
+    QPointer<PagePlace> m_placeholder;
     QPointer<QWindow> m_pageWindow;
     QLocalServer* m_server = nullptr;
     QLocalSocket* m_socket = nullptr;
@@ -80,10 +114,8 @@ private:
 };
 
 QtBrowserControl::QtBrowserControl(QWidget* parent, const QString& helperProgram, const QString& downloadFolder)
-    : m_helperProgram(helperProgram), m_downloadFolder(downloadFolder), m_placeholder(new QWidget(parent))
+    : m_helperProgram(helperProgram), m_downloadFolder(downloadFolder), m_placeholder(new PagePlace(parent))
 {
-    auto* layout = new QVBoxLayout(m_placeholder);
-    layout->setContentsMargins(0, 0, 0, 0);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_placeholder, [this] { letHelperGo(true); });
 }
 
@@ -195,14 +227,13 @@ void QtBrowserControl::handle(const WebMessage& message)
 
 void QtBrowserControl::embed(quint64 windowId)
 {
-    // Only X11 can hold another process's window, and only one per helper.
-    if (!m_container && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    // Only X11 can hold another process's window. The helper makes its window anew once the page
+    // needs OpenGL, and sends the new one.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        delete m_pageWindow;
         m_pageWindow = QWindow::fromWinId(WId(windowId));
-        if (m_pageWindow) {
-            m_container = QWidget::createWindowContainer(m_pageWindow, m_placeholder);
-            m_placeholder->layout()->addWidget(m_container);
-            m_container->show();
-        }
+        if (m_pageWindow)
+            m_placeholder->embed(m_pageWindow);
     }
     send({WebMessage::Kind::Show});
 }
@@ -242,7 +273,6 @@ void QtBrowserControl::letHelperGo(bool atExit)
             m_pageWindow->hide();
             m_pageWindow->setParent(nullptr);
         }
-        delete m_container;
         delete m_pageWindow;
     }
     if (m_socket) {
