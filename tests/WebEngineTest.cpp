@@ -1,11 +1,14 @@
 #include "ServerProcess.h"
 #include "TestSupport.h"
 
+#include "platform/WebMessages.h"
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtTimers.h"
 #include "ui/browser/frmBrowser.h"
 
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -131,7 +134,8 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
                "s.connect(sys.argv[1])\n"
                "s.sendall(b'busy 1\\n\\x00\\xff\\xfe not a message\\n')\n"
                "s.settimeout(20)\n"
-               "s.recv(1)\n");
+               "while s.recv(4096):\n"
+               "    pass\n");
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
     QtBrowserFactory garbage{desktop, script};
@@ -143,6 +147,36 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
     garbageState.frmBrowser->showWindow();
     EXPECT_TRUE(runUntil([&] { return garbageState.frmBrowser->caption() == kEnded; }, 10000))
         << "caption: " << garbageState.frmBrowser->caption().toStdString();
+}
+
+// The helper's side: garbage from the program ends the helper cleanly, and so does the program's going.
+TEST(WebHelperProcess, EndsOnGarbageAndWhenTheProgramGoes)
+{
+    for (const QByteArray& last : {QByteArray("navigate file:///etc/passwd\n\x01\xff garbage\n"), QByteArray()}) {
+        QLocalServer server;
+        ASSERT_TRUE(server.listen(QStringLiteral("veltaro-web-test-%1").arg(QCoreApplication::applicationPid())));
+        QTemporaryDir downloads;
+        QProcess helper;
+        helper.setProcessChannelMode(QProcess::ForwardedChannels);
+        helper.start(QStringLiteral(VELTARO_WEB_BINARY), {server.fullServerName(), downloads.path()});
+        ASSERT_TRUE(runUntil([&] { return server.hasPendingConnections(); }, kPageTimeoutMs));
+        QLocalSocket* socket = server.nextPendingConnection();
+        ASSERT_TRUE(runUntil([&] { return socket->canReadLine(); }, kPageTimeoutMs));
+        const std::optional<WebMessage> window = WebProtocol::decode(socket->readLine().trimmed());
+        ASSERT_TRUE(window && window->kind == WebMessage::Kind::Window);
+
+        if (last.isEmpty())
+            socket->disconnectFromServer();
+        else
+            socket->write(last);
+        EXPECT_TRUE(runUntil([&] { return helper.state() == QProcess::NotRunning; }, 10000));
+        EXPECT_EQ(helper.exitStatus(), QProcess::NormalExit) << "the helper crashed";
+        EXPECT_EQ(helper.exitCode(), 0);
+        if (helper.state() != QProcess::NotRunning) {
+            helper.kill();
+            helper.waitForFinished();
+        }
+    }
 }
 
 } // namespace
