@@ -150,7 +150,7 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
 }
 
 // The helper's side: garbage from the program ends the helper cleanly, and so does the program's going.
-TEST(WebHelperProcess, EndsOnGarbageAndWhenTheProgramGoes)
+TEST(WebEngineHelper, EndsOnGarbageAndWhenTheProgramGoes)
 {
     for (const QByteArray& last : {QByteArray("navigate file:///etc/passwd\n\x01\xff garbage\n"), QByteArray()}) {
         QLocalServer server;
