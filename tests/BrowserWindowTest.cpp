@@ -92,6 +92,23 @@ TEST_F(BrowserWindowTest, DownloadsEndInABoxAfterTheEngineSignal)
     EXPECT_TRUE(boxes[1].text.contains("failed"));
 }
 
+TEST_F(BrowserWindowTest, ABrowserThatEndsIsNamedInTheCaptionAndTheNextPageLoadsAgain)
+{
+    loadPage();
+    browser()->busy = true;
+    fake.clock.advance(5);
+    browser()->fireEnded();
+    EXPECT_EQ(web().caption(), "The web page is gone: its browser has stopped.");
+    EXPECT_FALSE(timerRunning());
+    EXPECT_TRUE(web().isVisible());
+
+    // The window still shows, but the next page request sends the browser there again.
+    state.browserURL = QStringLiteral("http://www.example.test/next.html");
+    web().showWindow();
+    EXPECT_EQ(browser()->navigations, (QStringList{kPage, state.browserURL}));
+    EXPECT_TRUE(timerRunning());
+}
+
 TEST_F(BrowserWindowTest, BrowserFillsTheWindowBelowTheToolBarOrShrinksToNothing)
 {
     loadPage();

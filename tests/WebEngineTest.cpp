@@ -1,17 +1,23 @@
 #include "ServerProcess.h"
 #include "TestSupport.h"
 
+#include "platform/WebMessages.h"
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtTimers.h"
 #include "ui/browser/frmBrowser.h"
 
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
 #include <QTemporaryDir>
-#include <QWebEnginePage>
+
+#include <csignal>
 
 namespace {
 
 constexpr int kPageTimeoutMs = 30000;
+const QString kEnded = QStringLiteral("The web page is gone: its browser has stopped.");
 
 class TemporaryDesktop : public FakeDesktop
 {
@@ -20,42 +26,48 @@ public:
     QTemporaryDir folder;
 };
 
-// Whether the engine runs at all on this machine (no display, no GPU, a sandbox that will not start):
-// a page made in memory must load and give its title.
-bool engineWorks()
+// The process ids of this test's own child processes called `name`: tests running beside this one
+// start helpers of their own.
+QList<qint64> processesNamed(const QString& name)
 {
-    static const bool works = [] {
-        QWebEnginePage page;
-        page.setHtml(QStringLiteral("<title>probe</title>"));
-        return runUntil([&] { return page.title() == QLatin1String("probe"); }, kPageTimeoutMs);
-    }();
-    return works;
+    QProcess pgrep;
+    pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-x"), QStringLiteral("-P"),
+                                          QString::number(QCoreApplication::applicationPid()), name});
+    pgrep.waitForFinished(5000);
+    QList<qint64> ids;
+    for (const QByteArray& line : pgrep.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            ids.append(line.toLongLong());
+    return ids;
 }
 
-// The real web engine in the web window, against the reference server's pages; everything else fake
-// but the timers, which run on the event loop.
+// The web window with its page in the real helper, against the reference server's pages; everything
+// else fake but the timers, which run on the event loop.
 class WebEngineTest : public ::testing::Test
 {
 protected:
     WebEngineTest() { installWindowFactories(state, platform); }
 
-    void SetUp() override
-    {
-        if (!engineWorks())
-            GTEST_SKIP() << "the web engine cannot load a page offscreen on this machine";
-        ASSERT_TRUE(server.isListening());
-    }
+    void SetUp() override { ASSERT_TRUE(server.isListening()); }
 
+    QString pageUrl(const char* path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(server.httpPort()).arg(QLatin1String(path));
+    }
     void showPage(const char* path)
     {
-        state.browserURL = QStringLiteral("http://127.0.0.1:%1%2").arg(server.httpPort()).arg(QLatin1String(path));
+        state.browserURL = pageUrl(path);
         state.frmBrowser->showWindow();
+    }
+    bool captionBecomes(const QString& caption)
+    {
+        return runUntil([&] { return state.frmBrowser->caption() == caption; }, kPageTimeoutMs);
     }
 
     ServerProcess server;
     QtTimers timers;
     TemporaryDesktop desktop;
-    QtBrowserFactory browsers{desktop};
+    QtBrowserFactory browsers{desktop, QStringLiteral(VELTARO_WEB_BINARY)};
     FakePlatform fake;
     Platform platform{timers,       timers,          fake.messageBoxes, fake.app,       fake.files,
                       fake.sockets, fake.tray,       fake.registry,     fake.processes, browsers,
@@ -63,12 +75,18 @@ protected:
     ClientState state;
 };
 
-TEST_F(WebEngineTest, PageTitleBecomesTheCaption)
+TEST_F(WebEngineTest, PageTitleBecomesTheCaptionAndClosingTheWindowEndsTheHelper)
 {
+    const QList<qint64> before = processesNamed(QStringLiteral("veltaro-web"));
     showPage("/faq.php");
-    EXPECT_TRUE(runUntil([&] { return state.frmBrowser->caption() == "Frequently Asked Questions"; }, kPageTimeoutMs))
+    EXPECT_TRUE(captionBecomes(QStringLiteral("Frequently Asked Questions")))
         << "caption: " << state.frmBrowser->caption().toStdString();
     EXPECT_TRUE(server.waitForLine("HTTP GET /faq.php"));
+    EXPECT_GT(processesNamed(QStringLiteral("veltaro-web")).size(), before.size());
+
+    state.frmBrowser->close();
+    EXPECT_TRUE(runUntil([&] { return processesNamed(QStringLiteral("veltaro-web")) == before; }, 10000))
+        << "the helper outlived its window";
 }
 
 TEST_F(WebEngineTest, DownloadIsSavedInTheDownloadFolder)
@@ -86,6 +104,83 @@ TEST_F(WebEngineTest, DownloadIsSavedInTheDownloadFolder)
     ASSERT_EQ(bytes.size(), 16 * 1024);
     for (int i = 0; i < bytes.size(); ++i)
         ASSERT_EQ(uchar(bytes[i]), i % 251) << "at byte " << i;
+}
+
+TEST_F(WebEngineTest, AKilledHelperIsNamedInTheCaptionAndTheNextPageStartsAnother)
+{
+    const QList<qint64> before = processesNamed(QStringLiteral("veltaro-web"));
+    showPage("/faq.php");
+    ASSERT_TRUE(captionBecomes(QStringLiteral("Frequently Asked Questions")));
+    QList<qint64> helpers = processesNamed(QStringLiteral("veltaro-web"));
+    for (qint64 id : before)
+        helpers.removeAll(id);
+    ASSERT_EQ(helpers.size(), 1);
+    ::kill(pid_t(helpers.front()), SIGKILL);
+    EXPECT_TRUE(captionBecomes(kEnded)) << "caption: " << state.frmBrowser->caption().toStdString();
+
+    showPage("/members/");
+    EXPECT_TRUE(server.waitForLine("HTTP GET /members/"));
+    EXPECT_TRUE(captionBecomes(QStringLiteral("Members Area")))
+        << "caption: " << state.frmBrowser->caption().toStdString();
+}
+
+// A helper that answers with garbage is dropped like one that died.
+TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
+{
+    QTemporaryDir folder;
+    const QString script = folder.filePath(QStringLiteral("garbage-helper"));
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/usr/bin/env python3\n"
+               "import socket, sys, time\n"
+               "s = socket.socket(socket.AF_UNIX)\n"
+               "s.connect(sys.argv[1])\n"
+               "s.sendall(b'busy 1\\n\\x00\\xff\\xfe not a message\\n')\n"
+               "s.settimeout(20)\n"
+               "while s.recv(4096):\n"
+               "    pass\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
+    QtBrowserFactory garbage{desktop, script};
+    Platform garbagePlatform{timers,       timers,          fake.messageBoxes, fake.app,       fake.files,
+                             fake.sockets, fake.tray,       fake.registry,     fake.processes, garbage,
+                             desktop,      fake.loginStart, fake.network};
+    ClientState garbageState;
+    installWindowFactories(garbageState, garbagePlatform);
+    garbageState.browserURL = pageUrl("/faq.php");
+    garbageState.frmBrowser->showWindow();
+    EXPECT_TRUE(runUntil([&] { return garbageState.frmBrowser->caption() == kEnded; }, 10000))
+        << "caption: " << garbageState.frmBrowser->caption().toStdString();
+}
+
+// The helper's side: garbage from the program ends the helper cleanly, and so does the program's going.
+TEST(WebEngineHelper, EndsOnGarbageAndWhenTheProgramGoes)
+{
+    for (const QByteArray& last : {QByteArray("navigate file:///etc/passwd\n\x01\xff garbage\n"), QByteArray()}) {
+        QLocalServer server;
+        ASSERT_TRUE(server.listen(QStringLiteral("veltaro-web-test-%1").arg(QCoreApplication::applicationPid())));
+        QTemporaryDir downloads;
+        QProcess helper;
+        helper.setProcessChannelMode(QProcess::ForwardedChannels);
+        helper.start(QStringLiteral(VELTARO_WEB_BINARY), {server.fullServerName(), downloads.path()});
+        ASSERT_TRUE(runUntil([&] { return server.hasPendingConnections(); }, kPageTimeoutMs));
+        QLocalSocket* socket = server.nextPendingConnection();
+        ASSERT_TRUE(runUntil([&] { return socket->canReadLine(); }, kPageTimeoutMs));
+        const std::optional<WebMessage> window = WebProtocol::decode(socket->readLine().trimmed());
+        ASSERT_TRUE(window && window->kind == WebMessage::Kind::Window);
+
+        if (last.isEmpty())
+            socket->disconnectFromServer();
+        else
+            socket->write(last);
+        EXPECT_TRUE(runUntil([&] { return helper.state() == QProcess::NotRunning; }, 10000));
+        EXPECT_EQ(helper.exitStatus(), QProcess::NormalExit) << "the helper crashed";
+        EXPECT_EQ(helper.exitCode(), 0);
+        if (helper.state() != QProcess::NotRunning) {
+            helper.kill();
+            helper.waitForFinished();
+        }
+    }
 }
 
 } // namespace

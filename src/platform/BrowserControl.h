@@ -26,6 +26,8 @@ public:
     std::function<void()> onDownloadComplete;
     // A file download ended: the path it was saved to, and whether it succeeded.
     std::function<void(const QString& path, bool ok)> onFileDownloaded;
+    // The browser ended by itself (its process died): the page is gone, the next Navigate starts anew.
+    std::function<void()> onEnded;
 };
 
 class BrowserFactory

@@ -5,6 +5,8 @@
 ClientProcess::ClientProcess(const QByteArray& config)
 {
     QFile::copy(QStringLiteral(VELTARO_CLIENT_BINARY), m_folder.filePath(QStringLiteral("veltaro")));
+    // The web helper lives beside the program.
+    QFile::copy(QStringLiteral(VELTARO_WEB_BINARY), m_folder.filePath(QStringLiteral("veltaro-web")));
     QFile file(m_folder.filePath(QStringLiteral("DNS.conf")));
     if (file.open(QIODevice::WriteOnly))
         file.write(config);

@@ -65,6 +65,13 @@ void FakeBrowser::fireFileDownloaded(const QString& path, bool ok)
         onFileDownloaded(path, ok);
 }
 
+void FakeBrowser::fireEnded()
+{
+    busy = false;
+    if (onEnded)
+        onEnded();
+}
+
 std::unique_ptr<BrowserControl> FakeBrowserFactory::create(QWidget* parent)
 {
     ++created;

@@ -10,14 +10,18 @@ public:
     QString downloadFolder() const override;
 };
 
-// Makes browsers on the web engine. Files that a page downloads go into the desktop's download folder.
+// Makes browsers whose page runs in the web helper `veltaro-web`, a process started for each browser
+// and ended with it, so that the web engine costs nothing while no page is shown. Files that a page
+// downloads go into the desktop's download folder.
 class QtBrowserFactory : public BrowserFactory
 {
 public:
-    explicit QtBrowserFactory(const Desktop& desktop);
+    // `helperProgram` empty: `veltaro-web` beside the running program.
+    explicit QtBrowserFactory(const Desktop& desktop, QString helperProgram = QString());
 
     std::unique_ptr<BrowserControl> create(QWidget* parent) override;
 
 private:
     const Desktop& m_desktop;
+    QString m_helperProgram;
 };

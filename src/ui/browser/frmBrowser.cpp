@@ -38,6 +38,8 @@ constexpr int kFrameHeight = 405;
 constexpr int kTimTimer = 0;
 constexpr int kCaptionIntervalMs = 5;
 
+const char* const kBrowserEndedCaption = "The web page is gone: its browser has stopped.";
+
 const QColor kMaskColour(192, 192, 192);
 const char* const kIconFiles[] = {":/back.png",    ":/forward.png", ":/stop.png",
                                   ":/refresh.png", ":/home.png",    ":/search.png"};
@@ -152,6 +154,7 @@ bool frmBrowser::createBrowser()
     brwWebBrowser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
     brwWebBrowser->onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
     brwWebBrowser->onFileDownloaded = [this](const QString& path, bool ok) { brwWebBrowser_FileDownloaded(path, ok); };
+    brwWebBrowser->onEnded = [this] { brwWebBrowser_Ended(); };
     brwWebBrowser->widget()->show();
     Form_Resize();
     return true;
@@ -217,6 +220,14 @@ void frmBrowser::brwWebBrowser_FileDownloaded(const QString& path, bool ok)
             self->m_platform.messageBoxes.show(text, self->m_platform.app.title(), MsgButtons::Ok,
                                                ok ? MsgIcon::Information : MsgIcon::Warning);
     });
+}
+
+void frmBrowser::brwWebBrowser_Ended()
+{
+    timTimer->setEnabled(kTimTimer, false);
+    setCaption(QLatin1String(kBrowserEndedCaption));
+    // The window holds no page any more: the next page request loads it again.
+    m_loaded = false;
 }
 
 QString frmBrowser::locationName() const

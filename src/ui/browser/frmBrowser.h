@@ -46,6 +46,7 @@ public:
     void timTimer_Timer();
     void brwWebBrowser_DownloadComplete();
     void brwWebBrowser_FileDownloaded(const QString& path, bool ok);
+    void brwWebBrowser_Ended();
 
     QToolBar* tbToolBar = nullptr;
     std::unique_ptr<BrowserControl> brwWebBrowser;

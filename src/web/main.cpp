@@ -1,0 +1,23 @@
+#include "web/WebHelper.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+// veltaro-web SERVER-NAME DOWNLOAD-FOLDER: started by the program while its web window shows a page.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 3) {
+        std::fputs("usage: veltaro-web SERVER-NAME DOWNLOAD-FOLDER\n", stderr);
+        return 2;
+    }
+    QApplication::setApplicationName(QStringLiteral("Veltaro"));
+    WebHelper helper(args.at(2));
+    if (!helper.connectTo(args.at(1))) {
+        std::fputs("veltaro-web: the program is not listening\n", stderr);
+        return 1;
+    }
+    return QApplication::exec();
+}
