@@ -27,7 +27,7 @@ frmMain& start(FakeClient& client, const std::optional<QStringList>& lines = set
 
 using StartupTest = ClientTest;
 
-TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutAndTheHostFetchAndUpdateCycleAreArmed)
+TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutAndWhatAnEarlierRunLeftIsCleared)
 {
     state.upgradeOffered = state.hostsRequestPending = state.ipCheckRequested = state.hostsPanelShown = true;
     frmMain& main = start(*this);
