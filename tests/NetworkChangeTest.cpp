@@ -25,14 +25,12 @@ TEST(NetworkChange, ACalmNetworkIsCheckedOnceAndANewAddressIsSentAtOnceWithoutMo
     moved.server.run(7000);
     moved.fake.network.change();
     moved.server.run(3000);
-    const qint64 lastChangeMs = moved.fake.clock.elapsedMs();
     moved.fake.network.change();
     moved.server.run(4900);
     EXPECT_TRUE(moved.server.requests.empty()) << "checked before the network was calm";
     moved.server.run(2100);
     ASSERT_EQ(moved.server.commandWords(), QStringList({"GETMYIP", "UPDATE"}));
     EXPECT_EQ(moved.server.requests[1].text, "UPDATE:ALICE:PW:GOFFICE:198.51.100.4:");
-    EXPECT_LT(moved.server.requests[1].openedAtMs - lastChangeMs, 10000);
 
     still.server.run(moved.fake.clock.elapsedMs() - still.fake.clock.elapsedMs());
     EXPECT_EQ(moved.server.minutes(7), still.server.minutes(7));
