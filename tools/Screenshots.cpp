@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -106,7 +105,7 @@ int main(int argc, char** argv)
     ok = save(state.frmAbout.get(), folder + QStringLiteral("/about.png")) && ok;
 
     // A week of history: the updates, a failure while the service was down, and the recovery.
-    const QString history = QFileInfo(Common_Functions::configPath(fake.platform)).path() + "/history.log";
+    const QString history = UpdateHistory(fake.files, Common_Functions::configPath(fake.platform)).path();
     fake.files.contents.insert(history, "2026-11-30T08:01:12Z\tSTART\t\t\t\n"
                                         "2026-11-30T08:01:13Z\tADDRESS\t\t203.0.113.7\tnew address\n"
                                         "2026-11-30T08:01:15Z\tUPDATE\tHOME\t203.0.113.7\tok\n"

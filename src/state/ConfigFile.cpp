@@ -4,6 +4,7 @@
 #include "state/ClientState.h"
 #include "state/Scrambling.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -159,6 +160,11 @@ void readLines(ClientState& state, LineReader& reader)
 QString configPath(const CorePlatform& platform)
 {
     return platform.app.configPath();
+}
+
+QString besideConfig(const QString& settingsPath, const QString& name)
+{
+    return QFileInfo(settingsPath).path() + QLatin1Char('/') + name;
 }
 
 QString loadConfig(ClientState& state, CorePlatform& platform)

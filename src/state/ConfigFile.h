@@ -13,6 +13,8 @@ inline constexpr qsizetype kLongestConfigLine = 64000;
 
 // The settings file, beside the program unless the program names another.
 QString configPath(const CorePlatform& platform);
+// A file the program keeps beside its settings file ("history.log", "options.conf").
+QString besideConfig(const QString& settingsPath, const QString& name);
 
 // Removes what interrupted saves left beside "DNS.conf", then reads it into the state, line by line
 // until the first missing line; a missing file is created empty. Returns what the status line should

@@ -1,8 +1,9 @@
 #include "state/ProgramOptions.h"
 
 #include "platform/Files.h"
+#include "state/ConfigFile.h"
 
-#include <QFileInfo>
+#include <QStringList>
 
 namespace {
 constexpr qsizetype kLongestFile = 4096;
@@ -11,7 +12,7 @@ const QString kNotifications = QStringLiteral("notifications");
 
 QString ProgramOptions::pathFor(const QString& settingsPath)
 {
-    return QFileInfo(settingsPath).path() + QStringLiteral("/options.conf");
+    return Common_Functions::besideConfig(settingsPath, QStringLiteral("options.conf"));
 }
 
 ProgramOptions ProgramOptions::load(Files& files, const QString& settingsPath)

@@ -1,8 +1,7 @@
 #include "state/UpdateHistory.h"
 
 #include "platform/Files.h"
-
-#include <QFileInfo>
+#include "state/ConfigFile.h"
 
 namespace {
 
@@ -64,7 +63,7 @@ QStringList linesOf(const QByteArray& content)
 } // namespace
 
 UpdateHistory::UpdateHistory(Files& files, const QString& settingsPath)
-    : m_files(files), m_path(QFileInfo(settingsPath).path() + QStringLiteral("/history.log"))
+    : m_files(files), m_path(Common_Functions::besideConfig(settingsPath, QStringLiteral("history.log")))
 {}
 
 QString UpdateHistory::lineOf(const ClientEvent& event, const QDateTime& when)

@@ -32,8 +32,10 @@ void frmMain::clientEvent(const ClientEvent& event)
         addressChanged();
     if (!m_notices)
         return;
-    // The host list may not be in yet: the checked groups are counted from the settings.
-    const int groupsToUpdate = m_state.autoUpdate == 1 ? int(entriesOf(m_state.checkedGroups).size()) : 0;
+    // Only a new address's notice counts the groups. The host list may not be in yet: they are
+    // counted from the settings.
+    const bool counted = event.kind == ClientEvent::Kind::NewAddress && m_state.autoUpdate == 1;
+    const int groupsToUpdate = counted ? int(entriesOf(m_state.checkedGroups).size()) : 0;
     // Hidden in the tray, or not on screen at all.
     const bool hidden = !isVisible() || isMinimized();
     if (const std::optional<QString> notice = m_notices->noticeFor(event, hidden, groupsToUpdate))
