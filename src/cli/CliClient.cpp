@@ -1,6 +1,5 @@
 #include "cli/CliClient.h"
 
-#include "BuildConfig.h"
 #include "cli/ConsoleView.h"
 #include "platform/CorePlatform.h"
 #include "platform/qt/SingleInstance.h"
@@ -25,13 +24,9 @@ CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const 
         if (auto next = std::exchange(m_next, nullptr))
             next(end);
     };
-    if (line.serverHost.isEmpty()) {
-        state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
-        state.serverPort = BuildConfig::serverPort;
-    } else {
-        state.serverHost = line.serverHost;
-        state.serverPort = line.serverPort;
-    }
+    // Without --server the exchange takes the built-in server.
+    state.serverHost = line.serverHost;
+    state.serverPort = line.serverPort;
 }
 
 CliClient::~CliClient() = default;
