@@ -66,8 +66,7 @@ TEST_F(NotificationsTest, AHiddenWindowsFailedUpdateIsToldUnlessNotificationsAre
     startHiddenWithOfficeFailing();
     EXPECT_EQ(fake.tray.messages,
               std::vector<QString>({"Veltaro: Your address changed to 203.0.113.9; updating 1 group.",
-                                    "Veltaro: Update of OFFICE failed: the server answered "
-                                    "\"UPDATE:ERROR:NOSUCHGROUP:\""}));
+                                    "Veltaro: Update of OFFICE failed: the group is not in this account"}));
     EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Failed);
 
     state.frmMain->mnuNotifications->trigger();
