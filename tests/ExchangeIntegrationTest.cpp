@@ -5,6 +5,9 @@
 #include "platform/qt/QtSockets.h"
 #include "platform/qt/QtTimers.h"
 #include "protocol/Lumeris_Commands.h"
+#include "ui/main/frmMain.h"
+
+#include <QLabel>
 
 namespace Cmd = Lumeris_Commands;
 
@@ -70,4 +73,19 @@ TEST_F(ExchangeIntegrationTest, ReplyBoxesLeftOpenWhileTheirExchangesEndAreClose
     EXPECT_EQ(closed, 2);
     EXPECT_EQ(fake.browsers.latest ? fake.browsers.latest->navigations : QStringList(),
               QStringList{QStringLiteral("HTTP://NEWS.TEST/A.HTML")});
+}
+
+TEST_F(ExchangeIntegrationTest, APeerThatClosesWithoutAReplyIsToldAsSuchAndAPostedTaskWaitsForTheCurrentEvent)
+{
+    ASSERT_TRUE(startServer(Cmd::getHostsCMD, {QStringLiteral("--close-without-reply")}));
+    Cmd::requestHosts(state, platform);
+    ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
+    EXPECT_EQ(state.frmMain->lblStatusBar->text(),
+              QStringLiteral("Connection failed: the server closed the connection without replying."));
+
+    bool ran = false;
+    timers.post([&ran] { ran = true; });
+    EXPECT_FALSE(ran);
+    runUntil([&ran] { return ran; }, 1000);
+    EXPECT_TRUE(ran);
 }

@@ -98,9 +98,13 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
     }
     EXPECT_TRUE(replies.isEmpty());
 
+    // Once the reply is in, the minute no longer counts, however long the exchange stays open.
+    exchange().setCloseDelays(70000, 70000);
     submit(Cmd::getMyIPCMD);
     answer(fake.sockets.count() - 1, QStringLiteral("GETMYIP:10.0.0.1:"));
     EXPECT_EQ(replies, QStringList{"getMyIPCMD <- GETMYIP:10.0.0.1:"});
+    fake.clock.advance(70000);
+    EXPECT_NE(statusBar(), kTimeoutText);
 }
 
 TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)

@@ -75,6 +75,8 @@ TEST(ReferenceServerTest, UpdateOfAGroupFromTheAccountsFileIsRecordedAndABrokenF
         {"update:alice:secret:gCabin:10.0.0.7:", "UPDATE:CABIN:10.0.0.7:SUCCESS:"},
         {"update:alice:secret:gµnet:10.0.0.7:", "UPDATE:µNET:10.0.0.7:SUCCESS:"},
         {"update:alice:secret:gHOME:10.0.0.7:", "UPDATE:ERROR:NOSUCHGROUP:"},
+        // The group field names a group only with its "G" marker.
+        {"update:alice:secret:xcabin:10.0.0.7:", "UPDATE:ERROR:NOSUCHGROUP:"},
     };
     for (const auto& [request, reply] : exchanges)
         EXPECT_EQ(plainReply(server.commandPort(), QString::fromUtf8(request)), QString::fromUtf8(reply)) << request;
