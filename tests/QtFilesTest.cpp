@@ -123,6 +123,13 @@ TEST_F(QtFilesTest, SettingsStayBesideAWritableProgramAndGoToAnOwnerOnlyUserFold
     EXPECT_EQ(installed.path, user + "/DNS.conf");
     EXPECT_EQ(installed.startingPoint, program + "/DNS.conf");
     EXPECT_EQ(permissions(user), mode_t(0700));
+
+    // Whatever folder it was started from.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
+    const SettingsLocation relative = locateSettings(program, false, QStringLiteral("here/Veltaro"));
+    qputenv("HOME", home);
+    EXPECT_EQ(relative.path, path(QStringLiteral("home/.config/Veltaro/DNS.conf")));
 }
 
 TEST_F(QtFilesTest, StartAtLoginIsAnAutostartEntryThatRunsTheProgramByItsQuotedPath)
