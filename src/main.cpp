@@ -17,6 +17,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     initResources();
     QApplication::setApplicationName(QStringLiteral("Veltaro"));
+    // Docks and task switchers match the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltaro.veltaro"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
     // The tray keeps the program alive while the main window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -49,9 +51,10 @@ int main(int argc, char** argv)
     ClientState state;
     installWindowFactories(state, qt.platform);
     if (!instance.listen([&state] { state.frmMain->ShowForm_Click(); }))
-        qt.app.printError(
-            QStringLiteral("A later start cannot bring this window to the front: \"%1\" cannot be listened on.")
-                .arg(instance.socketPath()));
+        qt.app.printError(QStringLiteral("A later start cannot bring this window to the front: %1.")
+                              .arg(instance.socketPath().isEmpty()
+                                       ? QStringLiteral("this user has no private runtime folder")
+                                       : QStringLiteral("\"%1\" cannot be listened on").arg(instance.socketPath())));
     installShutdownHandlers([&state] { state.frmMain->exitWithoutAsking(); });
     state.frmMain->Form_Load();
     return QApplication::exec();

@@ -42,7 +42,7 @@ TEST_F(UpdateHistoryTest, TheProgramRecordsItsStartEachGroupsVerdictANewAddressA
     ASSERT_EQ(withoutTimes.size(), 6) << lines().join('\n').toStdString();
     EXPECT_EQ(withoutTimes.mid(0, 4),
               QStringList({"START\t\t\t", "ADDRESS\t\t203.0.113.9\tnew address", "UPDATE\tHOME\t203.0.113.9\tok",
-                           "UPDATE\tOFFICE\t203.0.113.9\tfailed: the server answered \"UPDATE:ERROR:NOSUCHGROUP:\""}));
+                           "UPDATE\tOFFICE\t203.0.113.9\tfailed: the group is not in this account"}));
     EXPECT_TRUE(withoutTimes[4].startsWith("FAILURE\t\t\tfailed: Connection failed")) << withoutTimes[4].toStdString();
     EXPECT_EQ(withoutTimes[5], "END\t\t\t");
 

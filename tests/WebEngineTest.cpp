@@ -153,6 +153,32 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
         << "caption: " << garbageState.frmBrowser->caption().toStdString();
 }
 
+// A portable copy of the program, without the helper beside it, uses the installed one.
+TEST(WebEngineHelper, IsFoundBesideTheProgramElseWhereItWasInstalled)
+{
+    QTemporaryDir portable;
+    QTemporaryDir installed;
+    const auto placeHelper = [](const QTemporaryDir& folder) {
+        QFile helper(folder.filePath(QStringLiteral("veltaro-web")));
+        EXPECT_TRUE(helper.open(QIODevice::WriteOnly));
+        helper.setPermissions(helper.permissions() | QFileDevice::ExeOwner);
+        return helper.fileName();
+    };
+    const QString installedHelper = placeHelper(installed);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(installed.path()));
+    const QString fromCopy = QtBrowserFactory::findHelper(portable.path());
+    const QString besideCopy = placeHelper(portable);
+    const QString fromFullCopy = QtBrowserFactory::findHelper(portable.path());
+    qputenv("PATH", QByteArrayLiteral("/nowhere"));
+    const QString missing = QtBrowserFactory::findHelper(installed.path() + QStringLiteral("/none"));
+    qputenv("PATH", path);
+
+    EXPECT_EQ(fromCopy, installedHelper);
+    EXPECT_EQ(fromFullCopy, besideCopy);
+    EXPECT_EQ(missing, QString());
+}
+
 // The helper's side: garbage from the program ends the helper cleanly, and so does the program's going.
 TEST(WebEngineHelper, EndsOnGarbageAndWhenTheProgramGoes)
 {

@@ -35,8 +35,7 @@ void processUpdateReply(ClientState& state, CorePlatform& platform, const QStrin
     if (success) {
         state.report({ClientEvent::Kind::GroupUpdated, state.replyGroup, state.currentIP, QString()});
     } else {
-        state.report({ClientEvent::Kind::GroupFailed, state.replyGroup, state.currentIP,
-                      QStringLiteral("the server answered \"%1\"").arg(reply.trimmed().left(80))});
+        state.report({ClientEvent::Kind::GroupFailed, state.replyGroup, state.currentIP, updateFailureInWords(reply)});
     }
     if (success && !exchange.updateFailed) {
         state.view->showStatus(QStringLiteral(" Update successful"));

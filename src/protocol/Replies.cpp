@@ -119,6 +119,16 @@ bool isUpdateSuccess(const QString& reply)
     return reply.endsWith(kSuccessEnding);
 }
 
+QString updateFailureInWords(const QString& reply)
+{
+    const QString trimmed = reply.trimmed();
+    if (trimmed == QLatin1String("UPDATE:ERROR:NOSUCHGROUP:"))
+        return QStringLiteral("the group is not in this account");
+    if (trimmed == QLatin1String("UPDATE:ERROR:INVALIDUSER:"))
+        return QStringLiteral("the user name or password was not accepted");
+    return QStringLiteral("the server answered \"%1\"").arg(trimmed.left(80));
+}
+
 bool isWebAddress(const QString& address)
 {
     const QUrl url(address);

@@ -52,6 +52,8 @@ QStringList entriesOf(const QString& text);
 
 // Whether an update reply reports success.
 bool isUpdateSuccess(const QString& reply);
+// Why a group's update failed, in words for the user; a reply it does not know is quoted.
+QString updateFailureInWords(const QString& reply);
 
 // True for an http or https address with a host; the web window goes to no other kind.
 bool isWebAddress(const QString& address);
