@@ -14,8 +14,8 @@ TEST(QtMessageBoxes, BoxOpenedFromATimerTickHoldsUpNoTimerAndReportsItsAnswer)
     std::optional<MsgAnswer> answer;
     auto family = timers.createFamily(QStringLiteral("processTimer"), [&](int) {
         if (++ticks == 1)
-            boxes.show(QStringLiteral("<h1 style='color:red'>Still</h1> there?"), QStringLiteral("Veltaro"), MsgButtons::YesNo, MsgIcon::None,
-                       [&](MsgAnswer given) { answer = given; });
+            boxes.show(QStringLiteral("<h1 style='color:red'>Still</h1> there?"), QStringLiteral("Veltaro"),
+                       MsgButtons::YesNo, MsgIcon::None, [&](MsgAnswer given) { answer = given; });
     });
     family->create(1);
     family->setInterval(1, 20);
