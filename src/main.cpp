@@ -27,7 +27,10 @@ int main(int argc, char** argv)
     // A second start for the same settings shows the running program instead of racing it for
     // the file and the server.
     SingleInstance instance(qt.app.configPath());
-    const SingleInstance::Lock lock = instance.lock();
+    SingleInstance::Lock lock = instance.lock();
+    // veltaro-cli's update or check holds the settings for a moment only.
+    if (lock == SingleInstance::Lock::HeldElsewhere && instance.holder() == QStringLiteral("veltaro-cli"))
+        lock = instance.lock(kHandOverMs);
     if (lock != SingleInstance::Lock::Taken) {
         const bool serviceHolds = instance.holder() == QStringLiteral("veltaro-cli");
         if (lock == SingleInstance::Lock::HeldElsewhere && !serviceHolds && instance.requestShow(kHandOverMs))
