@@ -58,8 +58,3 @@ QString CommandProcessor::updateReply(const QStringList& fields)
     printLine(QStringLiteral("UPDATED %1 %2 %3").arg(account->user, group->name, address));
     return QStringLiteral("UPDATE:%1:%2:SUCCESS:").arg(group->name, address);
 }
-
-QString commandWord(const QString& request)
-{
-    return request.section(u':', 0, 0).toUpper();
-}

@@ -24,6 +24,3 @@ private:
     QString m_versionReply;
     QString m_newsBody;
 };
-
-// The first field of a request, upper-cased: "GETMYIP" for "getMyIP:U:P:".
-QString commandWord(const QString& request);

@@ -73,7 +73,7 @@ void CommandServer::readRequest(QTcpSocket* socket)
 void CommandServer::serve(QTcpSocket* socket, const QString& request)
 {
     printLine(QStringLiteral("REQUEST ") + request);
-    const Misbehaviour behaviour = m_misbehaviour.appliesTo(commandWord(request)) ? m_misbehaviour : Misbehaviour{};
+    const Misbehaviour behaviour = m_misbehaviour.appliesTo(request) ? m_misbehaviour : Misbehaviour{};
     const QByteArray wire = behaviour.wireReply(m_processor.answer(request, peerText(socket->peerAddress())));
     if (behaviour.delayMs > 0)
         QTimer::singleShot(behaviour.delayMs, socket, [=, this] { deliver(socket, wire, behaviour); });

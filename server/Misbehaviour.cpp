@@ -6,9 +6,15 @@
 
 #include <algorithm>
 
-bool Misbehaviour::appliesTo(const QString& commandWord) const
+bool Misbehaviour::appliesTo(const QString& request) const
 {
-    return onlyCommand.isEmpty() || onlyCommand.compare(commandWord, Qt::CaseInsensitive) == 0;
+    if (onlyCommand.isEmpty())
+        return true;
+    const QString group = onlyCommand.section(QLatin1Char(':'), 1);
+    if (request.section(QLatin1Char(':'), 0, 0)
+            .compare(onlyCommand.section(QLatin1Char(':'), 0, 0), Qt::CaseInsensitive) != 0)
+        return false;
+    return group.isEmpty() || request.contains(QStringLiteral(":G") + group + QLatin1Char(':'), Qt::CaseInsensitive);
 }
 
 QByteArray Misbehaviour::wireReply(const QString& plainReply) const

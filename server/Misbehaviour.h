@@ -7,7 +7,8 @@
 // Ways the server can be told to answer badly, so that tests can see how the client copes.
 struct Misbehaviour
 {
-    QString onlyCommand; // command word it is limited to; empty means every command
+    // The command word it is limited to, or "UPDATE:GROUP" for one group's updates; empty means every command.
+    QString onlyCommand;
     int delayMs = 0;
     int splitPieces = 1;
     int splitGapMs = 100;
@@ -17,7 +18,7 @@ struct Misbehaviour
     int oversizedBytes = 0;
     int binaryBytes = 0;
 
-    bool appliesTo(const QString& commandWord) const;
+    bool appliesTo(const QString& request) const;
     // What goes on the wire for a plain reply: scrambled, or the oversized or binary stand-in.
     QByteArray wireReply(const QString& plainReply) const;
     // The wire reply cut into splitPieces parts of nearly equal size (fewer if it is shorter).

@@ -28,6 +28,7 @@ std::optional<ServerOptions> parseServerOptions(const QStringList& arguments, QS
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Reference command server and web site for the Veltaro client."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption address(QStringLiteral("address"), QStringLiteral("Address to listen on."),
                                      QStringLiteral("ADDR"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Command port; 0 picks a free one."),
@@ -45,8 +46,10 @@ std::optional<ServerOptions> parseServerOptions(const QStringList& arguments, QS
                                           QStringLiteral("Version named by CHECKVERSION."), QStringLiteral("VERSION"));
     const QCommandLineOption news(QStringLiteral("news"), QStringLiteral("News body, \"URL:message\"."),
                                   QStringLiteral("TEXT"));
-    const QCommandLineOption only(QStringLiteral("only"), QStringLiteral("Misbehave for this command word only."),
-                                  QStringLiteral("CMD"));
+    const QCommandLineOption only(
+        QStringLiteral("only"),
+        QStringLiteral("Misbehave for this command word only (\"UPDATE:GROUP\": one group's updates)."),
+        QStringLiteral("CMD"));
     const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait before replying."),
                                    QStringLiteral("MS"));
     const QCommandLineOption split(QStringLiteral("split"), QStringLiteral("Send the reply in N pieces."),

@@ -3,9 +3,11 @@
 #include "CommandServer.h"
 #include "Output.h"
 #include "ServerOptions.h"
-#include "platform/qt/TerminationSignals.h"
 #include "UpdateRecords.h"
 #include "WebServer.h"
+#include "platform/qt/TerminationSignals.h"
+
+#include "BuildConfig.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-server"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildConfig::version));
     onTerminationSignals([] { QCoreApplication::quit(); });
 
     QString error;

@@ -5,8 +5,13 @@
 #include "ui/Windows.h"
 #include "ui/main/frmMain.h"
 
+#include "BuildConfig.h"
+
 #include <QApplication>
 #include <QMessageBox>
+
+#include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr int kHandOverMs = 3000;
@@ -14,6 +19,17 @@ constexpr int kHandOverMs = 3000;
 
 int main(int argc, char** argv)
 {
+    // Answered before the window system is reached, so that they work without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("veltaro %s\n", BuildConfig::version);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::puts("Usage: veltaro [--version | --help]\n\n"
+                  "Keeps the checked groups of a dynamic-DNS account pointed at this machine's address, from a\n"
+                  "window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.");
+        return 0;
+    }
     QApplication app(argc, argv);
     initResources();
     QApplication::setApplicationName(QStringLiteral("Veltaro"));

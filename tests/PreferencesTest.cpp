@@ -122,6 +122,26 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
 }
 
+TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogStaysOpen)
+{
+    state.userName = QStringLiteral("alice");
+    state.password = QStringLiteral("old");
+    open();
+    control<QLineEdit>("txtPassword")->setText(QStringLiteral("пароль"));
+    saveAndClose();
+
+    ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
+    EXPECT_TRUE(
+        fake.messageBoxes.shown().front().text.contains(QStringLiteral("\"п\", \"а\", \"р\", \"о\", \"л\", \"ь\"")));
+    EXPECT_EQ(state.password, "old");
+    EXPECT_TRUE(state.preferencesOpen && state.frmPreferences->isVisible());
+
+    control<QLineEdit>("txtPassword")->setText(QStringLiteral("new"));
+    saveAndClose();
+    EXPECT_EQ(state.password, "new");
+    EXPECT_FALSE(state.preferencesOpen || state.frmPreferences->isVisible());
+}
+
 TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAndEditsLastUntilThen)
 {
     state.userName = QStringLiteral("old");

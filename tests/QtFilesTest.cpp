@@ -124,6 +124,12 @@ TEST_F(QtFilesTest, SettingsStayBesideAWritableProgramAndGoToAnOwnerOnlyUserFold
     EXPECT_EQ(installed.startingPoint, program + "/DNS.conf");
     EXPECT_EQ(permissions(user), mode_t(0700));
 
+    // An installed program keeps no settings beside itself, even for root, who may write there.
+    ASSERT_TRUE(QDir().mkpath(program) && QDir().mkpath(path(QStringLiteral("root/usr/bin"))));
+    EXPECT_TRUE(isPortableCopy(program));
+    EXPECT_FALSE(isPortableCopy(path(QStringLiteral("root/usr/bin"))));
+    EXPECT_FALSE(isPortableCopy(QStringLiteral("/usr/bin")));
+
     // Whatever folder it was started from.
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));

@@ -7,14 +7,20 @@
 #include "state/ConfigFile.h"
 #include "state/UpdateHistory.h"
 
-#include <cstdio>
+#include <QFileInfo>
+
 #include <utility>
 
 CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const Clock* logClock,
-                     std::function<void(const QString&)> writeLine)
+                     ConsoleOutput::Sink sink)
     : platform(corePlatform)
 {
-    state.view = std::make_unique<ConsoleView>(state, logClock, std::move(writeLine));
+    state.view = std::make_unique<ConsoleView>(state, ConsoleOutput(logClock, std::move(sink)));
+    state.onEvent = [this](const ClientEvent& event) {
+        view().showGroupResult(event);
+        if (m_history && !m_history->record(event, platform.clock.now()))
+            printWarning(QStringLiteral("could not add to \"%1\"").arg(m_history->path()));
+    };
     state.frmUpdate.setFactory([this] { return Lumeris_Commands::makeExchange(state, platform); });
     // No window lingers after a reply here: each step starts as soon as the one before is through.
     state.frmUpdate->setCloseDelays(0, 0);
@@ -56,8 +62,22 @@ ConsoleView& CliClient::view()
 
 void CliClient::printError(const QString& line)
 {
-    std::fprintf(stderr, "veltaro-cli: %s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
+    view().output().error(line);
+}
+
+void CliClient::printWarning(const QString& line)
+{
+    view().output().warning(line);
+}
+
+bool CliClient::checkSettingsPath()
+{
+    const QString path = Common_Functions::configPath(platform);
+    const QFileInfo file(path);
+    if (!file.exists() || file.isFile())
+        return true;
+    printError(QStringLiteral("\"%1\" is not a regular file; name a settings file with --config").arg(path));
+    return false;
 }
 
 bool CliClient::loadSettings(bool needAccount)
@@ -66,7 +86,7 @@ bool CliClient::loadSettings(bool needAccount)
     state.autoUpdate = 1;
     const QString notice = Common_Functions::loadConfig(state, platform);
     if (!notice.isEmpty())
-        printError(notice.trimmed());
+        printWarning(notice.trimmed());
     if (needAccount && (state.userName.isEmpty() || state.password.isEmpty())) {
         printError(QStringLiteral("no user name or password in \"%1\"; set them with \"veltaro-cli account\"")
                        .arg(Common_Functions::configPath(platform)));
@@ -86,10 +106,6 @@ bool CliClient::saveSettings()
 void CliClient::keepHistory()
 {
     m_history = std::make_unique<UpdateHistory>(platform.files, Common_Functions::configPath(platform));
-    state.onEvent = [this](const ClientEvent& event) {
-        if (!m_history->record(event, platform.clock.now()))
-            printError(QStringLiteral("could not add to \"%1\"").arg(m_history->path()));
-    };
 }
 
 void CliClient::afterExchange(std::function<void(ExchangeEnd)> next)

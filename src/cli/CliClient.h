@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/ConsoleOutput.h"
 #include "exchange/frmUpdate.h"
 #include "state/ClientState.h"
 
@@ -17,11 +18,14 @@ struct CorePlatform;
 class CliClient
 {
 public:
-    // With `logClock`, every line starts with the date and time. `writeLine` replaces standard output.
+    // With `logClock`, every line starts with the date and time. `sink` replaces the standard streams.
     CliClient(const CommandLine& line, CorePlatform& platform, const Clock* logClock = nullptr,
-              std::function<void(const QString&)> writeLine = {});
+              ConsoleOutput::Sink sink = {});
     ~CliClient();
 
+    // Refuses a settings path that names something other than a file (a folder, a device, a pipe):
+    // reading it could hang, and a save would replace it.
+    bool checkSettingsPath();
     // Holds the settings file for this run, as the desktop program does, waiting for it at most
     // `waitMs`. False, with the reason on standard error, when another program keeps it.
     bool lockSettings(int waitMs);
@@ -44,8 +48,9 @@ public:
     void sendGroupUpdate(const QString& group);
 
     ConsoleView& view();
-    // Writes one line to standard error.
-    static void printError(const QString& line);
+    // Writes one failure line.
+    void printError(const QString& line);
+    void printWarning(const QString& line);
 
     CorePlatform& platform;
     ClientState state;

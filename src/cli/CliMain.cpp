@@ -2,6 +2,9 @@
 #include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+
+#include "BuildConfig.h"
 
 #include <QCoreApplication>
 
@@ -16,7 +19,7 @@ int main(int argc, char** argv)
     QString error;
     const std::optional<CommandLine> line = parseCommandLine(QCoreApplication::arguments().mid(1), &error);
     if (!line) {
-        CliClient::printError(error);
+        ConsoleOutput::printError(error);
         std::fputs("Try \"veltaro-cli --help\".\n", stderr);
         return kExitUsage;
     }
@@ -24,15 +27,21 @@ int main(int argc, char** argv)
         std::fputs(usageText().toLocal8Bit().constData(), stdout);
         return kExitDone;
     }
+    if (line->command == CommandLine::Command::Version) {
+        std::printf("veltaro-cli %s\n", BuildConfig::version);
+        return kExitDone;
+    }
 
     CliPlatform qt(line->configPath);
     const bool logTimes = line->command == CommandLine::Command::Run;
     CliClient client(*line, qt.platform, logTimes ? &qt.timers : nullptr);
+    if (!client.checkSettingsPath())
+        return kExitUsage;
     switch (line->command) {
     case CommandLine::Command::Update:
         return runUpdate(client);
     case CommandLine::Command::Run:
-        return runCycle(client);
+        return runCycle(client, *line);
     case CommandLine::Command::Status:
         return runStatus(client);
     case CommandLine::Command::Check:
@@ -40,9 +49,14 @@ int main(int argc, char** argv)
         return runCheck(client, *line);
     case CommandLine::Command::Account:
         return runAccount(client);
+    case CommandLine::Command::Interval:
+    case CommandLine::Command::AutoUpdate:
+    case CommandLine::Command::Address:
+        return runSetting(client, *line);
     case CommandLine::Command::History:
         return runHistory(client, *line);
     case CommandLine::Command::Help:
+    case CommandLine::Command::Version:
         break;
     }
     return kExitDone;

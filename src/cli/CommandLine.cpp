@@ -1,5 +1,9 @@
 #include "cli/CommandLine.h"
 
+#include "protocol/Replies.h"
+
+#include <QCommandLineParser>
+
 #include <array>
 
 namespace {
@@ -10,18 +14,21 @@ struct CommandName
 {
     const char* name;
     Command command;
-    // check and uncheck name one group.
-    bool takesGroup;
+    // What the command's one argument is called in messages; null for a command without one.
+    const char* argument;
 };
 
-constexpr std::array<CommandName, 7> kCommands{{
-    {"update", Command::Update, false},
-    {"run", Command::Run, false},
-    {"status", Command::Status, false},
-    {"check", Command::Check, true},
-    {"uncheck", Command::Uncheck, true},
-    {"account", Command::Account, false},
-    {"history", Command::History, false},
+constexpr std::array<CommandName, 10> kCommands{{
+    {"update", Command::Update, nullptr},
+    {"run", Command::Run, nullptr},
+    {"status", Command::Status, nullptr},
+    {"check", Command::Check, "one group name"},
+    {"uncheck", Command::Uncheck, "one group name"},
+    {"account", Command::Account, nullptr},
+    {"interval", Command::Interval, "a number of minutes"},
+    {"auto-update", Command::AutoUpdate, "\"on\" or \"off\""},
+    {"address", Command::Address, "\"auto\" or an IPv4 address such as 203.0.113.7"},
+    {"history", Command::History, nullptr},
 }};
 
 // "host:port", "[v6-address]:port".
@@ -44,62 +51,102 @@ bool parseServer(const QString& text, CommandLine& line)
     return true;
 }
 
+// Whether the argument is one the command takes; `error` says why not.
+bool checkArgument(const CommandLine& line, QString* error)
+{
+    const QString& value = line.argument;
+    switch (line.command) {
+    case Command::Check:
+    case Command::Uncheck:
+        if (value.isEmpty() || value.contains(u':')) {
+            *error = QStringLiteral("a group name holds no \":\" and is not empty");
+            return false;
+        }
+        return true;
+    case Command::Interval: {
+        bool ok = false;
+        if (value.toInt(&ok) < 1 || !ok) {
+            *error = QStringLiteral("interval needs a whole number of minutes above 0, not \"%1\"").arg(value);
+            return false;
+        }
+        return true;
+    }
+    case Command::AutoUpdate:
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            *error = QStringLiteral("auto-update needs \"on\" or \"off\", not \"%1\"").arg(value);
+            return false;
+        }
+        return true;
+    case Command::Address:
+        // Anything else would go into the update request as the address.
+        if (value != QLatin1String("auto") && !isDottedDecimal(value)) {
+            *error =
+                QStringLiteral("address needs \"auto\" or an IPv4 address such as 203.0.113.7, not \"%1\"").arg(value);
+            return false;
+        }
+        return true;
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString* error)
 {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption config(QStringLiteral("config"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption server(QStringLiteral("server"), QString(), QStringLiteral("HOST:PORT"));
+    const QCommandLineOption last(QStringLiteral("last"), QString(), QStringLiteral("N"));
+    const QCommandLineOption timeout(QStringLiteral("timeout-seconds"), QString(), QStringLiteral("N"));
+    const QCommandLineOption minute(QStringLiteral("minute-ms"), QString(), QStringLiteral("MS"));
+    parser.addOptions({help, version, config, server, last, timeout, minute});
+    if (!parser.parse(QStringList{QStringLiteral("veltaro-cli")} + arguments)) {
+        *error = parser.errorText();
+        return std::nullopt;
+    }
+
     CommandLine line;
-    QStringList words;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return CommandLine{};
-        if (!argument.startsWith(QLatin1String("--")) || argument == QLatin1String("--")) {
-            if (argument != QLatin1String("--"))
-                words.append(argument);
-            continue;
-        }
-        // "--name value" and "--name=value" alike.
-        QString name = argument.mid(2);
-        QString value;
-        const qsizetype equals = name.indexOf(u'=');
-        if (equals >= 0) {
-            value = name.mid(equals + 1);
-            name.truncate(equals);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            *error = QStringLiteral("--%1 needs a value").arg(name);
+    if (parser.isSet(help))
+        return line;
+    if (parser.isSet(version)) {
+        line.command = Command::Version;
+        return line;
+    }
+    if (parser.isSet(config)) {
+        line.configPath = parser.value(config);
+        if (line.configPath.isEmpty()) {
+            *error = QStringLiteral("--config needs a file name");
             return std::nullopt;
         }
-        if (name == QLatin1String("config") && !value.isEmpty()) {
-            line.configPath = value;
-        } else if (name == QLatin1String("server")) {
-            if (!parseServer(value, line)) {
-                *error = QStringLiteral("--server needs HOST:PORT, not \"%1\"").arg(value);
-                return std::nullopt;
-            }
-        } else if (name == QLatin1String("last")) {
-            bool ok = false;
-            line.lastLines = value.toInt(&ok);
-            if (!ok || line.lastLines < 1) {
-                *error = QStringLiteral("--last needs a number of lines above 0");
-                return std::nullopt;
-            }
-        } else if (name == QLatin1String("timeout-seconds")) {
-            bool ok = false;
-            line.timeoutSeconds = value.toInt(&ok);
-            if (!ok || line.timeoutSeconds < 1 || line.timeoutSeconds > 3600) {
-                *error = QStringLiteral("--timeout-seconds needs a number from 1 to 3600");
-                return std::nullopt;
-            }
-        } else {
-            *error = name == QLatin1String("config") ? QStringLiteral("--config needs a file name")
-                                                     : QStringLiteral("unknown option --%1").arg(name);
+    }
+    if (parser.isSet(server) && !parseServer(parser.value(server), line)) {
+        *error = QStringLiteral("--server needs HOST:PORT, not \"%1\"").arg(parser.value(server));
+        return std::nullopt;
+    }
+    bool ok = true;
+    if (parser.isSet(last) && ((line.lastLines = parser.value(last).toInt(&ok)) < 1 || !ok)) {
+        *error = QStringLiteral("--last needs a number of lines above 0");
+        return std::nullopt;
+    }
+    if (parser.isSet(timeout)) {
+        line.timeoutSeconds = parser.value(timeout).toInt(&ok);
+        if (!ok || line.timeoutSeconds < 1 || line.timeoutSeconds > 3600) {
+            *error = QStringLiteral("--timeout-seconds needs a number from 1 to 3600");
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(minute)) {
+        line.minuteMs = parser.value(minute).toInt(&ok);
+        if (!ok || line.minuteMs < 1 || line.minuteMs > 60000) {
+            *error = QStringLiteral("--minute-ms needs a number from 1 to 60000");
             return std::nullopt;
         }
     }
 
+    const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
         *error = QStringLiteral("no command given");
         return std::nullopt;
@@ -107,19 +154,16 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
     for (const CommandName& known : kCommands) {
         if (words.first() != QLatin1String(known.name))
             continue;
-        const qsizetype expected = known.takesGroup ? 2 : 1;
+        const qsizetype expected = known.argument != nullptr ? 2 : 1;
         if (words.size() != expected) {
-            *error = known.takesGroup ? QStringLiteral("%1 needs one group name").arg(words.first())
-                                      : QStringLiteral("%1 takes no arguments").arg(words.first());
+            *error = known.argument != nullptr ? QStringLiteral("%1 needs %2").arg(words.first(), known.argument)
+                                               : QStringLiteral("%1 takes no arguments").arg(words.first());
             return std::nullopt;
         }
         line.command = known.command;
-        if (known.takesGroup)
-            line.group = words[1];
-        if (known.takesGroup && (line.group.isEmpty() || line.group.contains(u':'))) {
-            *error = QStringLiteral("a group name holds no \":\" and is not empty");
+        line.argument = words.value(1);
+        if (!checkArgument(line, error))
             return std::nullopt;
-        }
         return line;
     }
     *error = QStringLiteral("unknown command \"%1\"").arg(words.first());
@@ -134,20 +178,28 @@ QString usageText()
         "Keeps the checked groups of a dynamic-DNS account pointed at this machine's address.\n"
         "\n"
         "Commands:\n"
-        "  update          check the address, fetch the host list and update every checked group\n"
-        "  run             stay in the foreground and update every interval, like the desktop program\n"
-        "  status          show the account, the address, the interval and the groups\n"
-        "  check GROUP     update GROUP from now on\n"
-        "  uncheck GROUP   stop updating GROUP\n"
-        "  account         set the user name and password (asked on the terminal, or two lines on\n"
-        "                  standard input)\n"
-        "  history         print the update history, oldest first (--last N: the newest N lines)\n"
+        "  update              check the address, fetch the host list and update every checked group\n"
+        "  run                 stay in the foreground and update every interval, like the desktop program\n"
+        "  status              show the account, the address, the interval and the groups\n"
+        "  check GROUP         update GROUP from now on\n"
+        "  uncheck GROUP       stop updating GROUP\n"
+        "  account             set the user name and password (asked on the terminal, or two lines on\n"
+        "                      standard input)\n"
+        "  interval MINUTES    update every MINUTES minutes (15 at the least)\n"
+        "  auto-update on|off  switch the automatic updates of run and the desktop program on or off\n"
+        "  address auto        learn the address from the server\n"
+        "  address A.B.C.D     send this fixed IPv4 address instead\n"
+        "  history             print the update history, oldest first (--last N: the newest N lines)\n"
         "\n"
         "Options:\n"
         "  --config FILE        the settings file (default: the desktop program's)\n"
         "  --server HOST:PORT   the command server (default: the built-in one)\n"
         "  -h, --help           show this text\n"
+        "  --version            show the program's version\n"
         "\n"
-        "Exit status: 0 done; 1 an update failed or the account was refused; 2 usage or settings\n"
-        "error; 3 the server could not be reached.\n");
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  an update failed, or the server refused the account\n"
+        "  2  usage or settings error\n"
+        "  3  the server could not be reached, or did not answer in time\n");
 }

@@ -1,4 +1,4 @@
-// The commands that run once: update, status, check, uncheck and account.
+// The commands that run once: update, status, and the ones that change a setting.
 #include "cli/Commands.h"
 
 #include "cli/CliClient.h"
@@ -6,6 +6,8 @@
 #include "cli/Terminal.h"
 #include "platform/CorePlatform.h"
 #include "protocol/Lumeris_Commands.h"
+#include "protocol/Replies.h"
+#include "protocol/UpdateCycle.h"
 #include "state/CheckedGroups.h"
 #include "state/ConfigFile.h"
 #include "state/Scrambling.h"
@@ -14,6 +16,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+
+using UpdateCycle::kShortestInterval;
 
 namespace {
 
@@ -69,14 +73,14 @@ private:
     void update()
     {
         if (m_client.state.currentIP.isEmpty()) {
-            CliClient::printError(QStringLiteral("no IP address to send"));
+            m_client.printError(QStringLiteral("no IP address to send"));
             finish(kExitFailed);
             return;
         }
         // A checked group that the account no longer has cannot be updated.
         const QStringList missing = uncheckableEntries(m_client.state.checkedGroups, m_client.view().hostList());
         for (const QString& entry : missing)
-            CliClient::printError(QStringLiteral("%1 is checked but not in the account").arg(entry));
+            m_client.printError(QStringLiteral("%1: not in this account").arg(entry));
         m_anyFailed = !missing.isEmpty();
         m_pending = m_client.checkedGroupNames();
         if (m_pending.isEmpty() && missing.isEmpty())
@@ -119,11 +123,48 @@ QString checkMark(bool checked)
     return checked ? QStringLiteral("[x] ") : QStringLiteral("[ ] ");
 }
 
+// Text that goes into a scrambled field of the settings file and on the wire. False, with the reason
+// told, for characters neither can carry; characters that the scrambling turns into others are kept,
+// with a warning, as the desktop program keeps them.
+bool isStorable(CliClient& client, const QString& what, const QString& text)
+{
+    const QString unstorable = Common_Functions::unstorableCharacters(text);
+    if (!unstorable.isEmpty()) {
+        client.printError(
+            QStringLiteral("%1 holds characters that the settings file cannot keep: %2").arg(what, unstorable));
+        return false;
+    }
+    const QString changed = Common_Functions::charactersScramblingChanges(text);
+    if (!changed.isEmpty()) {
+        client.printWarning(
+            QStringLiteral("%1 holds \"%2\", which the server and the settings file read as \"%3\"")
+                .arg(what, changed, Common_Functions::unscrambleText(Common_Functions::scrambleText(changed))));
+    }
+    return true;
+}
+
+// Takes the settings for a command that changes them; false once the reason is told.
+bool openSettingsToChange(CliClient& client)
+{
+    return client.lockSettings(kSettingsWaitMs) && client.loadSettings(false);
+}
+
 } // namespace
+
+bool hasUsableAddress(CliClient& client)
+{
+    const ClientState& state = client.state;
+    if (!state.useStaticIP || isDottedDecimal(state.currentIP))
+        return true;
+    client.printError(QStringLiteral("the fixed address \"%1\" is no IPv4 address; set one with \"veltaro-cli address "
+                                     "A.B.C.D\", or \"veltaro-cli address auto\" to learn it from the server")
+                          .arg(state.currentIP));
+    return false;
+}
 
 int runUpdate(CliClient& client)
 {
-    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true))
+    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true) || !hasUsableAddress(client))
         return kExitUsage;
     client.keepHistory();
     UpdateRun run(client);
@@ -168,11 +209,11 @@ int runStatus(CliClient& client)
 
 int runCheck(CliClient& client, const CommandLine& line)
 {
-    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(false))
+    const QString name = Common_Functions::upperCase(line.argument);
+    if (!isStorable(client, QStringLiteral("the group name"), name) || !openSettingsToChange(client))
         return kExitUsage;
     const bool check = line.command == CommandLine::Command::Check;
     QString& list = client.state.checkedGroups;
-    const QString name = Common_Functions::upperCase(line.group);
     const bool wasChecked = CheckedGroups::contains(list, name);
     list = check ? CheckedGroups::added(list, name) : CheckedGroups::removed(list, name);
     if (!client.saveSettings())
@@ -186,19 +227,62 @@ int runCheck(CliClient& client, const CommandLine& line)
 
 int runAccount(CliClient& client)
 {
-    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(false))
+    if (!openSettingsToChange(client))
         return kExitUsage;
     QString error;
     const std::optional<Credentials> account = readCredentials(&error);
     if (!account) {
-        CliClient::printError(error);
+        client.printError(error);
         return kExitUsage;
     }
-    client.state.userName = account->userName;
-    client.state.password = account->password;
+    if (!isStorable(client, QStringLiteral("the user name"), account->userName) ||
+        !isStorable(client, QStringLiteral("the password"), account->password))
+        return kExitUsage;
+    ClientState& state = client.state;
+    state.userName = account->userName;
+    state.password = account->password;
+    // As the preferences dialog does on a first start: no interval yet means the shortest one.
+    if (state.updateInterval == 0)
+        state.updateInterval = kShortestInterval;
     if (!client.saveSettings())
         return kExitUsage;
     client.view().print(QStringLiteral("The account of %1 is saved").arg(account->userName));
+    return kExitDone;
+}
+
+int runSetting(CliClient& client, const CommandLine& line)
+{
+    if (!openSettingsToChange(client))
+        return kExitUsage;
+    ClientState& state = client.state;
+    QString done;
+    switch (line.command) {
+    case CommandLine::Command::Interval: {
+        const int minutes = line.argument.toInt();
+        // The preferences dialog's rule: a shorter interval is stored as the shortest.
+        state.updateInterval = std::max(minutes, kShortestInterval);
+        if (minutes < kShortestInterval)
+            client.printWarning(QStringLiteral("%1 minutes is the shortest interval").arg(kShortestInterval));
+        done = QStringLiteral("Updates every %1 minutes").arg(state.updateInterval);
+        break;
+    }
+    case CommandLine::Command::AutoUpdate:
+        state.autoUpdate = line.argument == QLatin1String("on") ? 1 : 0;
+        done = QStringLiteral("Automatic updates are ") + line.argument;
+        break;
+    case CommandLine::Command::Address:
+        state.useStaticIP = line.argument != QLatin1String("auto");
+        if (state.useStaticIP)
+            state.currentIP = line.argument;
+        done = state.useStaticIP ? QStringLiteral("The fixed address %1 is sent; no IP check").arg(state.currentIP)
+                                 : QStringLiteral("The address is learned from the server");
+        break;
+    default:
+        return kExitUsage;
+    }
+    if (!client.saveSettings())
+        return kExitUsage;
+    client.view().print(done);
     return kExitDone;
 }
 

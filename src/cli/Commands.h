@@ -23,7 +23,11 @@ int runUpdate(CliClient& client);
 int runStatus(CliClient& client);
 int runCheck(CliClient& client, const CommandLine& line);
 int runAccount(CliClient& client);
+// interval, auto-update and address: one setting changed and saved.
+int runSetting(CliClient& client, const CommandLine& line);
+// False, with the reason told, when the settings fix an address that no update can carry.
+bool hasUsableAddress(CliClient& client);
 // Prints history.log's lines, or its newest `line.lastLines`.
 int runHistory(CliClient& client, const CommandLine& line);
 // Stays in the foreground until SIGTERM or SIGINT.
-int runCycle(CliClient& client);
+int runCycle(CliClient& client, const CommandLine& line);

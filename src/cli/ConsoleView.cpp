@@ -1,39 +1,37 @@
 #include "cli/ConsoleView.h"
 
-#include "platform/Clock.h"
-#include "protocol/LastUpdateTime.h"
+#include "state/ClientEvent.h"
 #include "state/ClientState.h"
 
-#include <QLocale>
-
-#include <cstdio>
-
-ConsoleView::ConsoleView(const ClientState& state, const Clock* clock, std::function<void(const QString&)> writeLine)
-    : m_state(state), m_clock(clock), m_writeLine(std::move(writeLine))
+ConsoleView::ConsoleView(const ClientState& state, ConsoleOutput output) : m_state(state), m_output(std::move(output))
 {}
-
-void ConsoleView::print(const QString& line)
-{
-    QString text = line;
-    if (m_clock != nullptr)
-        text.prepend(m_clock->now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")));
-    if (m_writeLine) {
-        m_writeLine(text);
-        return;
-    }
-    // A line per event, seen at once by whoever follows the log.
-    std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stdout);
-}
 
 void ConsoleView::showStatus(const QString& text)
 {
-    print(text);
+    print(text.trimmed());
 }
 
-void ConsoleView::showLastUpdate(const QDateTime& when)
+void ConsoleView::showFailure(const QString& text)
 {
-    print(QStringLiteral("Last update: ") + LastUpdateTime::format(when, QLocale::system()));
+    m_output.error(text.trimmed());
+}
+
+void ConsoleView::showUpdateVerdict(bool)
+{
+    // Each group has its own line, from its event.
+}
+
+void ConsoleView::showGroupResult(const ClientEvent& event)
+{
+    if (event.kind == ClientEvent::Kind::GroupUpdated)
+        print(QStringLiteral("%1: updated to %2").arg(event.group, event.address));
+    else if (event.kind == ClientEvent::Kind::GroupFailed)
+        m_output.error(QStringLiteral("%1: update failed: %2").arg(event.group, event.reason));
+}
+
+void ConsoleView::showLastUpdate(const QDateTime&)
+{
+    // The group's line tells it, and run's log has the time.
 }
 
 void ConsoleView::showAddress()
@@ -49,7 +47,7 @@ void ConsoleView::showAddressInPreferences(const QString& address)
 void ConsoleView::showHostList(const HostList& list)
 {
     m_hostList = list;
-    print(QStringLiteral(" List refreshed"));
+    print(QStringLiteral("List refreshed"));
     if (onHostsReply)
         onHostsReply(true);
 }
@@ -57,7 +55,7 @@ void ConsoleView::showHostList(const HostList& list)
 void ConsoleView::showAccountRefused()
 {
     m_hostList = HostList{};
-    print(QStringLiteral(" The user name or password was not accepted"));
+    m_output.error(QStringLiteral("The user name or password was not accepted"));
     if (onHostsReply)
         onHostsReply(false);
 }

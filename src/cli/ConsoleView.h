@@ -1,23 +1,24 @@
 #pragma once
 
+#include "cli/ConsoleOutput.h"
 #include "protocol/Replies.h"
 #include "state/ClientView.h"
 
 #include <functional>
 
+struct ClientEvent;
 struct ClientState;
-class Clock;
 
-// Shows the replies as lines on standard output; what the desktop puts in a box is a line too.
+// Shows the replies as lines; what the desktop puts in a box is a line too. Each group's update is
+// a line that names the group, in place of the desktop's status texts for the verdict.
 class ConsoleView : public ClientView
 {
 public:
-    // With a clock, every line starts with the date and time, as a log's lines do. The lines go to
-    // `writeLine`, or to standard output when it is empty.
-    ConsoleView(const ClientState& state, const Clock* clock = nullptr,
-                std::function<void(const QString&)> writeLine = {});
+    ConsoleView(const ClientState& state, ConsoleOutput output);
 
     void showStatus(const QString& text) override;
+    void showFailure(const QString& text) override;
+    void showUpdateVerdict(bool allSucceeded) override;
     void showLastUpdate(const QDateTime& when) override;
     void showAddress() override;
     void showAddressInPreferences(const QString& address) override;
@@ -27,9 +28,12 @@ public:
     void noticeNoUpgrade() override;
     void offerUpgrade(const QString& downloadUrl) override;
     void showNews(const QString& text, const QString& webPage) override;
+    // A group's update was answered, or failed.
+    void showGroupResult(const ClientEvent& event);
 
-    // Writes one line.
-    void print(const QString& line);
+    ConsoleOutput& output() { return m_output; }
+    // Writes one result line.
+    void print(const QString& line) { m_output.info(line); }
 
     // The last host list that arrived, for building the group update.
     const HostList& hostList() const { return m_hostList; }
@@ -38,7 +42,6 @@ public:
 
 private:
     const ClientState& m_state;
-    const Clock* m_clock;
-    std::function<void(const QString&)> m_writeLine;
+    ConsoleOutput m_output;
     HostList m_hostList;
 };

@@ -14,12 +14,12 @@
 
 namespace {
 constexpr int kMinuteTimer = 10;
-constexpr int kMinuteMs = 60000;
 } // namespace
 
-CycleRunner::CycleRunner(CliClient& client)
+CycleRunner::CycleRunner(CliClient& client, int minuteMs)
     : m_client(client), processTimer(client.platform.timers.createFamily(
-                            QStringLiteral("processTimer"), [this](int index) { processTimer_Timer(index); }))
+                            QStringLiteral("processTimer"), [this](int index) { processTimer_Timer(index); })),
+      m_minuteMs(minuteMs)
 {}
 
 CycleRunner::~CycleRunner() = default;
@@ -28,21 +28,32 @@ void CycleRunner::start()
 {
     ClientState& state = m_client.state;
     ConsoleView& view = m_client.view();
-    QString cycle = QStringLiteral("updates every %1 minutes").arg(state.updateInterval);
-    if (state.autoUpdate != 1)
-        cycle = QStringLiteral("automatic updates are off");
-    else if (state.updateInterval <= 0)
-        cycle = QStringLiteral("no update interval set, so only the start-up update runs");
+    // An older settings file may hold no interval: the preferences dialog would show the shortest one
+    // and keep it, and so does the cycle, rather than never updating again.
+    if (state.updateInterval <= 0) {
+        m_client.printWarning(QStringLiteral("the settings hold no update interval (%1); updating every %2 minutes")
+                                  .arg(state.updateInterval)
+                                  .arg(UpdateCycle::kShortestInterval));
+        state.updateInterval = UpdateCycle::kShortestInterval;
+    }
+    const QString cycle = state.autoUpdate == 1 ? QStringLiteral("updates every %1 minutes").arg(state.updateInterval)
+                                                : QStringLiteral("automatic updates are off");
     view.print(QStringLiteral("Started for %1; %2").arg(state.userName, cycle));
     state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
     view.onHostsReply = [this](bool accepted) {
+        // Starting again does not cure a refused account: the service ends as failed, for its
+        // manager to show.
+        if (!accepted) {
+            stop(kExitFailed);
+            return;
+        }
         // An account with no group at all has its list and nothing to update, which is a success.
-        if (std::exchange(m_updateWhenListArrives, false) && accepted)
+        if (std::exchange(m_updateWhenListArrives, false))
             m_client.sendGroupUpdate();
     };
 
     processTimer->create(kMinuteTimer);
-    processTimer->setInterval(kMinuteTimer, kMinuteMs);
+    processTimer->setInterval(kMinuteTimer, m_minuteMs);
     processTimer->setEnabled(kMinuteTimer, state.autoUpdate == 1);
 
     // The start-up chain, each step once the one before is through.
@@ -59,6 +70,8 @@ void CycleRunner::start()
 
 void CycleRunner::startUpdate()
 {
+    if (m_stopped)
+        return;
     if (m_client.state.autoUpdate == 1)
         Update_Click();
     else
@@ -79,7 +92,7 @@ void CycleRunner::Update_Click()
 
 void CycleRunner::processTimer_Timer(int index)
 {
-    if (index != kMinuteTimer)
+    if (index != kMinuteTimer || m_stopped)
         return;
     ClientState& state = m_client.state;
     const UpdateCycle::Tick tick = UpdateCycle::tick(minuteCounter, state.updateInterval, state.exchangeBusy);
@@ -95,22 +108,28 @@ void CycleRunner::processTimer_Timer(int index)
     }
 }
 
-void CycleRunner::stop()
+void CycleRunner::stop(int exitStatus)
 {
+    if (std::exchange(m_stopped, true))
+        return;
     processTimer->setEnabled(kMinuteTimer, false);
     m_client.state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
     const bool saved = m_client.saveSettings();
-    m_client.view().print(saved ? QStringLiteral("Stopped; settings saved") : QStringLiteral("Stopped"));
-    QCoreApplication::exit(kExitDone);
+    if (exitStatus == kExitFailed)
+        m_client.printError(QStringLiteral("Stopped: the server refused the account; set it again with "
+                                           "\"veltaro-cli account\""));
+    else
+        m_client.view().print(saved ? QStringLiteral("Stopped; settings saved") : QStringLiteral("Stopped"));
+    QCoreApplication::exit(exitStatus);
 }
 
-int runCycle(CliClient& client)
+int runCycle(CliClient& client, const CommandLine& line)
 {
-    if (!client.lockSettings(0) || !client.loadSettings(true))
+    if (!client.lockSettings(0) || !client.loadSettings(true) || !hasUsableAddress(client))
         return kExitUsage;
     client.keepHistory();
-    CycleRunner runner(client);
-    onTerminationSignals([&runner] { runner.stop(); });
+    CycleRunner runner(client, line.minuteMs > 0 ? line.minuteMs : 60000);
+    onTerminationSignals([&runner] { runner.stop(kExitDone); });
     runner.start();
     return QCoreApplication::exec();
 }

@@ -12,13 +12,14 @@ class TimerFamily;
 class CycleRunner
 {
 public:
-    explicit CycleRunner(CliClient& client);
+    // The cycle's tick comes every `minuteMs`.
+    explicit CycleRunner(CliClient& client, int minuteMs = 60000);
     ~CycleRunner();
 
     // Starts the IP check, the host list and the start-up update, and the minute tick.
     void start();
-    // Saves the settings; the event loop then ends.
-    void stop();
+    // Saves the settings; the event loop then ends with `exitStatus`.
+    void stop(int exitStatus);
 
 private:
     void startUpdate();
@@ -29,5 +30,7 @@ private:
     // Element 10 ticks once a minute.
     std::unique_ptr<TimerFamily> processTimer;
     qint32 minuteCounter = 1;
+    int m_minuteMs;
     bool m_updateWhenListArrives = false;
+    bool m_stopped = false;
 };

@@ -152,7 +152,7 @@ void frmUpdate::failUpdate(int index)
         if (!self)
             return;
         self->updateFailed = true;
-        self->m_state.view->showStatus(kUpdateFailedText);
+        self->m_state.view->showUpdateVerdict(false);
         self->m_state.report({ClientEvent::Kind::GroupFailed, group, self->m_state.currentIP,
                               QStringLiteral("the connection failed before a reply")});
     });
@@ -176,7 +176,7 @@ void frmUpdate::replyIsIn(int closeMs)
 void frmUpdate::endWithFailure(const QString& statusText)
 {
     Form_Unload(ExchangeEnd::ConnectionFailed);
-    m_state.view->showStatus(statusText);
+    m_state.view->showFailure(statusText);
     m_state.report({ClientEvent::Kind::Failure, QString(), QString(), statusText.trimmed()});
 }
 

@@ -185,7 +185,7 @@ void frmUpdate::updateTimer_Timer(int index)
         Form_Unload();
     } else if (index == kTimeoutTimer) {
         Form_Unload(ExchangeEnd::TimedOut);
-        m_state.view->showStatus(QStringLiteral("Timeout expired...connection failed."));
+        m_state.view->showFailure(QStringLiteral("Timeout expired...connection failed."));
         m_state.report({ClientEvent::Kind::Failure, QString(), QString(), QStringLiteral("the server did not answer")});
     }
 }

@@ -13,8 +13,6 @@
 
 class TcpSocket;
 
-// The status of a group update of which one group has failed.
-inline const QString kUpdateFailedText = QStringLiteral(" Update failed");
 class TimerFamily;
 struct ClientState;
 struct CorePlatform;

@@ -35,14 +35,10 @@ void processUpdateReply(ClientState& state, CorePlatform& platform, const QStrin
     if (success) {
         state.report({ClientEvent::Kind::GroupUpdated, state.replyGroup, state.currentIP, QString()});
     } else {
-        state.report({ClientEvent::Kind::GroupFailed, state.replyGroup, state.currentIP, updateFailureInWords(reply)});
+        state.report({ClientEvent::Kind::GroupFailed, state.replyGroup, state.currentIP, updateFailureReason(reply)});
     }
-    if (success && !exchange.updateFailed) {
-        state.view->showStatus(QStringLiteral(" Update successful"));
-    } else {
-        exchange.updateFailed = true;
-        state.view->showStatus(kUpdateFailedText);
-    }
+    exchange.updateFailed = exchange.updateFailed || !success;
+    state.view->showUpdateVerdict(!exchange.updateFailed);
     state.view->showLastUpdate(platform.clock.now());
 }
 

@@ -29,7 +29,7 @@ void processMyIPReply(ClientState& state, CorePlatform&, const QString& reply)
     // the next update sends.
     const std::optional<QString> newIP = parseMyIPReply(reply);
     if (!newIP) {
-        view.showStatus(QStringLiteral("IP check failed: the server sent an unexpected reply."));
+        view.showFailure(QStringLiteral("IP check failed: the server sent an unexpected reply."));
         state.report({ClientEvent::Kind::Failure, QString(), QString(),
                       QStringLiteral("IP check: the server sent an unexpected reply")});
         return;

@@ -16,7 +16,22 @@ constexpr qsizetype kNewsTagLength = 10;
 // The address's own colon (after its scheme) lies within its first six characters.
 constexpr qsizetype kNewsSplitFrom = 6;
 
-// Four decimal numbers 0 to 255 in their plain form (no sign, no leading zero).
+// Calls `take` with each entry of `text` from `from` on, in order. Entries end with ":"; the walk
+// stops at the first empty entry or where no ":" follows. Only indexes move: the text is never copied.
+template <typename Take> void forEachEntry(const QString& text, qsizetype from, Take take)
+{
+    qsizetype start = from;
+    for (;;) {
+        const qsizetype colon = text.indexOf(QLatin1Char(':'), start);
+        if (colon <= start)
+            return;
+        take(QStringView(text).sliced(start, colon - start));
+        start = colon + 1;
+    }
+}
+
+} // namespace
+
 bool isDottedDecimal(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char('.'));
@@ -34,22 +49,6 @@ bool isDottedDecimal(const QString& text)
     }
     return true;
 }
-
-// Calls `take` with each entry of `text` from `from` on, in order. Entries end with ":"; the walk
-// stops at the first empty entry or where no ":" follows. Only indexes move: the text is never copied.
-template <typename Take> void forEachEntry(const QString& text, qsizetype from, Take take)
-{
-    qsizetype start = from;
-    for (;;) {
-        const qsizetype colon = text.indexOf(QLatin1Char(':'), start);
-        if (colon <= start)
-            return;
-        take(QStringView(text).sliced(start, colon - start));
-        start = colon + 1;
-    }
-}
-
-} // namespace
 
 std::optional<QString> parseMyIPReply(const QString& reply)
 {
@@ -119,14 +118,13 @@ bool isUpdateSuccess(const QString& reply)
     return reply.endsWith(kSuccessEnding);
 }
 
-QString updateFailureInWords(const QString& reply)
+QString updateFailureReason(const QString& reply)
 {
-    const QString trimmed = reply.trimmed();
-    if (trimmed == QLatin1String("UPDATE:ERROR:NOSUCHGROUP:"))
+    if (reply == QLatin1String("UPDATE:ERROR:NOSUCHGROUP:"))
         return QStringLiteral("the group is not in this account");
-    if (trimmed == QLatin1String("UPDATE:ERROR:INVALIDUSER:"))
+    if (reply == QLatin1String("UPDATE:") + kInvalidUser)
         return QStringLiteral("the user name or password was not accepted");
-    return QStringLiteral("the server answered \"%1\"").arg(trimmed.left(80));
+    return QStringLiteral("the server answered \"%1\"").arg(reply.trimmed().left(80));
 }
 
 bool isWebAddress(const QString& address)

@@ -10,6 +10,10 @@
 // The server's replies read into values: pure functions of the reply text, with no state and no
 // display, so the desktop program, the command-line client and the fuzz targets share them.
 
+// Four decimal numbers 0 to 255 in their plain form (no sign, no leading zero): the only address
+// the update request carries.
+bool isDottedDecimal(const QString& text);
+
 // The address of a "GETMYIP:address:" reply: four decimal numbers 0 to 255 in their plain form.
 // Nothing for any other reply, an IPv6 address included (the update request is colon-separated).
 std::optional<QString> parseMyIPReply(const QString& reply);
@@ -52,8 +56,8 @@ QStringList entriesOf(const QString& text);
 
 // Whether an update reply reports success.
 bool isUpdateSuccess(const QString& reply);
-// Why a group's update failed, in words for the user; a reply it does not know is quoted.
-QString updateFailureInWords(const QString& reply);
+// Why an update reply is no success, in words; the server's own text when it is none of its errors.
+QString updateFailureReason(const QString& reply);
 
 // True for an http or https address with a host; the web window goes to no other kind.
 bool isWebAddress(const QString& address);

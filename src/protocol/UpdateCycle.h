@@ -6,6 +6,9 @@
 // check) and, a minute later, the update of the checked groups.
 namespace UpdateCycle {
 
+// The shortest interval the preferences store, and what an interval of 0 (none chosen yet) becomes.
+inline constexpr qint32 kShortestInterval = 15;
+
 enum class Step
 {
     Nothing,

@@ -22,7 +22,7 @@ void processVersionReply(ClientState& state, CorePlatform& platform, const QStri
     const std::optional<Version> offered = parseVersionReply(reply);
     if (!offered) {
         // An error text or a broken number says nothing about versions.
-        view.showStatus(QStringLiteral(" Version check failed: unexpected reply from the server."));
+        view.showFailure(QStringLiteral(" Version check failed: unexpected reply from the server."));
         return;
     }
     const Version own{platform.app.versionMajor(), platform.app.versionMinor(), platform.app.versionRevision()};

@@ -14,6 +14,13 @@ public:
 
     // The status line: progress, verdicts and failures, each replacing the one before.
     virtual void showStatus(const QString& text) = 0;
+    // A status text that reports a failure: a connection, a time-out, a reply that made no sense.
+    virtual void showFailure(const QString& text) { showStatus(text); }
+    // The verdict of the group updates so far: all answered with success, or not.
+    virtual void showUpdateVerdict(bool allSucceeded)
+    {
+        showStatus(allSucceeded ? QStringLiteral(" Update successful") : QStringLiteral(" Update failed"));
+    }
     // A group's update was answered at `when`.
     virtual void showLastUpdate(const QDateTime& when) = 0;
     // The current address (or the fixed-address choice) has changed.

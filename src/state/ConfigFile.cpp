@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <algorithm>
 #include <cfenv>
@@ -217,6 +218,17 @@ SaveResult saveConfig(ClientState& state, CorePlatform& platform)
     return {false,
             QStringLiteral("The settings could not be saved to \"%1\": %2. The previous settings file is unchanged.")
                 .arg(path, error)};
+}
+
+QString unstorableCharacters(const QString& text)
+{
+    QStringList found;
+    for (const QChar c : text) {
+        const QString quoted = QLatin1Char('"') + c + QLatin1Char('"');
+        if (c.unicode() > 0xFF && !found.contains(quoted))
+            found.append(quoted);
+    }
+    return found.join(QLatin1String(", "));
 }
 
 QString withoutControlCharacters(QString text)

@@ -33,6 +33,10 @@ struct SaveResult
 // problem to the user.
 SaveResult saveConfig(ClientState& state, CorePlatform& platform);
 
+// The characters of `text` that the settings file and the wire cannot carry (they hold one byte per
+// character), each once, quoted and separated by commas; empty when there is none.
+QString unstorableCharacters(const QString& text);
+
 // Typed or pasted text without the control characters (line breaks, tabs) that no setting may hold.
 QString withoutControlCharacters(QString text);
 

@@ -68,6 +68,18 @@ QString scrambleText(const QString& text)
     return result;
 }
 
+QString charactersScramblingChanges(const QString& text)
+{
+    QString changed;
+    for (const QChar c : text) {
+        const QChar upper = upperCase(c);
+        if (upper.unicode() < 256 && unscrambleTable()[scrambleTable()[upper.unicode()]] != upper.unicode() &&
+            !changed.contains(c))
+            changed.append(c);
+    }
+    return changed;
+}
+
 QString unscrambleText(const QString& text)
 {
     QString result = substitute(text, unscrambleTable(), 0);

@@ -18,4 +18,8 @@ QString scrambleText(const QString& text);
 // Upper-cases each character, substitutes the coded alphabet back and drops every CR and LF.
 QString unscrambleText(const QString& text);
 
+// The characters of `text` that come back as others once scrambled and read back ("%" comes back
+// as a letter), each once; empty when the text comes back as it went, but for its case.
+QString charactersScramblingChanges(const QString& text);
+
 } // namespace Common_Functions

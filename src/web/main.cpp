@@ -1,12 +1,19 @@
 #include "web/WebHelper.h"
 
+#include "BuildConfig.h"
+
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
 
 // veltaro-web SERVER-NAME DOWNLOAD-FOLDER: started by the program while its web window shows a page.
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("veltaro-web %s\n", BuildConfig::version);
+        return 0;
+    }
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() != 3) {

@@ -25,7 +25,8 @@ protected:
 
     FakePlatform fake;
     QStringList lines;
-    CliClient client{CommandLine{}, fake.platform, nullptr, [this](const QString& line) { lines.append(line); }};
+    CliClient client{CommandLine{}, fake.platform, nullptr,
+                     [this](ConsoleOutput::Level, const QString& line) { lines.append(line); }};
     CycleRunner runner{client};
     FakeCommandServer server{fake};
 };
@@ -40,12 +41,25 @@ TEST_F(CycleRunnerTest, StartsWithTheUpdateThenChecksAMinuteBeforeEachUpdateOfTh
     EXPECT_EQ(server.requests.back().text, QStringLiteral("UPDATE:ALICE:PW:GOFFICE:203.0.113.9:"));
     // Each step starts as soon as the one before is through, with no waiting between.
     EXPECT_LT(server.requests.back().openedAtMs, 500);
-    EXPECT_TRUE(lines.contains(QStringLiteral(" Update successful")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("OFFICE: updated to 203.0.113.9")));
 
     server.requests.clear();
     fake.clock.advance(kMinute - fake.clock.elapsedMs() % kMinute - 50);
     EXPECT_EQ(server.minutes(6),
               QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
+}
+
+TEST_F(CycleRunnerTest, WithoutAnIntervalItUpdatesEveryShortestIntervalRatherThanNeverAgain)
+{
+    client.state.updateInterval = 0;
+    runner.start();
+    server.run(1000);
+    server.requests.clear();
+    fake.clock.advance(kMinute - fake.clock.elapsedMs() % kMinute - 50);
+    const QStringList minutes = server.minutes(15);
+    EXPECT_EQ(minutes.mid(13), QStringList({"GETMYIP CHECKVERSION", "UPDATE"}));
+    EXPECT_EQ(minutes.mid(0, 13).join(QString()), QString());
+    EXPECT_EQ(client.state.updateInterval, 15);
 }
 
 TEST_F(CycleRunnerTest, NewerVersionIsOneLineNamingTheDownloadOnlyOncePerRun)

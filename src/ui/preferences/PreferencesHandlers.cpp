@@ -2,6 +2,7 @@
 #include "ui/preferences/frmPreferences.h"
 
 #include "platform/Platform.h"
+#include "protocol/UpdateCycle.h"
 #include "state/ClientState.h"
 #include "state/ConfigFile.h"
 #include "ui/browser/frmBrowser.h"
@@ -15,7 +16,7 @@
 #include <QSignalBlocker>
 
 namespace {
-constexpr qint32 kShortestInterval = 15;
+using UpdateCycle::kShortestInterval;
 const char* const kIntervals[] = {"10", "15", "30", "45", "60", "120"};
 
 // The stored start-up value counts 0 unchecked, 1 checked, 2 grey; Qt numbers the last two the other way.
@@ -144,6 +145,16 @@ void frmPreferences::Form_Unload()
 
 void frmPreferences::finishClose(bool save)
 {
+    // The settings file and the wire hold one byte per character: such an account would be saved as
+    // question marks and refused by the server. The dialog stays open for the user to mend it.
+    if (save) {
+        const QString problem = unstorableAccountText();
+        if (!problem.isEmpty()) {
+            m_unloading = false;
+            m_platform.messageBoxes.show(problem, m_platform.app.title(), MsgButtons::Ok, MsgIcon::None, {});
+            return;
+        }
+    }
     if (save) {
         ApplyAccountSettings();
         const int minutes = timerBoxMinutes();
@@ -174,6 +185,19 @@ void frmPreferences::ApplyAccountSettings()
     m_state.password = boxText(txtPassword);
     m_state.frmMain->lblUsername->setText(m_state.userName);
     closeWithSave = false;
+}
+
+QString frmPreferences::unstorableAccountText() const
+{
+    const std::pair<const QLineEdit*, const char*> fields[] = {{txtUsername, "user name"}, {txtPassword, "password"}};
+    for (const auto& [box, name] : fields) {
+        const QString unstorable = Common_Functions::unstorableCharacters(boxText(box));
+        if (!unstorable.isEmpty())
+            return QStringLiteral("The %1 cannot hold %2: the settings file keeps Latin letters, digits and "
+                                  "signs only. The settings are not saved yet.")
+                .arg(QLatin1String(name), unstorable);
+    }
+    return QString();
 }
 
 // The interval box read as whole minutes; text that is no number counts as 0.

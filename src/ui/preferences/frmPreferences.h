@@ -82,6 +82,8 @@ private:
     void connectHandlers();
     void resetControls();
     int timerBoxMinutes() const;
+    // Why the account typed in cannot be saved; empty when it can.
+    QString unstorableAccountText() const;
     // The second half of closing, once it is known whether the settings are kept.
     void finishClose(bool save);
 
