@@ -328,6 +328,12 @@ QString QtBrowserFactory::findHelper(const QString& programFolder)
     const QString beside = QDir(programFolder).filePath(QStringLiteral("veltaro-web"));
     if (QFileInfo(beside).isExecutable())
         return beside;
+#ifdef VELTARO_LIBEXECDIR
+    // A package keeps the helper off the PATH.
+    const QString packaged = QStringLiteral(VELTARO_LIBEXECDIR "/veltaro-web");
+    if (QFileInfo(packaged).isExecutable())
+        return packaged;
+#endif
     return QStandardPaths::findExecutable(QStringLiteral("veltaro-web"));
 }
 
