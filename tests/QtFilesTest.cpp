@@ -52,6 +52,7 @@ TEST_F(QtFilesTest, CreateEmptyAndAtomicWriteMakeOwnerOnlyFilesAndOnlyTheWriteRe
     ASSERT_TRUE(files.writeAtomically(path(), "new", &error)) << error.toStdString();
     EXPECT_EQ(content(), QByteArray("new"));
     EXPECT_EQ(files.read(path(), 2), QByteArray("ne"));
+    EXPECT_EQ(files.readEnd(path(), 2), QByteArray("ew"));
     EXPECT_EQ(permissions(path()), mode_t(0600));
     EXPECT_TRUE(onlyTheFileIsThere());
 }
