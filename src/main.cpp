@@ -33,6 +33,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     initResources();
     QApplication::setApplicationName(QStringLiteral("Veltaro"));
+    // Docks and task switchers match the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltaro.veltaro"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
     // The tray keeps the program alive while the main window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -41,12 +43,25 @@ int main(int argc, char** argv)
     // A second start for the same settings shows the running program instead of racing it for
     // the file and the server.
     SingleInstance instance(qt.app.configPath());
-    if (instance.lock() == SingleInstance::Lock::HeldElsewhere) {
-        if (instance.requestShow(kHandOverMs))
+    SingleInstance::Lock lock = instance.lock();
+    // veltaro-cli's update or check holds the settings for a moment only.
+    if (lock == SingleInstance::Lock::HeldElsewhere && instance.holder() == QStringLiteral("veltaro-cli"))
+        lock = instance.lock(kHandOverMs);
+    if (lock != SingleInstance::Lock::Taken) {
+        const bool serviceHolds = instance.holder() == QStringLiteral("veltaro-cli");
+        if (lock == SingleInstance::Lock::HeldElsewhere && !serviceHolds && instance.requestShow(kHandOverMs))
             return 0;
-        const QString text =
-            QStringLiteral("Another Veltaro is running with the settings in \"%1\" and did not answer.")
-                .arg(qt.app.configPath());
+        QString text;
+        if (lock == SingleInstance::Lock::Unavailable)
+            text = QStringLiteral("The settings in \"%1\" cannot be locked (\"%2\"), so Veltaro does not start.")
+                       .arg(qt.app.configPath(), instance.lockPath());
+        else if (serviceHolds)
+            text = QStringLiteral("veltaro-cli is running with the settings in \"%1\". Stop it first, for the "
+                                  "service with \"systemctl --user stop veltaro-cli\".")
+                       .arg(qt.app.configPath());
+        else
+            text = QStringLiteral("Another Veltaro is running with the settings in \"%1\" and did not answer.")
+                       .arg(qt.app.configPath());
         qt.app.printError(text);
         QMessageBox::information(nullptr, qt.app.title(), text);
         return 1;
@@ -54,7 +69,11 @@ int main(int argc, char** argv)
 
     ClientState state;
     installWindowFactories(state, qt.platform);
-    instance.listen([&state] { state.frmMain->ShowForm_Click(); });
+    if (!instance.listen([&state] { state.frmMain->ShowForm_Click(); }))
+        qt.app.printError(QStringLiteral("A later start cannot bring this window to the front: %1.")
+                              .arg(instance.socketPath().isEmpty()
+                                       ? QStringLiteral("this user has no private runtime folder")
+                                       : QStringLiteral("\"%1\" cannot be listened on").arg(instance.socketPath())));
     installShutdownHandlers([&state] { state.frmMain->exitWithoutAsking(); });
     state.frmMain->Form_Load();
     return QApplication::exec();

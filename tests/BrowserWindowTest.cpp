@@ -101,6 +101,8 @@ TEST_F(BrowserWindowTest, ABrowserThatEndsIsNamedInTheCaptionAndTheNextPageLoads
     EXPECT_EQ(web().caption(), "The web page is gone: its browser has stopped.");
     EXPECT_FALSE(timerRunning());
     EXPECT_TRUE(web().isVisible());
+    browser()->fireEnded(BrowserEnd::HelperMissing);
+    EXPECT_TRUE(web().caption().contains("veltaro-web")) << web().caption().toStdString();
 
     // The window still shows, but the next page request sends the browser there again.
     state.browserURL = QStringLiteral("http://www.example.test/next.html");
@@ -109,16 +111,14 @@ TEST_F(BrowserWindowTest, ABrowserThatEndsIsNamedInTheCaptionAndTheNextPageLoads
     EXPECT_TRUE(timerRunning());
 }
 
-TEST_F(BrowserWindowTest, BrowserFillsTheWindowBelowTheToolBarOrShrinksToNothing)
+TEST_F(BrowserWindowTest, BrowserFillsTheWindowBelowTheToolBarAndTheWindowIsNeverTooSmallForAPage)
 {
     loadPage();
-    web().setOuterSizeTwips(6000, 4500);
-    EXPECT_EQ(browserSize(), QSize(twipsToPixels(5810), twipsToPixels(3345)));
-    // The news window is too small for the browser; the caller goes on regardless.
+    web().setOuterSizeTwips(9000, 6750);
+    EXPECT_EQ(browserSize(), QSize(twipsToPixels(8810), twipsToPixels(5595)));
+    // The news asks for a window too small for any page: it gets the smallest one can read.
     web().setOuterSizeTwips(500, 300);
-    EXPECT_EQ(browserSize().height(), 0);
-    web().setOuterSizeTwips(100, 100);
-    EXPECT_EQ(browserSize(), QSize(0, 0));
+    EXPECT_EQ(browserSize(), QSize(twipsToPixels(7010), twipsToPixels(4245)));
 }
 
 TEST_F(BrowserWindowTest, ServicePagesLeaveHiddenLaunchersAndReachTheDesktop)

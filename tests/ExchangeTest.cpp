@@ -81,6 +81,8 @@ TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecon
 TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
 {
     // A single command, then a group update: the server takes every connection and never answers.
+    QStringList told;
+    state.onEvent = [&told](const ClientEvent& event) { told << event.reason; };
     for (const bool update : {false, true}) {
         const int first = fake.sockets.count();
         if (update)
@@ -97,6 +99,7 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
         EXPECT_FALSE(socket(first).deliver(scrambleText(QStringLiteral("LATE:")))) << update;
     }
     EXPECT_TRUE(replies.isEmpty());
+    EXPECT_EQ(told, QStringList(2, "the server did not answer"));
 
     // Once the reply is in, the minute no longer counts, however long the exchange stays open.
     exchange().setCloseDelays(70000, 70000);

@@ -25,6 +25,7 @@ ClientEvent updated(const QString& group)
 TEST(TrayNotices, OneNoticeARunOfFailuresAnotherWhenEveryGroupSucceedsAgainAndNoneWhileShown)
 {
     TrayNotices notices;
+    notices.setCheckedGroups({"HOME", "OFFICE"});
     using Picture = TrayIcon::Picture;
     EXPECT_EQ(notices.noticeFor({ClientEvent::Kind::NewAddress, {}, "5.6.7.8", {}}, true, 2),
               "Your address changed to 5.6.7.8; updating 2 groups.");
@@ -46,6 +47,12 @@ TEST(TrayNotices, OneNoticeARunOfFailuresAnotherWhenEveryGroupSucceedsAgainAndNo
     notices.enabled = false;
     EXPECT_EQ(notices.noticeFor(updated("HOME"), true, 2), std::nullopt);
     EXPECT_EQ(notices.picture(), Picture::Failed);
+
+    // OFFICE, failing still, is unchecked: only the groups checked now count.
+    notices.enabled = true;
+    notices.setCheckedGroups({"HOME"});
+    EXPECT_EQ(notices.picture(), Picture::Normal);
+    EXPECT_EQ(notices.noticeFor(updated("HOME"), true, 1), "Updates succeed again.");
 }
 
 class NotificationsTest : public SignedInTest

@@ -119,6 +119,7 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_FALSE(state.frmMain->processTimer->isEnabled(10));
     EXPECT_EQ(state.frmMain->lblUsername->text(), "new");
     EXPECT_FALSE(state.preferencesOpen || state.frmPreferences->isVisible());
+    EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
 }
 
 TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogStaysOpen)
@@ -164,6 +165,7 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAn
     EXPECT_EQ(box.title + " " + box.text, "Save Settings: Do you want to save these settings?");
     EXPECT_EQ(box.buttons, MsgButtons::YesNo);
     EXPECT_EQ(state.userName, "old");
+    EXPECT_EQ(fake.files.writes, 0);
     EXPECT_EQ(state.updateInterval, 5);
     EXPECT_TRUE(state.useStaticIP);
     EXPECT_EQ(state.currentIP, "192.0.2.7");

@@ -52,6 +52,7 @@ TEST_F(QtFilesTest, CreateEmptyAndAtomicWriteMakeOwnerOnlyFilesAndOnlyTheWriteRe
     ASSERT_TRUE(files.writeAtomically(path(), "new", &error)) << error.toStdString();
     EXPECT_EQ(content(), QByteArray("new"));
     EXPECT_EQ(files.read(path(), 2), QByteArray("ne"));
+    EXPECT_EQ(files.readEnd(path(), 2), QByteArray("ew"));
     EXPECT_EQ(permissions(path()), mode_t(0600));
     EXPECT_TRUE(onlyTheFileIsThere());
 }
@@ -129,6 +130,13 @@ TEST_F(QtFilesTest, SettingsStayBesideAWritableProgramAndGoToAnOwnerOnlyUserFold
     EXPECT_TRUE(isPortableCopy(program));
     EXPECT_FALSE(isPortableCopy(path(QStringLiteral("root/usr/bin"))));
     EXPECT_FALSE(isPortableCopy(QStringLiteral("/usr/bin")));
+
+    // Whatever folder it was started from.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
+    const SettingsLocation relative = locateSettings(program, false, QStringLiteral("here/Veltaro"));
+    qputenv("HOME", home);
+    EXPECT_EQ(relative.path, path(QStringLiteral("home/.config/Veltaro/DNS.conf")));
 }
 
 TEST_F(QtFilesTest, StartAtLoginIsAnAutostartEntryThatRunsTheProgramByItsQuotedPath)

@@ -14,8 +14,8 @@ TEST(QtMessageBoxes, BoxOpenedFromATimerTickHoldsUpNoTimerAndReportsItsAnswer)
     std::optional<MsgAnswer> answer;
     auto family = timers.createFamily(QStringLiteral("processTimer"), [&](int) {
         if (++ticks == 1)
-            boxes.show(QStringLiteral("Still there?"), QStringLiteral("Veltaro"), MsgButtons::YesNo, MsgIcon::None,
-                       [&](MsgAnswer given) { answer = given; });
+            boxes.show(QStringLiteral("<h1 style='color:red'>Still</h1> there?"), QStringLiteral("Veltaro"),
+                       MsgButtons::YesNo, MsgIcon::None, [&](MsgAnswer given) { answer = given; });
     });
     family->create(1);
     family->setInterval(1, 20);
@@ -29,6 +29,7 @@ TEST(QtMessageBoxes, BoxOpenedFromATimerTickHoldsUpNoTimerAndReportsItsAnswer)
     EXPECT_TRUE(runUntil([&] { return ticks >= 5; }, 2000));
     QMessageBox* box = openBox();
     ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText) << "a server's text shows as it is";
     EXPECT_FALSE(answer.has_value());
     box->button(QMessageBox::Yes)->click();
     EXPECT_EQ(answer, MsgAnswer::Yes);

@@ -54,10 +54,12 @@ TEST_F(UpdateHistoryTest, TheProgramRecordsItsStartEachGroupsVerdictANewAddressA
 
 TEST_F(UpdateHistoryTest, AReplysLineBreaksAndTabsStayInsideTheirField)
 {
-    state.replyGroup = QStringLiteral("HO\tME");
-    Lumeris_Commands::processUpdateReply(state, fake.platform, QStringLiteral("NO\r\nFAKE\tLINE"));
+    state.replyGroup = QStringLiteral("HO\tME") + QString(500, 'E');
+    Lumeris_Commands::processUpdateReply(state, fake.platform, QStringLiteral("NO\r\nFAKE\tLINE\x1b[31m\x07"));
     ASSERT_EQ(history.entries().size(), 1);
-    EXPECT_EQ(history.entries()[0].group, "HO ME");
+    // Control characters become blanks; a field's length is bounded.
+    EXPECT_EQ(history.entries()[0].group, "HO ME" + QString(155, 'E'));
+    EXPECT_EQ(history.entries()[0].result, "failed: the server answered \"NO  FAKE LINE [31m \"");
 }
 
 TEST_F(UpdateHistoryTest, PastTwoThousandFiveHundredLinesTheLastTwoThousandAreKeptInOneAtomicWrite)
@@ -83,4 +85,21 @@ TEST_F(UpdateHistoryTest, PastTwoThousandFiveHundredLinesTheLastTwoThousandAreKe
     EXPECT_EQ(fake.files.writes, 1);
     state.report({ClientEvent::Kind::Started, {}, {}, {}});
     EXPECT_EQ(fake.files.writes, 2);
+}
+
+TEST_F(UpdateHistoryTest, AFileOfLongLinesIsReadFromItsEndAndItsNewestLinesAreKept)
+{
+    const QByteArray longName(2000, 'G');
+    QByteArray earlier;
+    for (int i = 0; i < 3000; ++i)
+        earlier += "2026-12-01T00:00:00Z\tUPDATE\t" + longName + QByteArray::number(i) + "\t1.2.3.4\tok\n";
+    fake.files.contents.insert(history.path(), earlier);
+    EXPECT_EQ(history.entries().last().group, longName + "2999");
+
+    state.report({ClientEvent::Kind::Started, {}, {}, {}});
+    EXPECT_TRUE(fake.files.staleTemporariesRemoved.contains(history.path())) << "a killed rewrite's leftover";
+    EXPECT_EQ(fake.files.writes, 1);
+    ASSERT_EQ(lines().size(), UpdateHistory::kKeptLines);
+    EXPECT_TRUE(lines().first().contains(longName + "1001\t"));
+    EXPECT_TRUE(lines().last().contains("\tSTART\t"));
 }

@@ -153,6 +153,23 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
         << "caption: " << garbageState.frmBrowser->caption().toStdString();
 }
 
+// A portable copy of the program, without the helper beside it, uses the installed one.
+TEST(WebEngineHelper, IsFoundBesideTheProgramElseWhereItWasInstalled)
+{
+    QTemporaryDir portable;
+    QTemporaryDir installed;
+    const QString helper = installed.filePath(QStringLiteral("veltaro-web"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELTARO_WEB_BINARY), helper));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(installed.path()));
+    const QString fromCopy = QtBrowserFactory::findHelper(portable.path());
+    const QString besideInstalled = QtBrowserFactory::findHelper(installed.path());
+    qputenv("PATH", path);
+
+    EXPECT_EQ(fromCopy, helper);
+    EXPECT_EQ(besideInstalled, helper);
+}
+
 // The helper's side: garbage from the program ends the helper cleanly, and so does the program's going.
 TEST(WebEngineHelper, EndsOnGarbageAndWhenTheProgramGoes)
 {

@@ -41,9 +41,17 @@ bool CliClient::lockSettings(int waitMs)
 {
     const QString path = Common_Functions::configPath(platform);
     m_instance = std::make_unique<SingleInstance>(path);
-    if (m_instance->lock(waitMs) != SingleInstance::Lock::HeldElsewhere)
+    switch (m_instance->lock(waitMs)) {
+    case SingleInstance::Lock::Taken:
         return true;
-    printError(QStringLiteral("another Veltaro is using \"%1\"; try again once it has ended").arg(path));
+    case SingleInstance::Lock::HeldElsewhere:
+        printError(QStringLiteral("another Veltaro is using \"%1\"; try again once it has ended").arg(path));
+        return false;
+    case SingleInstance::Lock::Unavailable:
+        break;
+    }
+    // Two writers must never run unlocked.
+    printError(QStringLiteral("\"%1\" cannot be locked (\"%2\")").arg(path, m_instance->lockPath()));
     return false;
 }
 

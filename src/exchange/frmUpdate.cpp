@@ -186,7 +186,7 @@ void frmUpdate::updateTimer_Timer(int index)
     } else if (index == kTimeoutTimer) {
         Form_Unload(ExchangeEnd::TimedOut);
         m_state.view->showFailure(QStringLiteral("Timeout expired...connection failed."));
-        m_state.report({ClientEvent::Kind::Failure, QString(), QString(), QStringLiteral("time-out")});
+        m_state.report({ClientEvent::Kind::Failure, QString(), QString(), QStringLiteral("the server did not answer")});
     }
 }
 

@@ -7,6 +7,15 @@
 
 class QWidget;
 
+// Why a browser ended by itself.
+enum class BrowserEnd
+{
+    // Its process died; the next Navigate starts it anew.
+    Stopped,
+    // The program that shows pages is nowhere to be found.
+    HelperMissing,
+};
+
 // The embeddable web browser of the web window.
 class BrowserControl
 {
@@ -26,8 +35,8 @@ public:
     std::function<void()> onDownloadComplete;
     // A file download ended: the path it was saved to, and whether it succeeded.
     std::function<void(const QString& path, bool ok)> onFileDownloaded;
-    // The browser ended by itself (its process died): the page is gone, the next Navigate starts anew.
-    std::function<void()> onEnded;
+    // The browser ended by itself: the page is gone, the next Navigate starts anew.
+    std::function<void(BrowserEnd)> onEnded;
 };
 
 class BrowserFactory

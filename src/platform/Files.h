@@ -13,6 +13,8 @@ public:
 
     // At most `maxSize` bytes from the start of the file, or nothing when it is missing or unreadable.
     virtual std::optional<QByteArray> read(const QString& path, qsizetype maxSize) = 0;
+    // At most `maxSize` bytes from the end of the file, or nothing when it is missing or unreadable.
+    virtual std::optional<QByteArray> readEnd(const QString& path, qsizetype maxSize) = 0;
     virtual bool isFile(const QString& path) const = 0;
     // The file is there and its owner has taken the owner's write permission away: it is not to be replaced.
     virtual bool isReadOnly(const QString& path) const = 0;

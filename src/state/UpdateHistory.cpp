@@ -5,13 +5,16 @@
 
 namespace {
 
-// Far beyond kMostLines lines of any length the program writes.
+// Far beyond kMostLines lines of the longest fields; a file that is longer is read from its end.
 constexpr qsizetype kLongestFile = 4 * 1024 * 1024;
+// Group names and results come from the server: cut, they keep the lines within kLongestFile.
+constexpr qsizetype kLongestField = 160;
 const QString kFailedPrefix = QStringLiteral("failed: ");
 
-// A field never breaks its line nor its columns, whatever a server sent.
+// A field never breaks its line nor its columns, nor outgrows its share of the file, whatever a server sent.
 QString field(QString text)
 {
+    text.truncate(kLongestField);
     for (QChar& c : text) {
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
@@ -52,12 +55,22 @@ QString resultOf(const ClientEvent& event)
     }
 }
 
-QStringList linesOf(const QByteArray& content)
+struct FileEnd
 {
-    QStringList lines = QString::fromUtf8(content).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    QStringList lines;
+    // The file was longer than what was read; its first line read may be part of one.
+    bool cut = false;
+};
+
+FileEnd endOf(Files& files, const QString& path)
+{
+    const QByteArray content = files.readEnd(path, kLongestFile).value_or(QByteArray());
+    FileEnd end{QString::fromUtf8(content).split(QLatin1Char('\n')), content.size() == kLongestFile};
+    if (end.lines.last().isEmpty())
+        end.lines.removeLast();
+    if (end.cut && !end.lines.isEmpty())
+        end.lines.removeFirst();
+    return end;
 }
 
 } // namespace
@@ -86,8 +99,13 @@ std::optional<UpdateHistory::Entry> UpdateHistory::entryOf(const QString& line)
 
 bool UpdateHistory::record(const ClientEvent& event, const QDateTime& when)
 {
-    if (m_lines < 0)
-        m_lines = linesOf(m_files.read(m_path, kLongestFile).value_or(QByteArray())).size();
+    if (m_lines < 0) {
+        // A rewrite killed half-way leaves its temporary file beside the history.
+        m_files.removeStaleTemporaries(m_path);
+        const FileEnd end = endOf(m_files, m_path);
+        // A file past kLongestFile holds more than kMostLines: the next line brings the rewrite.
+        m_lines = end.cut ? kMostLines : end.lines.size();
+    }
     if (!m_files.append(m_path, (lineOf(event, when) + QLatin1Char('\n')).toUtf8(), nullptr))
         return false;
     if (++m_lines > kMostLines)
@@ -97,10 +115,9 @@ bool UpdateHistory::record(const ClientEvent& event, const QDateTime& when)
 
 void UpdateHistory::keepWithinBound()
 {
-    const std::optional<QByteArray> content = m_files.read(m_path, kLongestFile);
-    if (!content)
+    const QStringList lines = endOf(m_files, m_path).lines;
+    if (lines.isEmpty())
         return;
-    const QStringList lines = linesOf(*content);
     const QStringList kept = lines.mid(std::max<qsizetype>(0, lines.size() - kKeptLines));
     if (m_files.writeAtomically(m_path, (kept.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), nullptr))
         m_lines = kept.size();
@@ -109,7 +126,7 @@ void UpdateHistory::keepWithinBound()
 QList<UpdateHistory::Entry> UpdateHistory::entries() const
 {
     QList<Entry> result;
-    for (const QString& line : linesOf(m_files.read(m_path, kLongestFile).value_or(QByteArray()))) {
+    for (const QString& line : endOf(m_files, m_path).lines) {
         if (const std::optional<Entry> entry = entryOf(line))
             result.append(*entry);
     }

@@ -3,6 +3,7 @@
 #include "ServerProcess.h"
 #include "state/Scrambling.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -422,6 +423,11 @@ TEST_F(CliTest, WhileRunHoldsTheSettingsOtherCommandsWaitForThemAndALockLeftByAK
         EXPECT_EQ(second.exitCode, 2) << command.first().toStdString();
         EXPECT_TRUE(second.err.contains("another Veltaro is using")) << second.err.toStdString();
     }
+    // Another name of the same file meets the same lock.
+    const QString link = QFileInfo(configPath()).dir().filePath("link.conf");
+    ASSERT_TRUE(QFile::link(configPath(), link));
+    const CliResult byLink = run({"--server", "127.0.0.1:1", "--config", link, "check", "OFFICE"});
+    EXPECT_EQ(byLink.exitCode, 2) << byLink.err.toStdString();
     EXPECT_EQ(config().value(6), "HOME:");
 
     // A command waits a little for the settings: run saves them as it ends, and the check follows.

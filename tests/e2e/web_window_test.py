@@ -67,6 +67,8 @@ class Server:
 
 class WebWindowTest(unittest.TestCase):
     server_options = []
+    # A portable copy may leave the helper out: the installed one (on the PATH) shows its pages.
+    helper_beside = True
 
     def setUp(self):
         self.work = tempfile.mkdtemp()
@@ -77,8 +79,10 @@ class WebWindowTest(unittest.TestCase):
         self.server.wait_for("LISTENING", timeout=10)
         folder = os.path.join(self.work, "client")
         os.makedirs(folder)
-        for program in ("veltaro", "veltaro-web"):
-            shutil.copy(os.path.join(ARGS.build, program), folder)
+        installed = os.path.join(self.work, "installed")
+        os.makedirs(installed)
+        shutil.copy(os.path.join(ARGS.build, "veltaro"), folder)
+        shutil.copy(os.path.join(ARGS.build, "veltaro-web"), folder if self.helper_beside else installed)
         with open(os.path.join(folder, "DNS.conf"), "w", newline="") as f:
             f.write(DEMO_CONFIG)
         # The desktop's browser is a script that notes what it was asked to open.
@@ -92,7 +96,7 @@ class WebWindowTest(unittest.TestCase):
         os.makedirs(self.home)
         env = {k: v for k, v in os.environ.items() if not k.startswith("XDG_")}
         env.update(DISPLAY=self.x.name, QT_QPA_PLATFORM="xcb", HOME=self.home,
-                   PATH=tools + os.pathsep + os.environ.get("PATH", ""))
+                   PATH=os.pathsep.join([tools, installed, os.environ.get("PATH", "")]))
         env.setdefault("QTWEBENGINE_DISABLE_SANDBOX", "1")
         self.env = env
         self.log = open(os.path.join(self.work, "client.log"), "w")
@@ -162,8 +166,8 @@ class WebWindowTest(unittest.TestCase):
         wait_for("processes %s to end" % pids, lambda: not [p for p in pids if os.path.exists("/proc/%d" % p)], 15)
 
     def web_window(self, caption):
-        """The web window with this caption: the client's own, not the page window inside it. The news
-        makes it too small to be mapped, so it is found whether mapped or not."""
+        """The web window with this caption: the client's own, not the page window inside it, found
+        whether mapped or not."""
         def find():
             own = [w for w in self.windows("^%s$" % caption, mapped=False) if self.window_pid(w) == self.client.pid]
             return own[0] if own else None
@@ -180,13 +184,14 @@ class WebWindowTest(unittest.TestCase):
         self.assertIsNone(self.client.poll(), "the client ended")
 
 
-class NewsPage(WebWindowTest):
-    server_options = ["--news", NEWS, "--http-extra-port", "80"]
-
     def show_news(self, times=1):
         self.until_pressed(self.main, ["ctrl+m"], lambda: self.server.count("REQUEST CHECKNEWS") >= times)
         self.server.wait_for("HTTP GET /faq.php", times)
         return self.web_window(FAQ_TITLE)
+
+
+class NewsPage(WebWindowTest):
+    server_options = ["--news", NEWS, "--http-extra-port", "80"]
 
     def test_news_page_shows_inside_the_web_window_and_closing_it_ends_the_helper(self):
         self.assertEqual(self.helpers(), [], "a helper before any page")
@@ -196,6 +201,7 @@ class NewsPage(WebWindowTest):
         pages = [w for w in self.windows("^%s$" % FAQ_TITLE, mapped=False) if self.window_pid(w) == helpers[0]]
         self.assertEqual(len(pages), 1, "the helper's page window")
         self.assertIn(web, self.x.ancestors(pages[0]), "the page is not inside the web window")
+        self.assertIn(web, self.windows("^%s$" % FAQ_TITLE), "the web window is not on screen")
 
         tree = self.helper_tree()
         self.close_box()
@@ -225,6 +231,17 @@ class NewsPage(WebWindowTest):
         self.client.terminate()
         self.assertEqual(self.client.wait(15), 0)
         self.wait_gone(tree)
+
+
+class PortableCopy(WebWindowTest):
+    server_options = NewsPage.server_options
+    helper_beside = False
+
+    def test_a_copy_without_the_helper_beside_it_shows_pages_with_the_installed_one(self):
+        self.show_news()
+        self.assertEqual(len(self.helpers()), 1)
+        self.close_box()
+        self.assert_running()
 
 
 class UpgradeDownload(WebWindowTest):

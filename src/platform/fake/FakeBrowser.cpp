@@ -65,11 +65,11 @@ void FakeBrowser::fireFileDownloaded(const QString& path, bool ok)
         onFileDownloaded(path, ok);
 }
 
-void FakeBrowser::fireEnded()
+void FakeBrowser::fireEnded(BrowserEnd end)
 {
     busy = false;
     if (onEnded)
-        onEnded();
+        onEnded(end);
 }
 
 std::unique_ptr<BrowserControl> FakeBrowserFactory::create(QWidget* parent)

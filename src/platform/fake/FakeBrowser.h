@@ -35,7 +35,7 @@ public:
     // Lets the test play the browser's events.
     void fireDownloadComplete();
     void fireFileDownloaded(const QString& path, bool ok);
-    void fireEnded();
+    void fireEnded(BrowserEnd end = BrowserEnd::Stopped);
 
     // Every call in order: "Navigate <url>", "GoBack", "GoForward", "Refresh", "Stop".
     QStringList calls;

@@ -13,6 +13,14 @@ std::optional<QByteArray> FakeFiles::read(const QString& path, qsizetype maxSize
     return it->left(maxSize);
 }
 
+std::optional<QByteArray> FakeFiles::readEnd(const QString& path, qsizetype maxSize)
+{
+    largestRead = std::max(largestRead, maxSize);
+    if (unreadable.contains(path) || !contents.contains(path))
+        return std::nullopt;
+    return contents.value(path).right(maxSize);
+}
+
 bool FakeFiles::createEmpty(const QString& path, QString* error)
 {
     if (!failWritesWith.isEmpty()) {

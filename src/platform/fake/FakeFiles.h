@@ -11,6 +11,7 @@ class FakeFiles : public Files
 {
 public:
     std::optional<QByteArray> read(const QString& path, qsizetype maxSize) override;
+    std::optional<QByteArray> readEnd(const QString& path, qsizetype maxSize) override;
     bool isFile(const QString& path) const override { return contents.contains(path) || unreadable.contains(path); }
     bool isReadOnly(const QString& path) const override { return readOnly.contains(path) && isFile(path); }
     bool createEmpty(const QString& path, QString* error) override;

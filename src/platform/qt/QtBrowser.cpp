@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -96,7 +97,7 @@ private:
     void handle(const WebMessage& message);
     void embed(quint64 windowId);
     void send(const WebMessage& message);
-    void helperEnded();
+    void helperEnded(BrowserEnd end = BrowserEnd::Stopped);
 
     QString m_helperProgram;
     QString m_downloadFolder;
@@ -145,6 +146,11 @@ void QtBrowserControl::startHelper()
     m_running = true;
     m_protocol = WebProtocol();
     m_queued.clear();
+    if (m_helperProgram.isEmpty()) {
+        qWarning("veltaro: the web helper veltaro-web is neither beside the program nor installed");
+        QTimer::singleShot(0, m_placeholder, [this] { helperEnded(BrowserEnd::HelperMissing); });
+        return;
+    }
     m_server = new QLocalServer;
     // Only this user may connect; the name cannot be guessed ahead of time.
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -249,14 +255,14 @@ void QtBrowserControl::send(const WebMessage& message)
     m_socket->write(WebProtocol::encode(message));
 }
 
-void QtBrowserControl::helperEnded()
+void QtBrowserControl::helperEnded(BrowserEnd end)
 {
     if (!m_running)
         return;
     letHelperGo();
     m_busy = false;
     if (onEnded)
-        onEnded();
+        onEnded(end);
 }
 
 // Ends the connection, which ends the helper. The helper is given a moment to end by itself before it
@@ -316,14 +322,32 @@ QString QtDesktop::downloadFolder() const
     return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
 }
 
+QString QtBrowserFactory::findHelper(const QString& programFolder)
+{
+    // A copy of the program taken elsewhere still finds the helper where it was installed.
+    const QString beside = QDir(programFolder).filePath(QStringLiteral("veltaro-web"));
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+#ifdef VELTARO_LIBEXECDIR
+    // A package keeps the helper off the PATH.
+    const QString packaged = QStringLiteral(VELTARO_LIBEXECDIR "/veltaro-web");
+    if (QFileInfo(packaged).isExecutable())
+        return packaged;
+#endif
+    return QStandardPaths::findExecutable(QStringLiteral("veltaro-web"));
+}
+
+QString QtBrowserFactory::findHelper()
+{
+    return findHelper(QCoreApplication::applicationDirPath());
+}
+
 QtBrowserFactory::QtBrowserFactory(const Desktop& desktop, QString helperProgram)
     : m_desktop(desktop), m_helperProgram(std::move(helperProgram))
 {}
 
 std::unique_ptr<BrowserControl> QtBrowserFactory::create(QWidget* parent)
 {
-    const QString program = m_helperProgram.isEmpty()
-                                ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("veltaro-web"))
-                                : m_helperProgram;
-    return std::make_unique<QtBrowserControl>(parent, program, m_desktop.downloadFolder());
+    return std::make_unique<QtBrowserControl>(parent, m_helperProgram.isEmpty() ? findHelper() : m_helperProgram,
+                                              m_desktop.downloadFolder());
 }

@@ -16,8 +16,13 @@ public:
 class QtBrowserFactory : public BrowserFactory
 {
 public:
-    // `helperProgram` empty: `veltaro-web` beside the running program.
+    // `helperProgram` empty: `veltaro-web` as findHelper finds it.
     explicit QtBrowserFactory(const Desktop& desktop, QString helperProgram = QString());
+
+    // `veltaro-web` beside the program, else where it was installed (the package's helper folder
+    // where the build names one, or the PATH); empty when neither.
+    static QString findHelper(const QString& programFolder);
+    static QString findHelper();
 
     std::unique_ptr<BrowserControl> create(QWidget* parent) override;
 

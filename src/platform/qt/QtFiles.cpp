@@ -49,6 +49,16 @@ std::optional<QByteArray> QtFiles::read(const QString& path, qsizetype maxSize)
     return file.read(maxSize);
 }
 
+std::optional<QByteArray> QtFiles::readEnd(const QString& path, qsizetype maxSize)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > maxSize && !file.seek(file.size() - maxSize))
+        return std::nullopt;
+    return file.read(maxSize);
+}
+
 bool QtFiles::isFile(const QString& path) const
 {
     return QFileInfo(path).isFile();
@@ -130,14 +140,12 @@ void QtFiles::removeStaleTemporaries(const QString& path)
 
 bool QtFiles::append(const QString& path, const QByteArray& content, QString* error)
 {
+    // A new file is owner-only from the moment it is made.
     QFile file(path);
-    const bool isNew = !file.exists();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly)) {
         setError(error, file.errorString());
         return false;
     }
-    if (isNew)
-        file.setPermissions(kOwnerOnly);
     if (file.write(content) != content.size() || !file.flush()) {
         setError(error, file.errorString());
         return false;

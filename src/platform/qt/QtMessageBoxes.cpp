@@ -37,6 +37,8 @@ void QtMessageBoxes::present(const QString& text, const QString& title, MsgButto
     auto* box = new QMessageBox;
     m_boxes.append(box);
     box->setWindowTitle(title);
+    // Text from the server is shown as it is, never as markup.
+    box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->setIcon(iconOf(icon));
     if (buttons == MsgButtons::YesNo) {

@@ -13,8 +13,12 @@ namespace {
 const QString kFileName = QStringLiteral("DNS.conf");
 }
 
-SettingsLocation locateSettings(const QString& programFolder, bool portable, const QString& userFolder)
+SettingsLocation locateSettings(const QString& programFolder, bool portable, QString userFolder)
 {
+    // A relative XDG_CONFIG_HOME is to be ignored, as the base-directory rules say; taken as it is,
+    // it would put the settings wherever the program was started from.
+    if (!userFolder.isEmpty() && QDir::isRelativePath(userFolder))
+        userFolder = QDir::homePath() + QStringLiteral("/.config/") + QFileInfo(userFolder).fileName();
     const QString besideProgram = programFolder + QLatin1Char('/') + kFileName;
     if (portable || userFolder.isEmpty())
         return {besideProgram, QString()};

@@ -12,8 +12,9 @@ struct SettingsLocation
 
 // "DNS.conf" beside a portable copy of the program, so that it keeps its settings with it. Otherwise
 // "DNS.conf" in `userFolder`, which is created owner-only, starting from the file beside the program
-// (one an administrator may have placed there).
-SettingsLocation locateSettings(const QString& programFolder, bool portable, const QString& userFolder);
+// (one an administrator may have placed there). A relative `userFolder` (from a relative
+// XDG_CONFIG_HOME) stands for its name in ~/.config.
+SettingsLocation locateSettings(const QString& programFolder, bool portable, QString userFolder);
 
 // Whether the program in `programFolder` is a portable copy: a folder that this user owns and may
 // write. An installed program is not, even for root, who may write every folder: it sits in a

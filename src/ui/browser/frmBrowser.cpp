@@ -39,6 +39,11 @@ constexpr int kTimTimer = 0;
 constexpr int kCaptionIntervalMs = 5;
 
 const char* const kBrowserEndedCaption = "The web page is gone: its browser has stopped.";
+const char* const kHelperMissingCaption =
+    "The web page cannot be shown: veltaro-web, which shows it, is neither beside Veltaro nor installed.";
+// Smaller than this, no page can be read (the window's own design data is smaller still).
+constexpr int kSmallestOuterWidth = 7200;
+constexpr int kSmallestOuterHeight = 5400;
 
 const QColor kMaskColour(192, 192, 192);
 const char* const kIconFiles[] = {":/back.png",    ":/forward.png", ":/stop.png",
@@ -70,6 +75,8 @@ frmBrowser::frmBrowser(ClientState& state, Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmBrowser"));
     setGeometry(twipsToPixels(kClientLeft), twipsToPixels(kClientTop), twipsToPixels(kClientWidth),
                 twipsToPixels(kClientHeight));
+    setMinimumSize(twipsToPixels(kSmallestOuterWidth - kFrameWidth),
+                   twipsToPixels(kSmallestOuterHeight - kFrameHeight));
     buildToolBar();
     timTimer = platform.timers.createFamily(QStringLiteral("timTimer"), [this](int) { timTimer_Timer(); });
     timTimer->create(kTimTimer);
@@ -154,7 +161,7 @@ bool frmBrowser::createBrowser()
     brwWebBrowser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
     brwWebBrowser->onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
     brwWebBrowser->onFileDownloaded = [this](const QString& path, bool ok) { brwWebBrowser_FileDownloaded(path, ok); };
-    brwWebBrowser->onEnded = [this] { brwWebBrowser_Ended(); };
+    brwWebBrowser->onEnded = [this](BrowserEnd end) { brwWebBrowser_Ended(end); };
     brwWebBrowser->widget()->show();
     Form_Resize();
     return true;
@@ -222,10 +229,10 @@ void frmBrowser::brwWebBrowser_FileDownloaded(const QString& path, bool ok)
     });
 }
 
-void frmBrowser::brwWebBrowser_Ended()
+void frmBrowser::brwWebBrowser_Ended(BrowserEnd end)
 {
     timTimer->setEnabled(kTimTimer, false);
-    setCaption(QLatin1String(kBrowserEndedCaption));
+    setCaption(QLatin1String(end == BrowserEnd::HelperMissing ? kHelperMissingCaption : kBrowserEndedCaption));
     // The window holds no page any more: the next page request loads it again.
     m_loaded = false;
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "platform/BrowserControl.h"
+
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
 
 #include <memory>
 
-class BrowserControl;
 class QToolBar;
 class TimerFamily;
 struct ClientState;
@@ -46,7 +47,7 @@ public:
     void timTimer_Timer();
     void brwWebBrowser_DownloadComplete();
     void brwWebBrowser_FileDownloaded(const QString& path, bool ok);
-    void brwWebBrowser_Ended();
+    void brwWebBrowser_Ended(BrowserEnd end);
 
     QToolBar* tbToolBar = nullptr;
     std::unique_ptr<BrowserControl> brwWebBrowser;

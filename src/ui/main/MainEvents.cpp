@@ -38,6 +38,7 @@ void frmMain::clientEvent(const ClientEvent& event)
     const int groupsToUpdate = counted ? int(entriesOf(m_state.checkedGroups).size()) : 0;
     // Hidden in the tray, or not on screen at all.
     const bool hidden = !isVisible() || isMinimized();
+    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
     if (const std::optional<QString> notice = m_notices->noticeFor(event, hidden, groupsToUpdate))
         m_platform.tray.showMessage(m_platform.app.title(), *notice);
     showTrayPicture();
@@ -45,8 +46,10 @@ void frmMain::clientEvent(const ClientEvent& event)
 
 void frmMain::showTrayPicture()
 {
-    if (m_notices)
-        m_platform.tray.showPicture(m_notices->picture());
+    if (!m_notices)
+        return;
+    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
+    m_platform.tray.showPicture(m_notices->picture());
 }
 
 void frmMain::mnuHistory_Click()

@@ -31,6 +31,7 @@ void frmMain::lstGroups_ItemCheck(int item)
         m_state.checkedGroups = CheckedGroups::added(m_state.checkedGroups, line->text());
     else
         m_state.checkedGroups = CheckedGroups::removed(m_state.checkedGroups, line->text());
+    showTrayPicture();
 }
 
 void frmMain::cmdViewHosts_Click()

@@ -1,9 +1,19 @@
 #include "ui/main/TrayNotices.h"
 
+void TrayNotices::setCheckedGroups(const QStringList& groups)
+{
+    m_checkedGroups = QSet<QString>(groups.begin(), groups.end());
+}
+
+bool TrayNotices::failing() const
+{
+    return m_serviceFailing || m_failingGroups.intersects(m_checkedGroups);
+}
+
 std::optional<QString> TrayNotices::noticeFor(const ClientEvent& event, bool windowHidden, int groupsToUpdate)
 {
     std::optional<QString> notice;
-    const bool wasFailing = failing();
+    const bool wasFailing = m_inRun;
     switch (event.kind) {
     case ClientEvent::Kind::NewAddress:
         notice = groupsToUpdate > 0 ? QStringLiteral("Your address changed to %1; updating %2 group%3.")
@@ -23,13 +33,16 @@ std::optional<QString> TrayNotices::noticeFor(const ClientEvent& event, bool win
             m_serviceFailing = true;
         else
             m_failingGroups.insert(event.group);
+        m_inRun = true;
         break;
     case ClientEvent::Kind::GroupUpdated:
         m_updating = false;
         m_serviceFailing = false;
         m_failingGroups.remove(event.group);
-        if (wasFailing && !failing())
+        if (wasFailing && !failing()) {
             notice = QStringLiteral("Updates succeed again.");
+            m_inRun = false;
+        }
         break;
     case ClientEvent::Kind::Started:
     case ClientEvent::Kind::Ended:

@@ -111,6 +111,9 @@ void frmMain::buildControls()
     if (const int headingEnd = Label1->x() + Label1->sizeHint().width() + 4; headingEnd > lblGroup->x())
         lblGroup->setGeometry(headingEnd, lblGroup->y(), Label1->x() + twipsToPixels(4455) - headingEnd,
                               lblGroup->height());
+    // Group names and status texts carry the server's words: shown as they are, never as markup.
+    for (QLabel* label : {lblUsername, lblCurrentIP, lblLastUpdate, lblStatusBar, lblGroup})
+        label->setTextFormat(Qt::PlainText);
     lstHosts = named(new QListWidget(central), "lstHosts");
     lstHosts->setUniformItemSizes(true);
     place(lstHosts, 4920, 1200, 4455, 5460);

@@ -164,6 +164,8 @@ void frmPreferences::finishClose(bool save)
             m_state.frmMain->enableUpdates_Click();
         else
             m_state.frmMain->disableUpdates_Click();
+        // Saved settings survive a power cut or a kill, not only a clean exit.
+        m_state.frmMain->mnuSave_Click();
     }
 
     m_state.preferencesOpen = false;
