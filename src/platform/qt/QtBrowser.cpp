@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -322,8 +323,12 @@ QtBrowserFactory::QtBrowserFactory(const Desktop& desktop, QString helperProgram
 
 std::unique_ptr<BrowserControl> QtBrowserFactory::create(QWidget* parent)
 {
-    const QString program = m_helperProgram.isEmpty()
-                                ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("veltaro-web"))
-                                : m_helperProgram;
+    QString program = m_helperProgram;
+    if (program.isEmpty()) {
+        program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("veltaro-web"));
+        // An installed program keeps its helper off the user's PATH.
+        if (!QFileInfo::exists(program))
+            program = QStringLiteral(VELTARO_LIBEXECDIR "/veltaro-web");
+    }
     return std::make_unique<QtBrowserControl>(parent, program, m_desktop.downloadFolder());
 }

@@ -16,7 +16,7 @@ public:
 class QtBrowserFactory : public BrowserFactory
 {
 public:
-    // `helperProgram` empty: `veltaro-web` beside the running program.
+    // `helperProgram` empty: `veltaro-web` beside the running program, else where it was installed.
     explicit QtBrowserFactory(const Desktop& desktop, QString helperProgram = QString());
 
     std::unique_ptr<BrowserControl> create(QWidget* parent) override;
