@@ -15,6 +15,7 @@ TEST(CheckedGroups, EntriesMatchWholeInUpperCaseAreAddedOnceAndRemovedEverywhere
 
     EXPECT_EQ(added("AB:", "b"), QStringLiteral("AB:B:"));
     EXPECT_EQ(added("AB:B:", "B"), QStringLiteral("AB:B:"));
+    EXPECT_EQ(added("", "µnet"), QStringLiteral("µNET:"));
     EXPECT_EQ(removed("B:AB:B:BC:B:", "b"), QStringLiteral("AB:BC:"));
     EXPECT_EQ(removed("AB:OFFICE:", "B"), QStringLiteral("AB:OFFICE:"));
 }

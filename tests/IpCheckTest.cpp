@@ -17,16 +17,6 @@ protected:
 
 } // namespace
 
-TEST_F(IpCheckTest, FixedAddressShowsTheStaticAddressBoxAndSendsNothing)
-{
-    state.useStaticIP = true;
-    Lumeris_Commands::requestMyIP(state, fake.platform);
-
-    ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
-    EXPECT_EQ(fake.messageBoxes.shown()[0].title, QStringLiteral("Static Address"));
-    EXPECT_EQ(fake.sockets.count(), 0);
-}
-
 TEST_F(IpCheckTest, ReplyTellsWhetherTheAddressChanged)
 {
     reply(QStringLiteral("GETMYIP:10.0.0.1:"));

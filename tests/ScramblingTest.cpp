@@ -5,15 +5,11 @@
 using Common_Functions::scrambleText;
 using Common_Functions::unscrambleText;
 
-TEST(Scrambling, SubstitutesTheWholeAlphabetAsSettingsFilesAndServersExpect)
+// Unscrambling is checked character by character below.
+TEST(Scrambling, SubstitutesTheWholeAlphabetAndRoundTripsToUpperCaseWithoutLineBreaksExceptForPercent)
 {
     EXPECT_EQ(scrambleText(QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789.@ ")),
               QStringLiteral("UQPS1T4W%3OJMIYR7X9CZD086V2.@ENG5KHFLBA\r\n"));
-    // Unscrambling is checked character by character below.
-}
-
-TEST(Scrambling, RoundTripGivesTheUpperCaseTextWithoutLineBreaksExceptForPercent)
-{
     const QString text = QStringLiteral("home-Office_1: a.b@c d\r\nÿé ж\rx\n");
     EXPECT_EQ(unscrambleText(scrambleText(text)), QStringLiteral("HOME-OFFICE_1: A.B@C DÿÉ ЖX"));
     EXPECT_EQ(scrambleText(QString()), QStringLiteral("\r\n"));
