@@ -136,7 +136,14 @@ TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogS
     EXPECT_EQ(state.password, "old");
     EXPECT_TRUE(state.preferencesOpen && state.frmPreferences->isVisible());
 
+    // A ":" would split the field on the wire.
+    control<QLineEdit>("txtUsername")->setText(QStringLiteral("al:ice"));
     control<QLineEdit>("txtPassword")->setText(QStringLiteral("new"));
+    saveAndClose();
+    EXPECT_EQ(fake.messageBoxes.shown().size(), 2u);
+    EXPECT_EQ(state.userName, "alice");
+
+    control<QLineEdit>("txtUsername")->setText(QStringLiteral("alice"));
     saveAndClose();
     EXPECT_EQ(state.password, "new");
     EXPECT_FALSE(state.preferencesOpen || state.frmPreferences->isVisible());

@@ -181,7 +181,9 @@ int runStatus(CliClient& client)
     const QString address = state.currentIP.isEmpty() ? QStringLiteral("(not known yet)") : state.currentIP;
     view.print(
         QStringLiteral("IP address: %1%2").arg(address, state.useStaticIP ? QStringLiteral(" (fixed)") : QString()));
-    view.print(QStringLiteral("Update interval: %1 minutes").arg(state.updateInterval));
+    view.print(state.updateInterval > 0
+                   ? QStringLiteral("Update interval: %1 minutes").arg(state.updateInterval)
+                   : QStringLiteral("Update interval: none set (run updates every %1 minutes)").arg(kShortestInterval));
     view.print(QStringLiteral("Automatic updates: ") +
                (state.autoUpdate == 1 ? QStringLiteral("on") : QStringLiteral("off")));
 

@@ -125,10 +125,12 @@ void CycleRunner::stop(int exitStatus)
 
 int runCycle(CliClient& client, const CommandLine& line)
 {
-    if (!client.lockSettings(0) || !client.loadSettings(true) || !hasUsableAddress(client))
+    // An update from cron or a check holds the settings for a moment only; failing at once would
+    // leave the service stopped for good, since its unit does not restart after a settings error.
+    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true) || !hasUsableAddress(client))
         return kExitUsage;
     client.keepHistory();
-    CycleRunner runner(client, line.minuteMs > 0 ? line.minuteMs : 60000);
+    CycleRunner runner(client, line.minuteMs > 0 ? line.minuteMs : kMinuteMs);
     onTerminationSignals([&runner] { runner.stop(kExitDone); });
     runner.start();
     return QCoreApplication::exec();

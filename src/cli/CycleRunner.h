@@ -7,13 +7,16 @@
 class CliClient;
 class TimerFamily;
 
+// The cycle's minute; the tests shorten it.
+inline constexpr int kMinuteMs = 60000;
+
 // The desktop program's automatic cycle without its windows: the start-up update, then a minute
 // tick that sends the check step and the update every interval.
 class CycleRunner
 {
 public:
     // The cycle's tick comes every `minuteMs`.
-    explicit CycleRunner(CliClient& client, int minuteMs = 60000);
+    explicit CycleRunner(CliClient& client, int minuteMs = kMinuteMs);
     ~CycleRunner();
 
     // Starts the IP check, the host list and the start-up update, and the minute tick.

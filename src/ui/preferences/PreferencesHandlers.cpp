@@ -191,6 +191,9 @@ QString frmPreferences::unstorableAccountText() const
 {
     const std::pair<const QLineEdit*, const char*> fields[] = {{txtUsername, "user name"}, {txtPassword, "password"}};
     for (const auto& [box, name] : fields) {
+        // A ":" would split the field in two on the wire.
+        if (boxText(box).contains(QLatin1Char(':')))
+            return QStringLiteral("The %1 cannot hold \":\". The settings are not saved yet.").arg(QLatin1String(name));
         const QString unstorable = Common_Functions::unstorableCharacters(boxText(box));
         if (!unstorable.isEmpty())
             return QStringLiteral("The %1 cannot hold %2: the settings file keeps Latin letters, digits and "
