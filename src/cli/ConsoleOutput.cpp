@@ -1,6 +1,7 @@
 #include "cli/ConsoleOutput.h"
 
 #include "platform/Clock.h"
+#include "state/ConfigFile.h"
 
 #include <QDateTime>
 
@@ -39,13 +40,9 @@ QString timeOf(const QDateTime& when)
 }
 
 // Tabs separate the history's columns; every other control character is the server's doing.
-QString printable(QString text)
+QString printable(const QString& text)
 {
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control && c != u'\t')
-            c = u' ';
-    }
-    return text;
+    return Common_Functions::withControlCharactersAsSpaces(text, true);
 }
 
 } // namespace

@@ -231,6 +231,15 @@ QString unstorableCharacters(const QString& text)
     return found.join(QLatin1String(", "));
 }
 
+QString withControlCharactersAsSpaces(QString text, bool keepTabs)
+{
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control && !(keepTabs && c == u'\t'))
+            c = u' ';
+    }
+    return text;
+}
+
 QString withoutControlCharacters(QString text)
 {
     text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });

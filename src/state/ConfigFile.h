@@ -37,6 +37,10 @@ SaveResult saveConfig(ClientState& state, CorePlatform& platform);
 // character), each once, quoted and separated by commas; empty when there is none.
 QString unstorableCharacters(const QString& text);
 
+// Text from the server made safe to show or keep in a line of columns: each control character
+// becomes a space, tabs too unless `keepTabs`.
+QString withControlCharactersAsSpaces(QString text, bool keepTabs = false);
+
 // Typed or pasted text without the control characters (line breaks, tabs) that no setting may hold.
 QString withoutControlCharacters(QString text);
 

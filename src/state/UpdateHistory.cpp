@@ -15,11 +15,7 @@ const QString kFailedPrefix = QStringLiteral("failed: ");
 QString field(QString text)
 {
     text.truncate(kLongestField);
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    }
-    return text;
+    return Common_Functions::withControlCharactersAsSpaces(text);
 }
 
 QString eventWord(ClientEvent::Kind kind)
