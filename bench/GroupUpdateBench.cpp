@@ -1,7 +1,7 @@
 // An update of 1,000 checked groups against the reference server on loopback: one connection per
 // group, all opened at once. Reports the time until every reply has arrived, the time until the
 // exchange has unloaded, and whether any file descriptor outlived it.
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtSockets.h"
 #include "platform/qt/QtTimers.h"
@@ -142,9 +142,9 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
         int replies = 0;
         QElapsedTimer clock;
         std::vector<qint64> replyTimesMs;
-        const frmUpdate::ReplyProcessor process = state.frmUpdate->processors.at(Lumeris_Commands::updateGroupsCMD);
-        state.frmUpdate->processors[Lumeris_Commands::updateGroupsCMD] = [&, process](ClientState& s, CorePlatform& p,
-                                                                                      const QString& reply) {
+        const ServerExchange::ReplyProcessor process = state.exchange->processors.at(Lumeris_Commands::updateGroupsCMD);
+        state.exchange->processors[Lumeris_Commands::updateGroupsCMD] = [&, process](ClientState& s, CorePlatform& p,
+                                                                                     const QString& reply) {
             ++replies;
             replyTimesMs.push_back(clock.elapsed());
             process(s, p, reply);

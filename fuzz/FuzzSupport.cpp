@@ -1,12 +1,12 @@
 #include "FuzzSupport.h"
 
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "platform/fake/RecordingView.h"
 #include "protocol/Lumeris_Commands.h"
 
 FuzzClient::FuzzClient()
 {
-    state.frmUpdate.setFactory([this] { return Lumeris_Commands::makeExchange(state, fake.platform); });
+    state.exchange.setFactory([this] { return Lumeris_Commands::makeExchange(state, fake.platform); });
     state.view = std::make_unique<RecordingView>();
 }
 

@@ -1,6 +1,6 @@
 #include "ServerProcess.h"
 #include "TestSupport.h"
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSockets.h"
 #include "platform/qt/QtTimers.h"
@@ -30,8 +30,8 @@ protected:
     {
         server = std::make_unique<ServerProcess>(arguments);
         state.serverPort = server->commandPort();
-        frmUpdate::ReplyProcessor real = state.frmUpdate->processors.at(tag);
-        state.frmUpdate->processors[tag] = [this, real](ClientState& s, CorePlatform& p, const QString& reply) {
+        ServerExchange::ReplyProcessor real = state.exchange->processors.at(tag);
+        state.exchange->processors[tag] = [this, real](ClientState& s, CorePlatform& p, const QString& reply) {
             replies.append(reply);
             real(s, p, reply);
         };

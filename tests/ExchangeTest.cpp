@@ -1,6 +1,6 @@
 #include "BuildConfig.h"
 #include "TestSupport.h"
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "protocol/Lumeris_Commands.h"
 
 using Common_Functions::scrambleText;
@@ -28,7 +28,7 @@ protected:
         }
     }
 
-    frmUpdate& exchange() { return *state.frmUpdate; }
+    ServerExchange& exchange() { return *state.exchange; }
     FakeSocketRecord& socket(int creationIndex) { return fake.sockets.socket(creationIndex); }
     void submit(const QString& tag, const QString& request = QStringLiteral("request:"))
     {

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "protocol/Lumeris_Commands.h"
 
 #include <QRegularExpression>
@@ -96,7 +96,7 @@ TEST_F(GroupUpdateTest, TheUpdateSucceedsOnlyWhenEveryReplyEndsInSuccessExactlyA
     };
     for (const auto& [replies, verdict] : cases) {
         // As a new exchange starts: no failure yet, and this shown before any of its replies.
-        state.frmUpdate->updateFailed = false;
+        state.exchange->updateFailed = false;
         state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
         state.frmMain->lblLastUpdate->clear();
         for (const QString& text : replies)

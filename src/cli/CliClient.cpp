@@ -21,12 +21,12 @@ CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const 
         if (m_history && !m_history->record(event, platform.clock.now()))
             printWarning(QStringLiteral("could not add to \"%1\"").arg(m_history->path()));
     };
-    state.frmUpdate.setFactory([this] { return Lumeris_Commands::makeExchange(state, platform); });
+    state.exchange.setFactory([this] { return Lumeris_Commands::makeExchange(state, platform); });
     // No window lingers after a reply here: each step starts as soon as the one before is through.
-    state.frmUpdate->setCloseDelays(0, 0);
+    state.exchange->setCloseDelays(0, 0);
     if (line.timeoutSeconds > 0)
-        state.frmUpdate->setTimeout(line.timeoutSeconds * 1000);
-    state.frmUpdate->onUnloaded = [this](ExchangeEnd end) {
+        state.exchange->setTimeout(line.timeoutSeconds * 1000);
+    state.exchange->onUnloaded = [this](ExchangeEnd end) {
         if (auto next = std::exchange(m_next, nullptr))
             next(end);
     };

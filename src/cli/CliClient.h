@@ -2,7 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "state/ClientState.h"
 
 #include <functional>

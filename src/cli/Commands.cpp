@@ -100,7 +100,7 @@ private:
                 finish(kExitUnreachable);
                 return;
             }
-            m_anyFailed = m_anyFailed || m_client.state.frmUpdate->updateFailed;
+            m_anyFailed = m_anyFailed || m_client.state.exchange->updateFailed;
             updateNext();
         });
     }

@@ -1,6 +1,6 @@
 // The exchange's connections: sending the request, gathering the reply, handing it on, and what
 // a failed connection means.
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 
 #include "platform/CorePlatform.h"
 #include "state/ClientState.h"
@@ -15,7 +15,7 @@ constexpr int kUpdateReplyCap = 32000;
 constexpr int kSilenceMs = 1000;
 } // namespace
 
-std::unique_ptr<TcpSocket> frmUpdate::openConnection(int index)
+std::unique_ptr<TcpSocket> ServerExchange::openConnection(int index)
 {
     m_connections[index] = Connection{ReplyBuffer(index == kClient ? kClientReplyCap : kUpdateReplyCap)};
     std::unique_ptr<TcpSocket> socket = m_platform.sockets.create();
@@ -42,7 +42,7 @@ std::unique_ptr<TcpSocket> frmUpdate::openConnection(int index)
     return socket;
 }
 
-TcpSocket* frmUpdate::socketOf(int index) const
+TcpSocket* ServerExchange::socketOf(int index) const
 {
     if (index == kClient)
         return tcpClient.get();
@@ -50,7 +50,7 @@ TcpSocket* frmUpdate::socketOf(int index) const
     return it == tcpUpdater.end() ? nullptr : it->second.get();
 }
 
-void frmUpdate::socket_Connect(int index)
+void ServerExchange::socket_Connect(int index)
 {
     TcpSocket* socket = socketOf(index);
     if (socket == nullptr)
@@ -62,7 +62,7 @@ void frmUpdate::socket_Connect(int index)
     lblStatus += QStringLiteral("waiting for reply.");
 }
 
-void frmUpdate::socket_DataArrival(int index)
+void ServerExchange::socket_DataArrival(int index)
 {
     TcpSocket* socket = socketOf(index);
     const auto it = m_connections.find(index);
@@ -86,12 +86,12 @@ void frmUpdate::socket_DataArrival(int index)
     replyTimer->setEnabled(index, true);
 }
 
-void frmUpdate::replyTimer_Timer(int index)
+void ServerExchange::replyTimer_Timer(int index)
 {
     finishReply(index);
 }
 
-void frmUpdate::socket_RemoteClose(int index)
+void ServerExchange::socket_RemoteClose(int index)
 {
     const auto it = m_connections.find(index);
     if (it == m_connections.end() || it->second.finished)
@@ -108,7 +108,7 @@ void frmUpdate::socket_RemoteClose(int index)
         failUpdate(index);
 }
 
-void frmUpdate::socket_Error(int index, const QString& description)
+void ServerExchange::socket_Error(int index, const QString& description)
 {
     const auto it = m_connections.find(index);
     if (it == m_connections.end() || it->second.finished)
@@ -119,7 +119,7 @@ void frmUpdate::socket_Error(int index, const QString& description)
         failUpdate(index);
 }
 
-void frmUpdate::finishReply(int index)
+void ServerExchange::finishReply(int index)
 {
     const auto it = m_connections.find(index);
     if (it == m_connections.end() || it->second.finished)
@@ -138,7 +138,7 @@ void frmUpdate::finishReply(int index)
     lblStatus = QStringLiteral("Closing connection");
 }
 
-void frmUpdate::failUpdate(int index)
+void ServerExchange::failUpdate(int index)
 {
     Connection& connection = m_connections.at(index);
     connection.finished = true;
@@ -147,7 +147,7 @@ void frmUpdate::failUpdate(int index)
         socket->close();
     updateSettled();
     // The group's update failed; the others go on. Reported in turn with the replies.
-    QPointer<frmUpdate> self(this);
+    QPointer<ServerExchange> self(this);
     m_platform.timers.post([self, group = groupOf(index)] {
         if (!self)
             return;
@@ -158,7 +158,7 @@ void frmUpdate::failUpdate(int index)
     });
 }
 
-void frmUpdate::updateSettled()
+void ServerExchange::updateSettled()
 {
     // The exchange closes once every update connection has replied or failed.
     if (--m_updatesOutstanding == 0)
@@ -167,20 +167,20 @@ void frmUpdate::updateSettled()
 
 // Decided before the processor runs: a box it opens must not turn an answered exchange into a
 // time-out, nor hold the exchange open.
-void frmUpdate::replyIsIn(int closeMs)
+void ServerExchange::replyIsIn(int closeMs)
 {
     updateTimer->destroy(kTimeoutTimer);
     startCloseTimer(closeMs);
 }
 
-void frmUpdate::endWithFailure(const QString& statusText)
+void ServerExchange::endWithFailure(const QString& statusText)
 {
     Form_Unload(ExchangeEnd::ConnectionFailed);
     m_state.view->showFailure(statusText);
     m_state.report({ClientEvent::Kind::Failure, QString(), QString(), statusText.trimmed()});
 }
 
-QString frmUpdate::groupOf(int index) const
+QString ServerExchange::groupOf(int index) const
 {
     // An update request ends ":g<group>:<address>:"; the address holds no colon, the password may.
     const qsizetype at = index - 1;
@@ -195,7 +195,7 @@ QString frmUpdate::groupOf(int index) const
 
 // The processor runs after the socket's or timer's handler has returned: a box it opens, or an
 // exchange it starts, never has the handler of a socket that the exchange may destroy beneath it.
-void frmUpdate::dispatch(const QString& tag, const QString& reply, const QString& group)
+void ServerExchange::dispatch(const QString& tag, const QString& reply, const QString& group)
 {
     const auto it = processors.find(tag);
     if (it == processors.end() || !it->second)

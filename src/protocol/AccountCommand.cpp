@@ -1,6 +1,6 @@
 #include "protocol/AccountCommand.h"
 
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "state/ClientState.h"
 
 namespace Lumeris_Commands {
@@ -9,7 +9,7 @@ void submitAccountCommand(ClientState& state, const QString& tag, const QString&
 {
     const QString request =
         word + QLatin1Char(':') + state.userName + QLatin1Char(':') + state.password + QLatin1Char(':');
-    state.frmUpdate->submit(ExchangeCommand{tag, statusText, request, {}});
+    state.exchange->submit(ExchangeCommand{tag, statusText, request, {}});
 }
 
 } // namespace Lumeris_Commands

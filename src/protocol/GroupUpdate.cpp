@@ -1,7 +1,7 @@
 // The group update: one request per checked group, each judged by its reply.
 #include "protocol/Lumeris_Commands.h"
 
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "platform/CorePlatform.h"
 #include "protocol/Replies.h"
 #include "state/ClientState.h"
@@ -19,7 +19,7 @@ QString groupUpdateRequest(const ClientState& state, const QString& group)
 void requestGroupUpdate(ClientState& state, CorePlatform&)
 {
     const auto count = std::clamp<qsizetype>(state.updateRequestCount, 0, qsizetype(state.updateRequests.size()));
-    state.frmUpdate->submit(ExchangeCommand{
+    state.exchange->submit(ExchangeCommand{
         updateGroupsCMD,
         QStringLiteral("Updating selected groups..."),
         QString(),
@@ -30,7 +30,7 @@ void requestGroupUpdate(ClientState& state, CorePlatform&)
 void processUpdateReply(ClientState& state, CorePlatform& platform, const QString& reply)
 {
     // Once one group of the exchange has failed, a later success must not hide it.
-    frmUpdate& exchange = *state.frmUpdate;
+    ServerExchange& exchange = *state.exchange;
     const bool success = isUpdateSuccess(reply);
     if (success) {
         state.report({ClientEvent::Kind::GroupUpdated, state.replyGroup, state.currentIP, QString()});
@@ -42,9 +42,9 @@ void processUpdateReply(ClientState& state, CorePlatform& platform, const QStrin
     state.view->showLastUpdate(platform.clock.now());
 }
 
-std::shared_ptr<frmUpdate> makeExchange(ClientState& state, CorePlatform& platform)
+std::shared_ptr<ServerExchange> makeExchange(ClientState& state, CorePlatform& platform)
 {
-    auto exchange = std::make_shared<frmUpdate>(state, platform);
+    auto exchange = std::make_shared<ServerExchange>(state, platform);
     exchange->processors = {{getMyIPCMD, processMyIPReply},
                             {checkNewsCMD, processNewsReply},
                             {getHostsCMD, processHostsReply},

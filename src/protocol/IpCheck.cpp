@@ -3,7 +3,7 @@
 #include "protocol/AccountCommand.h"
 #include "protocol/Replies.h"
 
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "state/ClientState.h"
 
 namespace Lumeris_Commands {
@@ -42,10 +42,10 @@ void processMyIPReply(ClientState& state, CorePlatform&, const QString& reply)
         view.showAddressInPreferences(state.currentIP);
     } else {
         if (*newIP != state.currentIP && state.ipCheckRequested) {
-            state.frmUpdate->lblStatus = QStringLiteral("New IP found: ") + *newIP;
+            state.exchange->lblStatus = QStringLiteral("New IP found: ") + *newIP;
             view.showStatus(QStringLiteral(" New IP found: ") + *newIP);
         } else {
-            state.frmUpdate->lblStatus = QStringLiteral("IP is current.");
+            state.exchange->lblStatus = QStringLiteral("IP is current.");
             view.showStatus(*newIP == state.currentIP ? QStringLiteral(" IP is current.")
                                                       : QStringLiteral(" New IP found: ") + *newIP);
         }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class frmUpdate;
+class ServerExchange;
 struct ClientState;
 struct CorePlatform;
 
@@ -36,6 +36,6 @@ void requestNews(ClientState& state, CorePlatform& platform);
 void processNewsReply(ClientState& state, CorePlatform& platform, const QString& reply);
 
 // The exchange, with every reply processor in place.
-std::shared_ptr<frmUpdate> makeExchange(ClientState& state, CorePlatform& platform);
+std::shared_ptr<ServerExchange> makeExchange(ClientState& state, CorePlatform& platform);
 
 } // namespace Lumeris_Commands

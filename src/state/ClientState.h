@@ -14,7 +14,7 @@ class frmMain;
 class frmAbout;
 class frmBrowser;
 class frmPreferences;
-class frmUpdate;
+class ServerExchange;
 class Files;
 
 // Highest index of the fixed string lists (they hold 32001 entries).
@@ -61,7 +61,7 @@ struct ClientState
     qint16 autoUpdate = 0;
     WindowRef<::frmBrowser> frmBrowser;
     WindowRef<::frmPreferences> frmPreferences;
-    WindowRef<::frmUpdate> frmUpdate;
+    WindowRef<::ServerExchange> exchange;
     // Where the replies are shown: the main window, or the command line.
     std::unique_ptr<ClientView> view;
     // The group whose update reply is being handled; empty outside an update's processor.

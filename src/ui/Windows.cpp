@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 #include "platform/Platform.h"
 #include "protocol/Lumeris_Commands.h"
 #include "state/ClientState.h"
@@ -33,6 +33,6 @@ void installWindowFactories(ClientState& state, Platform& platform)
     state.frmAbout.setFactory([s, p] { return std::make_shared<frmAbout>(*s, *p); });
     state.frmBrowser.setFactory([s, p] { return std::make_shared<frmBrowser>(*s, *p); });
     state.frmPreferences.setFactory([s, p] { return std::make_shared<frmPreferences>(*s, *p); });
-    state.frmUpdate.setFactory([s, p] { return Lumeris_Commands::makeExchange(*s, *p); });
+    state.exchange.setFactory([s, p] { return Lumeris_Commands::makeExchange(*s, *p); });
     state.view = std::make_unique<MainWindowView>(state, platform);
 }

@@ -1,4 +1,4 @@
-#include "exchange/frmUpdate.h"
+#include "exchange/ServerExchange.h"
 
 #include "BuildConfig.h"
 #include "platform/CorePlatform.h"
@@ -6,7 +6,7 @@
 
 #include <QPointer>
 
-frmUpdate::frmUpdate(ClientState& state, CorePlatform& platform)
+ServerExchange::ServerExchange(ClientState& state, CorePlatform& platform)
     : m_state(state), m_platform(platform),
       updateTimer(
           platform.timers.createFamily(QStringLiteral("updateTimer"), [this](int index) { updateTimer_Timer(index); })),
@@ -18,25 +18,25 @@ frmUpdate::frmUpdate(ClientState& state, CorePlatform& platform)
     updateTimer->create(0);
 }
 
-frmUpdate::~frmUpdate() = default;
+ServerExchange::~ServerExchange() = default;
 
-bool frmUpdate::isLoaded() const
+bool ServerExchange::isLoaded() const
 {
     return m_loaded;
 }
 
-void frmUpdate::setCloseDelays(int clientMs, int updateMs)
+void ServerExchange::setCloseDelays(int clientMs, int updateMs)
 {
     m_clientCloseMs = clientMs;
     m_updateCloseMs = updateMs;
 }
 
-void frmUpdate::setTimeout(int milliseconds)
+void ServerExchange::setTimeout(int milliseconds)
 {
     m_timeoutMs = milliseconds;
 }
 
-void frmUpdate::submit(ExchangeCommand command)
+void ServerExchange::submit(ExchangeCommand command)
 {
     if (!m_loaded && m_waiting.empty()) {
         start(std::move(command));
@@ -53,7 +53,7 @@ void frmUpdate::submit(ExchangeCommand command)
     m_waiting.push_back(std::move(command));
 }
 
-void frmUpdate::startWaiting()
+void ServerExchange::startWaiting()
 {
     m_startPosted = false;
     if (m_loaded || m_waiting.empty())
@@ -63,7 +63,7 @@ void frmUpdate::startWaiting()
     start(std::move(next));
 }
 
-void frmUpdate::start(ExchangeCommand command)
+void ServerExchange::start(ExchangeCommand command)
 {
     m_command = std::move(command);
     m_state.view->showStatus(m_command.statusText);
@@ -82,12 +82,12 @@ void frmUpdate::start(ExchangeCommand command)
     Form_Load();
 }
 
-bool frmUpdate::isUpdate() const
+bool ServerExchange::isUpdate() const
 {
     return !updateTag.isEmpty() && m_command.tag == updateTag;
 }
 
-void frmUpdate::Form_Load()
+void ServerExchange::Form_Load()
 {
     m_loaded = true;
     const quint64 generation = ++m_generation;
@@ -123,7 +123,7 @@ void frmUpdate::Form_Load()
     updateTimer->setEnabled(kTimeoutTimer, true);
 }
 
-void frmUpdate::Form_Unload(ExchangeEnd end)
+void ServerExchange::Form_Unload(ExchangeEnd end)
 {
     if (!m_loaded)
         return;
@@ -142,14 +142,14 @@ void frmUpdate::Form_Unload(ExchangeEnd end)
     // exchange is touched by it and a status text written after the unload comes first.
     if (!m_waiting.empty() && !m_startPosted) {
         m_startPosted = true;
-        QPointer<frmUpdate> self(this);
+        QPointer<ServerExchange> self(this);
         m_platform.timers.post([self] {
             if (self)
                 self->startWaiting();
         });
     }
     if (onUnloaded) {
-        QPointer<frmUpdate> self(this);
+        QPointer<ServerExchange> self(this);
         m_platform.timers.post([self, end] {
             if (self && self->onUnloaded)
                 self->onUnloaded(end);
@@ -157,7 +157,7 @@ void frmUpdate::Form_Unload(ExchangeEnd end)
     }
 }
 
-void frmUpdate::retireSockets()
+void ServerExchange::retireSockets()
 {
     // A socket's own handler may be on the stack below this call, so the sockets are closed and
     // silenced now and destroyed only after the current event.
@@ -179,7 +179,7 @@ void frmUpdate::retireSockets()
         m_platform.timers.post([retired] { retired->clear(); });
 }
 
-void frmUpdate::updateTimer_Timer(int index)
+void ServerExchange::updateTimer_Timer(int index)
 {
     if (index == kCloseTimer) {
         Form_Unload();
@@ -190,11 +190,11 @@ void frmUpdate::updateTimer_Timer(int index)
     }
 }
 
-void frmUpdate::startCloseTimer(int milliseconds)
+void ServerExchange::startCloseTimer(int milliseconds)
 {
     if (milliseconds <= 0) {
         // A timer of interval 0 never ticks. Posted after the reply's processor, so it runs first.
-        QPointer<frmUpdate> self(this);
+        QPointer<ServerExchange> self(this);
         const quint64 generation = m_generation;
         m_platform.timers.post([self, generation] {
             if (self && self->m_generation == generation)

@@ -17,9 +17,6 @@ class TimerFamily;
 struct ClientState;
 struct CorePlatform;
 
-// The server exchange: connects, sends one request (or one per checked group), takes the reply,
-// hands it to its processor and enforces the time-out. It is never shown; it is "loaded" while
-// an exchange runs and keeps its sockets and timers only for that time.
 // How an exchange ended: its reply (or each update connection's reply or failure) came in, the
 // single connection failed, or the time-out struck.
 enum class ExchangeEnd
@@ -29,15 +26,18 @@ enum class ExchangeEnd
     TimedOut
 };
 
-class frmUpdate : public QObject
+// The server exchange: connects, sends one request (or one per checked group), takes the reply,
+// hands it to its processor and enforces the time-out. It is "loaded" while an exchange
+// runs and keeps its sockets and timers only for that time.
+class ServerExchange : public QObject
 {
     Q_OBJECT
 
 public:
     using ReplyProcessor = std::function<void(ClientState&, CorePlatform&, const QString&)>;
 
-    frmUpdate(ClientState& state, CorePlatform& platform);
-    ~frmUpdate() override;
+    ServerExchange(ClientState& state, CorePlatform& platform);
+    ~ServerExchange() override;
 
     // Starts the command at once when no exchange runs; otherwise it waits until the running
     // exchange has unloaded. A newer waiting command of the same tag replaces the older one.
