@@ -41,7 +41,7 @@ void frmMain::clientEvent(const ClientEvent& event)
     m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
     if (const std::optional<QString> notice = m_notices->noticeFor(event, hidden, groupsToUpdate))
         m_platform.tray.showMessage(m_platform.app.title(), *notice);
-    showTrayPicture();
+    m_platform.tray.showPicture(m_notices->picture());
 }
 
 void frmMain::showTrayPicture()
