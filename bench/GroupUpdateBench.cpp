@@ -1,14 +1,14 @@
 // An update of 1,000 checked groups against the reference server on loopback: one connection per
 // group, all opened at once. Reports the time until every reply has arrived, the time until the
 // exchange has unloaded, and whether any file descriptor outlived it.
-#include "exchange/ServerExchange.h"
-#include "platform/fake/FakePlatform.h"
-#include "platform/qt/QtSockets.h"
-#include "platform/qt/QtTimers.h"
-#include "protocol/Lumeris_Commands.h"
-#include "state/ClientState.h"
-#include "ui/Windows.h"
-#include "ui/main/frmMain.h"
+#include "core/client/ClientState.h"
+#include "core/net/ServerExchange.h"
+#include "core/platform/qt/QtSockets.h"
+#include "core/platform/qt/QtTimers.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "desktop/Windows.h"
+#include "desktop/main/MainWindow.h"
+#include "support/fakes/FakePlatform.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -150,7 +150,7 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
             process(s, p, reply);
         };
 
-        state.frmMain->getHosts_Click();
+        state.mainWindow->getHosts_Click();
         if (!waitUntil([&] { return !state.exchangeBusy && state.groupCount == kGroups; })) {
             run.SkipWithError("the host list did not arrive");
             return;
@@ -164,7 +164,7 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
             replies = 0;
             replyTimesMs.clear();
             clock.start();
-            state.frmMain->Update_Click();
+            state.mainWindow->Update_Click();
             const bool allReplied = waitUntil([&] { return replies >= kGroups; });
             run.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
             const bool unloaded = waitUntil([&] { return !state.exchangeBusy; });
@@ -173,7 +173,7 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
             waitUntil([] { return false; }, 100);
             fileDescriptorsLeft = openFileDescriptors() - descriptorsBefore;
             waitUntil([&] { return server.updated - updatedBefore >= kGroups; }, 5000);
-            const bool allSucceeded = state.frmMain->lblStatusBar->text() == QLatin1String(" Update successful");
+            const bool allSucceeded = state.mainWindow->lblStatusBar->text() == QLatin1String(" Update successful");
             if (!allReplied || !unloaded || !allSucceeded || server.updated - updatedBefore != kGroups) {
                 run.SkipWithError("not every group was updated");
                 break;

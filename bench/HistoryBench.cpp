@@ -1,7 +1,7 @@
 // Appending one event to history.log on the real file system, the file near its bound, as every
 // update does. The rewrite at the bound is measured on its own.
-#include "platform/qt/QtFiles.h"
-#include "state/UpdateHistory.h"
+#include "core/client/UpdateHistory.h"
+#include "core/platform/qt/QtFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

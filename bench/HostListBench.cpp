@@ -1,9 +1,9 @@
 // Parsing and showing a large host list: 10,000 groups of 10 hosts each.
-#include "platform/fake/FakePlatform.h"
-#include "protocol/Lumeris_Commands.h"
-#include "state/ClientState.h"
-#include "ui/Windows.h"
-#include "ui/main/frmMain.h"
+#include "core/client/ClientState.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "desktop/Windows.h"
+#include "desktop/main/MainWindow.h"
+#include "support/fakes/FakePlatform.h"
 
 #include <QCoreApplication>
 
@@ -44,7 +44,7 @@ void parseAndShow(benchmark::State& run, const QString& checkedGroups)
     FakePlatform fake;
     ClientState state;
     installWindowFactories(state, fake.platform);
-    state.frmMain->show();
+    state.mainWindow->show();
     state.checkedGroups = checkedGroups;
     const QString reply = bigReply();
     for (auto _ : run) {

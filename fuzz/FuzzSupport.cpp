@@ -1,8 +1,8 @@
 #include "FuzzSupport.h"
 
-#include "exchange/ServerExchange.h"
-#include "platform/fake/RecordingView.h"
-#include "protocol/Lumeris_Commands.h"
+#include "core/net/ServerExchange.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "support/fakes/RecordingView.h"
 
 FuzzClient::FuzzClient()
 {

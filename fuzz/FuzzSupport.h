@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/fake/FakeCorePlatform.h"
-#include "state/ClientState.h"
+#include "core/client/ClientState.h"
+#include "support/fakes/FakeCorePlatform.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as "DNS.conf"; whatever was read must save and read back to the same file.
 #include "FuzzSupport.h"
 
-#include "state/ConfigFile.h"
+#include "core/settings/ConfigFile.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // Byte 0 picks the command; in the rest 0xFE ends a piece and 0xFD is a gap of more than a second.
 #include "FuzzSupport.h"
 
-#include "protocol/Lumeris_Commands.h"
+#include "core/protocol/Lumeris_Commands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,8 +1,8 @@
 // Feeds arbitrary server replies, unscrambled as the exchange does, to one reply processor.
 #include "FuzzSupport.h"
 
-#include "protocol/Lumeris_Commands.h"
-#include "state/Scrambling.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Scrambling.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,6 @@
 // The web helper's message stream: whatever arrives, in whatever pieces, reads the same, and every
 // message read is written back to the line it came from.
-#include "platform/WebMessages.h"
+#include "core/platform/WebMessages.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "Accounts.h"
 
-#include "state/Scrambling.h"
+#include "core/protocol/Scrambling.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -4,7 +4,7 @@
 #include "Output.h"
 #include "UpdateRecords.h"
 
-#include "state/Scrambling.h"
+#include "core/protocol/Scrambling.h"
 
 CommandProcessor::CommandProcessor(const Accounts& accounts, UpdateRecords& records, QString versionReply,
                                    QString newsBody)

@@ -2,7 +2,7 @@
 
 #include "CommandProcessor.h"
 #include "Output.h"
-#include "state/Scrambling.h"
+#include "core/protocol/Scrambling.h"
 
 #include <QTcpSocket>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "Misbehaviour.h"
 
-#include "state/Scrambling.h"
+#include "core/protocol/Scrambling.h"
 
 #include <QRandomGenerator>
 

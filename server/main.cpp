@@ -5,7 +5,7 @@
 #include "ServerOptions.h"
 #include "UpdateRecords.h"
 #include "WebServer.h"
-#include "platform/qt/TerminationSignals.h"
+#include "core/platform/qt/TerminationSignals.h"
 
 #include "BuildConfig.h"
 

@@ -1,6 +1,6 @@
-#include "TestSupport.h"
-#include "ui/about/SystemInfo.h"
-#include "ui/about/frmAbout.h"
+#include "desktop/about/AboutDialog.h"
+#include "desktop/about/SystemInfo.h"
+#include "support/TestSupport.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -17,11 +17,11 @@ using AboutTest = ClientTest;
 TEST_F(AboutTest, EnterAndEscapeCloseTheBox)
 {
     for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
-        state.frmAbout->showDialog();
-        ASSERT_TRUE(state.frmAbout->isVisible());
+        state.aboutDialog->showDialog();
+        ASSERT_TRUE(state.aboutDialog->isVisible());
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(state.frmAbout.get(), &press);
-        EXPECT_FALSE(state.frmAbout->isVisible()) << key;
+        QCoreApplication::sendEvent(state.aboutDialog.get(), &press);
+        EXPECT_FALSE(state.aboutDialog->isVisible()) << key;
     }
 }
 
@@ -103,7 +103,7 @@ TEST_F(AboutTest, SystemInfoStartsThePathValueOrTheToolInTheMsinfoFolderElseShow
         if (c.toolThere)
             f.files.contents.insert(tool, {});
         f.processes.startable = c.startable;
-        client.state.frmAbout->findChild<QPushButton*>("cmdSysInfo")->click();
+        client.state.aboutDialog->findChild<QPushButton*>("cmdSysInfo")->click();
 
         EXPECT_EQ(f.processes.started, c.started) << c.name;
         const auto& shown = f.messageBoxes.shown();

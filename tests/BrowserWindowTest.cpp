@@ -1,9 +1,9 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include "BuildConfig.h"
-#include "platform/Timers.h"
-#include "ui/Twips.h"
-#include "ui/browser/frmBrowser.h"
+#include "core/platform/Timers.h"
+#include "desktop/Twips.h"
+#include "desktop/web/WebWindow.h"
 
 #include <QAction>
 #include <QToolBar>
@@ -15,7 +15,7 @@ const QString kPage = QStringLiteral("http://www.example.test/page.html");
 class BrowserWindowTest : public ClientTest
 {
 protected:
-    frmBrowser& web() { return *state.frmBrowser; }
+    WebWindow& web() { return *state.webWindow; }
     FakeBrowser* browser() { return fake.browsers.latest; }
     bool timerRunning() { return web().timTimer->isEnabled(0); }
     void click(const char* key) { web().tbToolBar->findChild<QAction*>(QLatin1String(key))->trigger(); }
@@ -129,10 +129,10 @@ TEST_F(BrowserWindowTest, ServicePagesLeaveHiddenLaunchersAndReachTheDesktop)
 
     EXPECT_EQ(fake.desktop.opened, (QList<QUrl>{QUrl(site + "/members/"), QUrl(site + "/faq.php")}));
     EXPECT_EQ(fake.browsers.created, 0) << "a launcher makes no web view";
-    EXPECT_FALSE(state.frmBrowser.exists());
-    const QList<frmBrowser*> launchers = state.frmMain->findChildren<frmBrowser*>();
+    EXPECT_FALSE(state.webWindow.exists());
+    const QList<WebWindow*> launchers = state.mainWindow->findChildren<WebWindow*>();
     ASSERT_EQ(launchers.size(), 2);
-    for (frmBrowser* launcher : launchers)
+    for (WebWindow* launcher : launchers)
         EXPECT_TRUE(launcher->isLoaded() && !launcher->isVisible());
 }
 

@@ -1,4 +1,4 @@
-#include "state/CheckedGroups.h"
+#include "core/settings/CheckedGroups.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
-#include "state/ConfigFile.h"
+#include "core/settings/ConfigFile.h"
 
 using Common_Functions::loadConfig;
 using Common_Functions::saveConfig;

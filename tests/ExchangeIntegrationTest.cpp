@@ -1,11 +1,11 @@
-#include "ServerProcess.h"
-#include "TestSupport.h"
-#include "exchange/ServerExchange.h"
-#include "platform/qt/QtMessageBoxes.h"
-#include "platform/qt/QtSockets.h"
-#include "platform/qt/QtTimers.h"
-#include "protocol/Lumeris_Commands.h"
-#include "ui/main/frmMain.h"
+#include "core/net/ServerExchange.h"
+#include "core/platform/qt/QtSockets.h"
+#include "core/platform/qt/QtTimers.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "desktop/main/MainWindow.h"
+#include "desktop/platform/qt/QtMessageBoxes.h"
+#include "support/ServerProcess.h"
+#include "support/TestSupport.h"
 
 #include <QLabel>
 
@@ -80,7 +80,7 @@ TEST_F(ExchangeIntegrationTest, APeerThatClosesWithoutAReplyIsToldAsSuchAndAPost
     ASSERT_TRUE(startServer(Cmd::getHostsCMD, {QStringLiteral("--close-without-reply")}));
     Cmd::requestHosts(state, platform);
     ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
-    EXPECT_EQ(state.frmMain->lblStatusBar->text(),
+    EXPECT_EQ(state.mainWindow->lblStatusBar->text(),
               QStringLiteral("Connection failed: the server closed the connection without replying."));
 
     bool ran = false;

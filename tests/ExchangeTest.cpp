@@ -1,7 +1,7 @@
 #include "BuildConfig.h"
-#include "TestSupport.h"
-#include "exchange/ServerExchange.h"
-#include "protocol/Lumeris_Commands.h"
+#include "core/net/ServerExchange.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "support/TestSupport.h"
 
 using Common_Functions::scrambleText;
 namespace Cmd = Lumeris_Commands;
@@ -192,7 +192,7 @@ TEST_F(ExchangeTest, GroupUpdateClosesHalfASecondAfterTheLastConnectionHasReplie
     socket(0).fail(QStringLiteral("Connection reset by peer"));
     EXPECT_TRUE(socket(0).isClosed());
     EXPECT_EQ(statusBar(), QStringLiteral(" Update failed"));
-    EXPECT_TRUE(state.frmMain->lblLastUpdate->text().isEmpty());
+    EXPECT_TRUE(state.mainWindow->lblLastUpdate->text().isEmpty());
     fake.clock.advance(500);
     socket(1).deliver(scrambleText(QStringLiteral("UPDATE:2:SUCCESS:")));
 

@@ -1,6 +1,6 @@
-#include "TestSupport.h"
-#include "exchange/ServerExchange.h"
-#include "protocol/Lumeris_Commands.h"
+#include "core/net/ServerExchange.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "support/TestSupport.h"
 
 #include <QRegularExpression>
 
@@ -27,7 +27,7 @@ TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionInListOrderAndOneR
     state.checkedGroups = QStringLiteral("E:B:D:");
     receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:GD:GE:"));
     server.failingGroups = {QStringLiteral("D")};
-    state.frmMain->Update_Click();
+    state.mainWindow->Update_Click();
     EXPECT_EQ(statusBar(), "Updating selected groups...");
     server.run(1000);
 
@@ -37,7 +37,7 @@ TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionInListOrderAndOneR
     EXPECT_EQ(statusBar(), " Update failed");
 
     server.failingGroups.clear();
-    state.frmMain->Update_Click();
+    state.mainWindow->Update_Click();
     server.run(1000);
     EXPECT_EQ(statusBar(), " Update successful");
 }
@@ -49,13 +49,13 @@ TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSu
     for (const char* checked : {"", "Z:"}) {
         state.checkedGroups = QLatin1String(checked);
         state.updateRequestCount = 5;
-        state.frmMain->lblLastUpdate->clear();
-        state.frmMain->Update_Click();
+        state.mainWindow->lblLastUpdate->clear();
+        state.mainWindow->Update_Click();
         fake.clock.runPosted();
 
         EXPECT_EQ(fake.sockets.count(), 0) << checked;
         EXPECT_EQ(statusBar(), " Update successful") << checked;
-        EXPECT_FALSE(state.frmMain->lblLastUpdate->text().isEmpty()) << checked;
+        EXPECT_FALSE(state.mainWindow->lblLastUpdate->text().isEmpty()) << checked;
         fake.clock.advance(249);
         EXPECT_TRUE(state.exchangeBusy) << checked;
         fake.clock.advance(1);
@@ -66,7 +66,7 @@ TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSu
 TEST_F(GroupUpdateTest, WithoutTheHostListTheUpdateAsksForItFirstAndNeverClaimsSuccess)
 {
     state.checkedGroups = QStringLiteral("OFFICE:");
-    state.frmMain->Update_Click();
+    state.mainWindow->Update_Click();
     EXPECT_NE(statusBar(), " Update successful");
     server.run(1000);
     ASSERT_EQ(server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
@@ -75,9 +75,9 @@ TEST_F(GroupUpdateTest, WithoutTheHostListTheUpdateAsksForItFirstAndNeverClaimsS
     // A refused account loses its list: the next update asks again and sends nothing more.
     server.requests.clear();
     server.hostsReply = QStringLiteral("ERROR:INVALIDUSER:");
-    state.frmMain->getHosts_Click();
+    state.mainWindow->getHosts_Click();
     server.run(1000);
-    state.frmMain->Update_Click();
+    state.mainWindow->Update_Click();
     server.run(1000);
     EXPECT_EQ(server.commandWords(), QStringList({"GETHOSTS", "GETHOSTS"}));
     EXPECT_EQ(statusBar(), " The user name or password was not accepted");
@@ -97,13 +97,13 @@ TEST_F(GroupUpdateTest, TheUpdateSucceedsOnlyWhenEveryReplyEndsInSuccessExactlyA
     for (const auto& [replies, verdict] : cases) {
         // As a new exchange starts: no failure yet, and this shown before any of its replies.
         state.exchange->updateFailed = false;
-        state.frmMain->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
-        state.frmMain->lblLastUpdate->clear();
+        state.mainWindow->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
+        state.mainWindow->lblLastUpdate->clear();
         for (const QString& text : replies)
             reply(text);
         EXPECT_EQ(statusBar(), verdict) << replies.join(QLatin1Char('|')).toStdString();
         // 5 December 2026, 10:04, with whatever separators this system uses.
-        const QString stamp = state.frmMain->lblLastUpdate->text();
+        const QString stamp = state.mainWindow->lblLastUpdate->text();
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^12(\\D+)05\\g{1}26 10\\D+04$")).match(stamp).hasMatch())
             << stamp.toStdString();
     }

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
-#include "protocol/Lumeris_Commands.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "support/TestSupport.h"
 
 #include <QPushButton>
 
@@ -26,7 +26,7 @@ protected:
         items[0]->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
 
-    frmMain& main = *state.frmMain;
+    MainWindow& main = *state.mainWindow;
 };
 
 } // namespace

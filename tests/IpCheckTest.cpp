@@ -1,6 +1,6 @@
-#include "TestSupport.h"
-#include "protocol/Lumeris_Commands.h"
-#include "ui/preferences/frmPreferences.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "desktop/preferences/PreferencesDialog.h"
+#include "support/TestSupport.h"
 
 #include <QLineEdit>
 
@@ -12,7 +12,7 @@ protected:
     IpCheckTest() { state.currentIP = QStringLiteral("10.0.0.1"); }
 
     void reply(const QString& text) { Lumeris_Commands::processMyIPReply(state, fake.platform, text); }
-    QLineEdit& preferencesAddress() { return *state.frmPreferences->txtCurrentIP; }
+    QLineEdit& preferencesAddress() { return *state.preferencesDialog->txtCurrentIP; }
 };
 
 } // namespace
@@ -32,14 +32,14 @@ TEST_F(IpCheckTest, ReplyTellsWhetherTheAddressChanged)
     EXPECT_EQ(state.currentIP, QStringLiteral("192.168.17.254"));
     EXPECT_FALSE(state.ipCheckRequested);
     EXPECT_EQ(statusBar(), QStringLiteral(" New IP found: 192.168.17.254"));
-    EXPECT_EQ(state.frmMain->lblCurrentIP->text(), state.currentIP);
+    EXPECT_EQ(state.mainWindow->lblCurrentIP->text(), state.currentIP);
 }
 
 TEST_F(IpCheckTest, WithThePreferencesOpenTheAddressGoesToTheirBoxUnlessAFixedOneWasChosen)
 {
     state.preferencesOpen = true;
     state.ipCheckRequested = true;
-    state.frmMain->lblStatusBar->setText(QStringLiteral("Checking for new IP..."));
+    state.mainWindow->lblStatusBar->setText(QStringLiteral("Checking for new IP..."));
     reply(QStringLiteral("GETMYIP:10.0.0.9:"));
     EXPECT_EQ(state.currentIP, QStringLiteral("10.0.0.9"));
     EXPECT_EQ(preferencesAddress().text(), QStringLiteral("10.0.0.9"));

@@ -1,4 +1,4 @@
-#include "protocol/LastUpdateTime.h"
+#include "core/protocol/LastUpdateTime.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
-#include "ui/preferences/frmPreferences.h"
+#include "desktop/preferences/PreferencesDialog.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QTest>
@@ -16,7 +16,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
-    frmMain* window = state.frmMain.get();
+    MainWindow* window = state.mainWindow.get();
 };
 
 } // namespace
@@ -43,8 +43,8 @@ TEST_F(MainWindowMenus, ItemsWithoutShortcutsReachTheirHandlers)
 {
     window->mnuPreferences->trigger();
     window->Preferences->trigger();
-    EXPECT_EQ(QApplication::topLevelWidgets().count(state.frmPreferences.get()), 1);
-    EXPECT_TRUE(state.frmPreferences->isVisible());
+    EXPECT_EQ(QApplication::topLevelWidgets().count(state.preferencesDialog.get()), 1);
+    EXPECT_TRUE(state.preferencesDialog->isVisible());
 
     window->mnuSave->trigger();
     EXPECT_TRUE(fake.files.contents.contains(QStringLiteral("/program/DNS.conf")));
@@ -72,7 +72,7 @@ TEST(StartAtLogin, ItsMarkShowsTheRunKeyAndARefusedChangePutsTheMarkBack)
                            "x");
     ClientState state;
     installWindowFactories(state, fake.platform);
-    frmMain& window = *state.frmMain;
+    MainWindow& window = *state.mainWindow;
     EXPECT_TRUE(window.startAtLogin->isChecked());
 
     window.startAtLogin->trigger();

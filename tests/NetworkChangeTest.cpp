@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ struct StartedProgram : SignedInClient
     {
         state.checkedGroups = QStringLiteral("OFFICE:");
         state.updateInterval = 3;
-        state.frmMain->Form_Load();
+        state.mainWindow->Form_Load();
         server.run(3000);
         server.requests.clear();
     }

@@ -1,7 +1,7 @@
-#include "TestSupport.h"
-#include "state/UpdateHistory.h"
-#include "ui/history/frmHistory.h"
-#include "ui/main/TrayNotices.h"
+#include "core/client/UpdateHistory.h"
+#include "desktop/history/HistoryWindow.h"
+#include "desktop/main/TrayNotices.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -63,7 +63,7 @@ protected:
         state.checkedGroups = QStringLiteral("OFFICE:");
         state.minimizeOnStartup = 1;
         server.failingGroups = {QStringLiteral("OFFICE")};
-        state.frmMain->Form_Load();
+        state.mainWindow->Form_Load();
         server.run(3000);
     }
 };
@@ -76,24 +76,24 @@ TEST_F(NotificationsTest, AHiddenWindowsFailedUpdateIsToldUnlessNotificationsAre
                                     "Veltaro: Update of OFFICE failed: the group is not in this account"}));
     EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Failed);
 
-    state.frmMain->mnuNotifications->trigger();
+    state.mainWindow->mnuNotifications->trigger();
     server.failingGroups.clear();
-    state.frmMain->Update_Click();
+    state.mainWindow->Update_Click();
     server.run(1000);
     EXPECT_EQ(fake.tray.messages.size(), 2u);
     EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Normal);
 
     ClientState later;
     installWindowFactories(later, fake.platform);
-    later.frmMain->Form_Load();
-    EXPECT_FALSE(later.frmMain->mnuNotifications->isChecked());
+    later.mainWindow->Form_Load();
+    EXPECT_FALSE(later.mainWindow->mnuNotifications->isChecked());
 }
 
 TEST_F(NotificationsTest, TheHistoryWindowShowsNewestFirstWithFailuresInRedAndCopiesTheSelectedRows)
 {
     startHiddenWithOfficeFailing();
-    state.frmMain->mnuHistory->trigger();
-    auto* window = state.frmMain->findChild<frmHistory*>();
+    state.mainWindow->mnuHistory->trigger();
+    auto* window = state.mainWindow->findChild<HistoryWindow*>();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->isVisible());
     QTreeWidget* rows = window->lstEvents;

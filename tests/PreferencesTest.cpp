@@ -1,7 +1,7 @@
-#include "TestSupport.h"
-#include "platform/Timers.h"
-#include "ui/main/frmMain.h"
-#include "ui/preferences/frmPreferences.h"
+#include "core/platform/Timers.h"
+#include "desktop/main/MainWindow.h"
+#include "desktop/preferences/PreferencesDialog.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,11 +17,11 @@ namespace {
 class PreferencesTest : public ClientTest
 {
 protected:
-    void open() { state.frmPreferences->showDialog(); }
+    void open() { state.preferencesDialog->showDialog(); }
 
     template <typename W> W* control(const char* name)
     {
-        W* widget = state.frmPreferences->findChild<W*>(QLatin1String(name));
+        W* widget = state.preferencesDialog->findChild<W*>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -68,17 +68,17 @@ TEST_F(PreferencesTest, LoadFillsTheControlsFromTheStateMendsOutOfRangeValuesAnd
     control<QPushButton>("Command1")->click();
     control<QAction>("Signup")->trigger();
     EXPECT_EQ(signupPagesOpened(), 2);
-    EXPECT_TRUE(state.preferencesOpen && state.frmPreferences->isVisible());
+    EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
 
     // A zero interval becomes 15 and an unknown minimise value 0.
     FakeClient other;
     other.state.minimizeOnStartup = 5;
-    other.state.frmPreferences->showDialog();
+    other.state.preferencesDialog->showDialog();
     EXPECT_EQ(other.state.updateInterval, 15);
-    EXPECT_EQ(other.state.frmPreferences->findChild<QComboBox*>("cboTimer")->currentText(), "15");
+    EXPECT_EQ(other.state.preferencesDialog->findChild<QComboBox*>("cboTimer")->currentText(), "15");
     EXPECT_EQ(other.state.minimizeOnStartup, 0);
-    EXPECT_EQ(other.state.frmPreferences->findChild<QCheckBox*>("chkMinimize")->checkState(), Qt::Unchecked);
+    EXPECT_EQ(other.state.preferencesDialog->findChild<QCheckBox*>("chkMinimize")->checkState(), Qt::Unchecked);
 }
 
 TEST_F(PreferencesTest, TypedIntervalsAreReplacedAndSavedOnesBelow15Become15)
@@ -103,7 +103,7 @@ TEST_F(PreferencesTest, TypedIntervalsAreReplacedAndSavedOnesBelow15Become15)
 TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
 {
     state.autoUpdate = 1;
-    state.frmMain->enableUpdates_Click();
+    state.mainWindow->enableUpdates_Click();
     open();
     // As pasted, with line ends and a tab that must not reach the settings file or a request.
     control<QLineEdit>("txtUsername")->setText(QStringLiteral("new\r\n"));
@@ -116,9 +116,9 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_EQ(state.userName + state.password, "newpw");
     EXPECT_EQ(state.minimizeOnStartup, 1);
     EXPECT_EQ(state.autoUpdate, 0);
-    EXPECT_FALSE(state.frmMain->processTimer->isEnabled(10));
-    EXPECT_EQ(state.frmMain->lblUsername->text(), "new");
-    EXPECT_FALSE(state.preferencesOpen || state.frmPreferences->isVisible());
+    EXPECT_FALSE(state.mainWindow->processTimer->isEnabled(10));
+    EXPECT_EQ(state.mainWindow->lblUsername->text(), "new");
+    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
 }
 
@@ -134,7 +134,7 @@ TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogS
     EXPECT_TRUE(
         fake.messageBoxes.shown().front().text.contains(QStringLiteral("\"п\", \"а\", \"р\", \"о\", \"л\", \"ь\"")));
     EXPECT_EQ(state.password, "old");
-    EXPECT_TRUE(state.preferencesOpen && state.frmPreferences->isVisible());
+    EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
 
     // A ":" would split the field on the wire.
     control<QLineEdit>("txtUsername")->setText(QStringLiteral("al:ice"));
@@ -146,7 +146,7 @@ TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogS
     control<QLineEdit>("txtUsername")->setText(QStringLiteral("alice"));
     saveAndClose();
     EXPECT_EQ(state.password, "new");
-    EXPECT_FALSE(state.preferencesOpen || state.frmPreferences->isVisible());
+    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
 }
 
 TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAndEditsLastUntilThen)
@@ -164,7 +164,7 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAn
     // Showing it again keeps the edits.
     open();
     EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "new");
-    state.frmPreferences->close();
+    state.preferencesDialog->close();
     fake.messageBoxes.answer(MsgAnswer::No);
 
     ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
@@ -176,8 +176,8 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAn
     EXPECT_EQ(state.updateInterval, 5);
     EXPECT_TRUE(state.useStaticIP);
     EXPECT_EQ(state.currentIP, "192.0.2.7");
-    EXPECT_EQ(state.frmMain->lblCurrentIP->text(), "192.0.2.7");
-    EXPECT_FALSE(state.preferencesOpen || state.frmPreferences->isVisible());
+    EXPECT_EQ(state.mainWindow->lblCurrentIP->text(), "192.0.2.7");
+    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     open();
     EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "old");
 }
@@ -189,22 +189,22 @@ TEST_F(PreferencesTest, EscapeAsksAndSavesOnYesAndACloseDuringTheQuestionIsTheSa
     control<QCheckBox>("chkMinimize")->setCheckState(Qt::PartiallyChecked);
     control<QCheckBox>("chkUseStatic")->click();
     control<QLineEdit>("txtCurrentIP")->setText(QStringLiteral("192.0.2.7\r\n"));
-    press(state.frmPreferences.get(), Qt::Key_Escape);
-    state.frmPreferences->close();
+    press(state.preferencesDialog.get(), Qt::Key_Escape);
+    state.preferencesDialog->close();
     EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
     EXPECT_TRUE(state.preferencesOpen);
     fake.messageBoxes.answer(MsgAnswer::Yes);
 
     EXPECT_EQ(state.userName + " " + state.currentIP, "bob 192.0.2.7");
     EXPECT_EQ(state.minimizeOnStartup, 2);
-    EXPECT_FALSE(state.preferencesOpen || state.frmPreferences->isVisible() || state.frmPreferences->isLoaded());
+    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible() || state.preferencesDialog->isLoaded());
 }
 
 TEST_F(PreferencesTest, StartupWithoutCredentialsWaitsForTheDialog)
 {
-    state.frmMain->Form_Load();
-    TimerFamily& timer = *state.frmMain->processTimer;
-    EXPECT_TRUE(state.preferencesOpen && state.frmPreferences->isVisible());
+    state.mainWindow->Form_Load();
+    TimerFamily& timer = *state.mainWindow->processTimer;
+    EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
     EXPECT_FALSE(timer.isEnabled(1));
 
     fake.clock.clearTicks();

@@ -1,6 +1,6 @@
-#include "platform/qt/QtFiles.h"
-#include "platform/qt/SettingsLocation.h"
-#include "platform/qt/XdgAutostart.h"
+#include "core/platform/qt/QtFiles.h"
+#include "core/platform/qt/SettingsLocation.h"
+#include "desktop/platform/qt/XdgAutostart.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/qt/QtMessageBoxes.h"
-#include "TestSupport.h"
-#include "platform/qt/QtTimers.h"
+#include "desktop/platform/qt/QtMessageBoxes.h"
+#include "core/platform/qt/QtTimers.h"
+#include "support/TestSupport.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtShutdown.h"
+#include "desktop/platform/qt/QtShutdown.h"
 
 #include <gtest/gtest.h>
 

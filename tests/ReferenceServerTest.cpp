@@ -1,5 +1,5 @@
-#include "ServerProcess.h"
-#include "state/Scrambling.h"
+#include "core/protocol/Scrambling.h"
+#include "support/ServerProcess.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "state/Scrambling.h"
+#include "core/protocol/Scrambling.h"
 
 #include <gtest/gtest.h>
 

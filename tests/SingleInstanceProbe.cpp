@@ -1,6 +1,6 @@
 // A start of its own for the lock tests: takes the settings' lock and waits for one request to show
 // itself, or hands over to the process that holds the lock.
-#include "platform/qt/SingleInstance.h"
+#include "core/platform/qt/SingleInstance.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/SingleInstance.h"
+#include "core/platform/qt/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
-#include "protocol/Lumeris_Commands.h"
-#include "state/ConfigFile.h"
-#include "ui/main/frmMain.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "core/settings/ConfigFile.h"
+#include "desktop/main/MainWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,12 +14,12 @@ QStringList settings(const QString& fixed = "0", const QString& minimize = "0", 
 }
 
 // Starts the program over a settings file of `lines`, or over no file at all.
-frmMain& start(FakeClient& client, const std::optional<QStringList>& lines = settings())
+MainWindow& start(FakeClient& client, const std::optional<QStringList>& lines = settings())
 {
     if (lines)
         client.fake.files.contents.insert(Common_Functions::configPath(client.fake.platform), configFile(*lines));
-    client.state.frmMain->Form_Load();
-    return *client.state.frmMain;
+    client.state.mainWindow->Form_Load();
+    return *client.state.mainWindow;
 }
 } // namespace
 
@@ -30,7 +30,7 @@ TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutWhatAnEarlierRunLeftIsClearedA
     state.upgradeOffered = state.hostsRequestPending = state.ipCheckRequested = state.hostsPanelShown = true;
     QStringList lines = settings();
     lines[6] = QString(Common_Functions::kLongestConfigLine + 1, u'S');
-    frmMain& main = start(*this, lines);
+    MainWindow& main = start(*this, lines);
     EXPECT_FALSE(state.upgradeOffered || state.hostsRequestPending || state.ipCheckRequested || state.hostsPanelShown);
     EXPECT_EQ(state.pendingCommand, Lumeris_Commands::getMyIPCMD);
     EXPECT_EQ(main.lblUsername->text(), QStringLiteral("ALICE"));
@@ -45,7 +45,7 @@ TEST(StartupSettings, OnlyAutoUpdateOneChecksEnableAndOnlyMinimiseOneWithATrayHi
 {
     for (const QString value : {"1", "-1", "2", "0"}) {
         FakeClient client;
-        frmMain& main = start(client, settings("0", "0", value));
+        MainWindow& main = start(client, settings("0", "0", value));
         const bool on = value == "1";
         EXPECT_EQ(main.enableUpdates->isChecked() && main.enableUpdatesTRAY->isChecked(), on) << value.toStdString();
         EXPECT_EQ(main.disableUpdates->isChecked() && main.disableUpdatesTRAY->isChecked(), !on);
@@ -55,7 +55,7 @@ TEST(StartupSettings, OnlyAutoUpdateOneChecksEnableAndOnlyMinimiseOneWithATrayHi
                                                            std::tuple("2", true, true), std::tuple("1", false, true)}) {
         FakeClient client;
         client.fake.tray.available = trayAvailable;
-        frmMain& main = start(client, settings("0", minimize));
+        MainWindow& main = start(client, settings("0", minimize));
         client.fake.clock.runPosted();
         EXPECT_EQ(main.isVisible(), visible) << minimize << trayAvailable;
     }
@@ -63,7 +63,7 @@ TEST(StartupSettings, OnlyAutoUpdateOneChecksEnableAndOnlyMinimiseOneWithATrayHi
 
 TEST_F(StartupTest, MinimisingHidesTheWindowOnlyWhenTheTrayCanShowItAgain)
 {
-    frmMain& main = start(*this);
+    MainWindow& main = start(*this);
     main.setWindowState(Qt::WindowMinimized);
     fake.clock.runPosted();
     EXPECT_FALSE(main.isVisible());
@@ -78,7 +78,7 @@ TEST_F(StartupTest, MinimisingHidesTheWindowOnlyWhenTheTrayCanShowItAgain)
 
 TEST_F(StartupTest, AFixedAddressFromTheFileIsKeptShownNeverLookedUpAndSavedBack)
 {
-    frmMain& main = start(*this, settings("1"));
+    MainWindow& main = start(*this, settings("1"));
     EXPECT_TRUE(state.useStaticIP);
     EXPECT_NE(state.pendingCommand, Lumeris_Commands::getMyIPCMD);
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
@@ -96,7 +96,7 @@ TEST_F(StartupTest, AFixedAddressFromTheFileIsKeptShownNeverLookedUpAndSavedBack
 
 TEST_F(StartupTest, ClosingTheWindowRemovesTheTrayIconThenSavesAndQuitsOnceAFailedSaveIsReadOrOnASignal)
 {
-    frmMain& main = start(*this);
+    MainWindow& main = start(*this);
     fake.files.failWritesWith = QStringLiteral("Read-only file system");
     main.close();
     EXPECT_EQ(fake.tray.calls.back().message, TrayIcon::Delete);
@@ -111,7 +111,7 @@ TEST_F(StartupTest, ClosingTheWindowRemovesTheTrayIconThenSavesAndQuitsOnceAFail
 
 TEST_F(StartupTest, ASignalExitWritesAFailedSaveToStandardErrorInsteadOfABox)
 {
-    frmMain& main = start(*this);
+    MainWindow& main = start(*this);
     fake.files.failWritesWith = QStringLiteral("Read-only file system");
     main.exitWithoutAsking();
     EXPECT_TRUE(fake.messageBoxes.shown().empty());

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
-#include "state/ConfigFile.h"
+#include "core/settings/ConfigFile.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ struct Program : SignedInClient
 {
     Program() { state.checkedGroups = QStringLiteral("OFFICE:"); }
 
-    frmMain& main() { return *state.frmMain; }
+    MainWindow& main() { return *state.mainWindow; }
 
     // Starts the program and lets the start-up chain run to its end: the address check at once,
     // the host list a second later and the update a second after that.

@@ -1,6 +1,6 @@
-#include "state/UpdateHistory.h"
-#include "TestSupport.h"
-#include "protocol/Lumeris_Commands.h"
+#include "core/client/UpdateHistory.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -28,13 +28,13 @@ TEST_F(UpdateHistoryTest, TheProgramRecordsItsStartEachGroupsVerdictANewAddressA
 {
     state.checkedGroups = QStringLiteral("HOME:OFFICE:");
     server.failingGroups = {QStringLiteral("OFFICE")};
-    state.frmMain->Form_Load();
+    state.mainWindow->Form_Load();
     server.run(3000);
     ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE", "UPDATE"}));
     server.refusing = true;
-    state.frmMain->getMyIP_Click();
+    state.mainWindow->getMyIP_Click();
     server.run(1000);
-    state.frmMain->exitWithoutAsking();
+    state.mainWindow->exitWithoutAsking();
 
     QStringList withoutTimes;
     for (const QString& line : lines())

@@ -1,8 +1,8 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include "BuildConfig.h"
-#include "protocol/Lumeris_Commands.h"
-#include "ui/browser/frmBrowser.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "desktop/web/WebWindow.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST_F(VersionNewsTest, VersionsCompareAsNumbersAndAMalformedReplyGivesNoVerdict
     };
     for (const auto& [reply, status] : cases) {
         state.upgradeOffered = false;
-        state.frmMain->lblStatusBar->clear();
+        state.mainWindow->lblStatusBar->clear();
         const std::size_t shown = boxes().size();
         Lumeris_Commands::processVersionReply(state, fake.platform, QLatin1String(reply));
         closeBoxes();
@@ -64,7 +64,7 @@ TEST_F(VersionNewsTest, VersionsCompareAsNumbersAndAMalformedReplyGivesNoVerdict
     const FakeMessageBoxes::Box& offer = boxes().back();
     EXPECT_EQ(offer.title + " " + offer.text, "Version Upgrade: " + kQuestion);
     EXPECT_EQ(offer.buttons, MsgButtons::YesNo);
-    EXPECT_FALSE(state.frmBrowser.exists()) << "No was the answer";
+    EXPECT_FALSE(state.webWindow.exists()) << "No was the answer";
 }
 
 TEST_F(VersionNewsTest, BoxesAreNotStackedAndAnUpgradeIsOfferedOncePerRunUnlessTheUserAsks)
@@ -81,7 +81,7 @@ TEST_F(VersionNewsTest, BoxesAreNotStackedAndAnUpgradeIsOfferedOncePerRunUnlessT
     closeBoxes();
     version(QStringLiteral("2.2.0"));
     EXPECT_EQ(boxes().size(), 3u);
-    state.frmMain->checkVersion_Click();
+    state.mainWindow->checkVersion_Click();
     version(QStringLiteral("2.2.0"));
     EXPECT_EQ(boxes().size(), 4u);
 }
@@ -93,10 +93,10 @@ TEST_F(VersionNewsTest, YesFetchesTheFileInAHiddenWindowEvenWhenTheWebWindowIsSt
     version(QStringLiteral("2.2.0"));
     fake.messageBoxes.answer(MsgAnswer::Yes);
     EXPECT_EQ(state.browserURL, kDownload);
-    EXPECT_FALSE(state.frmBrowser->isVisible());
+    EXPECT_FALSE(state.webWindow->isVisible());
     EXPECT_EQ(navigations(), QStringList{kDownload});
 
-    state.frmMain->checkVersion_Click();
+    state.mainWindow->checkVersion_Click();
     version(QStringLiteral("2.2.0"));
     fake.messageBoxes.answer(MsgAnswer::Yes);
     EXPECT_EQ(navigations(), (QStringList{kDownload, kDownload}));
@@ -104,12 +104,12 @@ TEST_F(VersionNewsTest, YesFetchesTheFileInAHiddenWindowEvenWhenTheWebWindowIsSt
 
 TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
 {
-    state.frmMain->lblStatusBar->setText("Checking news...");
+    state.mainWindow->lblStatusBar->setText("Checking news...");
     news(QStringLiteral("HTTP://NEWS.TEST/A.HTML:MEETING AT 10:30: BRING COFFEE"));
 
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/A.HTML"});
-    EXPECT_GE(state.frmBrowser->outerWidthTwips(), 7200) << "a window too small for a page is never mapped";
-    EXPECT_EQ(state.frmBrowser->caption(), "MEETING AT 10:30: BRING COFFEE");
+    EXPECT_GE(state.webWindow->outerWidthTwips(), 7200) << "a window too small for a page is never mapped";
+    EXPECT_EQ(state.webWindow->caption(), "MEETING AT 10:30: BRING COFFEE");
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "MEETING AT 10:30: BRING COFFEE");
     EXPECT_EQ(boxes()[0].title, "Veltaro");
@@ -118,10 +118,10 @@ TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
     // A window still loaded keeps its page but takes the new caption.
     news(QStringLiteral("HTTP://NEWS.TEST/B.HTML:SECOND"));
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/A.HTML"});
-    EXPECT_EQ(state.frmBrowser->caption(), "SECOND");
+    EXPECT_EQ(state.webWindow->caption(), "SECOND");
 
     // An address with a port is cut at its colon.
-    state.frmBrowser->close();
+    state.webWindow->close();
     news(QStringLiteral("HTTP://NEWS.TEST:8080/A.HTML:HELLO"));
     EXPECT_EQ(state.newsText, "8080/A.HTML:HELLO");
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST"});
@@ -130,11 +130,11 @@ TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
 TEST_F(VersionNewsTest, NoneIsNoNewsAndAnAddressThatIsNoWebPageOnlyShowsTheMessage)
 {
     for (const char* body : {"NONE", "NONE AT THIS TIME:REALLY"}) {
-        state.frmMain->lblStatusBar->clear();
+        state.mainWindow->lblStatusBar->clear();
         news(QLatin1String(body));
         EXPECT_EQ(statusBar(), " No news at this time.") << body;
     }
-    state.frmMain->lblStatusBar->clear();
+    state.mainWindow->lblStatusBar->clear();
     news(QStringLiteral("HTTPS:X")); // no separator after the address
     EXPECT_EQ(statusBar(), QString());
     EXPECT_TRUE(boxes().empty());
@@ -143,7 +143,7 @@ TEST_F(VersionNewsTest, NoneIsNoNewsAndAnAddressThatIsNoWebPageOnlyShowsTheMessa
         news(QLatin1String(body));
         closeBoxes();
     }
-    EXPECT_FALSE(state.frmBrowser.exists());
+    EXPECT_FALSE(state.webWindow.exists());
     ASSERT_EQ(boxes().size(), 3u);
     EXPECT_EQ(boxes()[2].text, "LOOK HERE");
 }

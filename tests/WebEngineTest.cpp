@@ -1,10 +1,10 @@
-#include "ServerProcess.h"
-#include "TestSupport.h"
+#include "support/ServerProcess.h"
+#include "support/TestSupport.h"
 
-#include "platform/WebMessages.h"
-#include "platform/qt/QtBrowser.h"
-#include "platform/qt/QtTimers.h"
-#include "ui/browser/frmBrowser.h"
+#include "core/platform/WebMessages.h"
+#include "core/platform/qt/QtTimers.h"
+#include "desktop/platform/qt/QtBrowser.h"
+#include "desktop/web/WebWindow.h"
 
 #include <QFile>
 #include <QLocalServer>
@@ -57,11 +57,11 @@ protected:
     void showPage(const char* path)
     {
         state.browserURL = pageUrl(path);
-        state.frmBrowser->showWindow();
+        state.webWindow->showWindow();
     }
     bool captionBecomes(const QString& caption)
     {
-        return runUntil([&] { return state.frmBrowser->caption() == caption; }, kPageTimeoutMs);
+        return runUntil([&] { return state.webWindow->caption() == caption; }, kPageTimeoutMs);
     }
 
     ServerProcess server;
@@ -80,11 +80,11 @@ TEST_F(WebEngineTest, PageTitleBecomesTheCaptionAndClosingTheWindowEndsTheHelper
     const QList<qint64> before = processesNamed(QStringLiteral("veltaro-web"));
     showPage("/faq.php");
     EXPECT_TRUE(captionBecomes(QStringLiteral("Frequently Asked Questions")))
-        << "caption: " << state.frmBrowser->caption().toStdString();
+        << "caption: " << state.webWindow->caption().toStdString();
     EXPECT_TRUE(server.waitForLine("HTTP GET /faq.php"));
     EXPECT_GT(processesNamed(QStringLiteral("veltaro-web")).size(), before.size());
 
-    state.frmBrowser->close();
+    state.webWindow->close();
     EXPECT_TRUE(runUntil([&] { return processesNamed(QStringLiteral("veltaro-web")) == before; }, 10000))
         << "the helper outlived its window";
 }
@@ -93,7 +93,7 @@ TEST_F(WebEngineTest, DownloadIsSavedInTheDownloadFolder)
 {
     ASSERT_TRUE(desktop.folder.isValid());
     showPage("/downloads/Veltaro.exe");
-    state.frmBrowser->hide();
+    state.webWindow->hide();
 
     ASSERT_TRUE(runUntil([&] { return !fake.messageBoxes.shown().empty(); }, kPageTimeoutMs));
     const QString path = desktop.folder.filePath(QStringLiteral("Veltaro.exe"));
@@ -116,12 +116,12 @@ TEST_F(WebEngineTest, AKilledHelperIsNamedInTheCaptionAndTheNextPageStartsAnothe
         helpers.removeAll(id);
     ASSERT_EQ(helpers.size(), 1);
     ::kill(pid_t(helpers.front()), SIGKILL);
-    EXPECT_TRUE(captionBecomes(kEnded)) << "caption: " << state.frmBrowser->caption().toStdString();
+    EXPECT_TRUE(captionBecomes(kEnded)) << "caption: " << state.webWindow->caption().toStdString();
 
     showPage("/members/");
     EXPECT_TRUE(server.waitForLine("HTTP GET /members/"));
     EXPECT_TRUE(captionBecomes(QStringLiteral("Members Area")))
-        << "caption: " << state.frmBrowser->caption().toStdString();
+        << "caption: " << state.webWindow->caption().toStdString();
 }
 
 // A helper that answers with garbage is dropped like one that died.
@@ -148,9 +148,9 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
     ClientState garbageState;
     installWindowFactories(garbageState, garbagePlatform);
     garbageState.browserURL = pageUrl("/faq.php");
-    garbageState.frmBrowser->showWindow();
-    EXPECT_TRUE(runUntil([&] { return garbageState.frmBrowser->caption() == kEnded; }, 10000))
-        << "caption: " << garbageState.frmBrowser->caption().toStdString();
+    garbageState.webWindow->showWindow();
+    EXPECT_TRUE(runUntil([&] { return garbageState.webWindow->caption() == kEnded; }, 10000))
+        << "caption: " << garbageState.webWindow->caption().toStdString();
 }
 
 // A portable copy of the program, without the helper beside it, uses the installed one.

@@ -1,4 +1,4 @@
-#include "platform/WebMessages.h"
+#include "core/platform/WebMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "cli/CliClient.h"
 
 #include "cli/ConsoleView.h"
-#include "platform/CorePlatform.h"
-#include "platform/qt/SingleInstance.h"
-#include "protocol/Lumeris_Commands.h"
-#include "state/ConfigFile.h"
-#include "state/UpdateHistory.h"
+#include "core/client/UpdateHistory.h"
+#include "core/platform/CorePlatform.h"
+#include "core/platform/qt/SingleInstance.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "core/settings/ConfigFile.h"
 
 #include <QFileInfo>
 

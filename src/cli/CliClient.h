@@ -2,8 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
-#include "exchange/ServerExchange.h"
-#include "state/ClientState.h"
+#include "core/client/ClientState.h"
+#include "core/net/ServerExchange.h"
 
 #include <functional>
 #include <memory>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/CorePlatform.h"
-#include "platform/qt/QtAppInfo.h"
-#include "platform/qt/QtFiles.h"
-#include "platform/qt/QtSockets.h"
-#include "platform/qt/QtTimers.h"
+#include "core/platform/CorePlatform.h"
+#include "core/platform/qt/QtAppInfo.h"
+#include "core/platform/qt/QtFiles.h"
+#include "core/platform/qt/QtSockets.h"
+#include "core/platform/qt/QtTimers.h"
 
 // The program, with the settings file that the command line names.
 class CliAppInfo : public QtAppInfo

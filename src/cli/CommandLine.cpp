@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "protocol/Replies.h"
+#include "core/protocol/Replies.h"
 
 #include <QCommandLineParser>
 

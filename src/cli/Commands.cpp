@@ -4,14 +4,14 @@
 #include "cli/CliClient.h"
 #include "cli/ConsoleView.h"
 #include "cli/Terminal.h"
-#include "platform/CorePlatform.h"
-#include "protocol/Lumeris_Commands.h"
-#include "protocol/Replies.h"
-#include "protocol/UpdateCycle.h"
-#include "state/CheckedGroups.h"
-#include "state/ConfigFile.h"
-#include "state/Scrambling.h"
-#include "state/UpdateHistory.h"
+#include "core/client/UpdateCycle.h"
+#include "core/client/UpdateHistory.h"
+#include "core/platform/CorePlatform.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Replies.h"
+#include "core/protocol/Scrambling.h"
+#include "core/settings/CheckedGroups.h"
+#include "core/settings/ConfigFile.h"
 
 #include <QCoreApplication>
 

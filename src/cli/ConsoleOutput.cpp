@@ -1,7 +1,7 @@
 #include "cli/ConsoleOutput.h"
 
-#include "platform/Clock.h"
-#include "state/ConfigFile.h"
+#include "core/platform/Clock.h"
+#include "core/settings/ConfigFile.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #include "cli/ConsoleView.h"
 
-#include "state/ClientEvent.h"
-#include "state/ClientState.h"
+#include "core/client/ClientEvent.h"
+#include "core/client/ClientState.h"
 
 ConsoleView::ConsoleView(const ClientState& state, ConsoleOutput output) : m_state(state), m_output(std::move(output))
 {}

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/ConsoleOutput.h"
-#include "protocol/Replies.h"
-#include "state/ClientView.h"
+#include "core/client/ClientView.h"
+#include "core/protocol/Replies.h"
 
 #include <functional>
 

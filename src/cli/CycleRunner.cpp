@@ -3,10 +3,10 @@
 #include "cli/CliClient.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleView.h"
-#include "platform/CorePlatform.h"
-#include "platform/qt/TerminationSignals.h"
-#include "protocol/Lumeris_Commands.h"
-#include "protocol/UpdateCycle.h"
+#include "core/client/UpdateCycle.h"
+#include "core/platform/CorePlatform.h"
+#include "core/platform/qt/TerminationSignals.h"
+#include "core/protocol/Lumeris_Commands.h"
 
 #include <QCoreApplication>
 

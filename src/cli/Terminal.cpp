@@ -1,6 +1,6 @@
 #include "cli/Terminal.h"
 
-#include "state/ConfigFile.h"
+#include "core/settings/ConfigFile.h"
 
 #include <csignal>
 #include <cstdio>

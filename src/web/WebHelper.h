@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WebMessages.h"
+#include "core/platform/WebMessages.h"
 
 #include <QLocalSocket>
 #include <QObject>

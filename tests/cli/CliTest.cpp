@@ -1,7 +1,7 @@
 // The real veltaro-cli against the reference server on free ports, with a
 // settings file of its own.
-#include "ServerProcess.h"
-#include "state/Scrambling.h"
+#include "core/protocol/Scrambling.h"
+#include "support/ServerProcess.h"
 
 #include <QDir>
 #include <QFile>

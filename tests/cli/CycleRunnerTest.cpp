@@ -1,6 +1,6 @@
 #include "cli/CycleRunner.h"
-#include "FakeCommandServer.h"
 #include "cli/CliClient.h"
+#include "support/FakeCommandServer.h"
 
 #include "BuildConfig.h"
 

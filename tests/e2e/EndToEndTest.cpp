@@ -1,5 +1,5 @@
 #include "ClientProcess.h"
-#include "ServerProcess.h"
+#include "support/ServerProcess.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -1,0 +1,6 @@
+#include "core/client/ClientState.h"
+
+ClientState::ClientState() : updateRequests(kListUpperBound + 1), groupHosts(kListUpperBound + 1) {}
+
+// Members end in reverse order: the view (which shows into the windows) first, the main window last.
+ClientState::~ClientState() = default;

@@ -1,0 +1,211 @@
+// The exchange's connections: sending the request, gathering the reply, handing it on, and what
+// a failed connection means.
+#include "core/net/ServerExchange.h"
+
+#include "core/client/ClientState.h"
+#include "core/platform/CorePlatform.h"
+#include "core/protocol/Scrambling.h"
+
+#include <QPointer>
+
+namespace {
+constexpr int kClient = 0;
+constexpr int kClientReplyCap = 64000;
+constexpr int kUpdateReplyCap = 32000;
+constexpr int kSilenceMs = 1000;
+} // namespace
+
+std::unique_ptr<TcpSocket> ServerExchange::openConnection(int index)
+{
+    m_connections[index] = Connection{ReplyBuffer(index == kClient ? kClientReplyCap : kUpdateReplyCap)};
+    std::unique_ptr<TcpSocket> socket = m_platform.sockets.create();
+    const quint64 generation = m_generation;
+    // Events of a socket that belonged to an earlier exchange are ignored.
+    socket->onConnect = [this, generation, index] {
+        if (generation == m_generation)
+            socket_Connect(index);
+    };
+    socket->onDataArrival = [this, generation, index](qint64) {
+        if (generation == m_generation)
+            socket_DataArrival(index);
+    };
+    socket->onRemoteClose = [this, generation, index] {
+        if (generation == m_generation)
+            socket_RemoteClose(index);
+    };
+    socket->onError = [this, generation, index](const QString& description) {
+        if (generation == m_generation)
+            socket_Error(index, description);
+    };
+    socket->setRemotePort(m_state.serverPort);
+    socket->setRemoteHost(m_state.serverHost);
+    return socket;
+}
+
+TcpSocket* ServerExchange::socketOf(int index) const
+{
+    if (index == kClient)
+        return tcpClient.get();
+    const auto it = tcpUpdater.find(index);
+    return it == tcpUpdater.end() ? nullptr : it->second.get();
+}
+
+void ServerExchange::socket_Connect(int index)
+{
+    TcpSocket* socket = socketOf(index);
+    if (socket == nullptr)
+        return;
+    const QString& request =
+        index == kClient ? m_command.requestText : m_command.updateRequests.at(std::size_t(index - 1));
+    lblStatus = QStringLiteral("Connected...");
+    socket->sendData(Common_Functions::scrambleText(request));
+    lblStatus += QStringLiteral("waiting for reply.");
+}
+
+void ServerExchange::socket_DataArrival(int index)
+{
+    TcpSocket* socket = socketOf(index);
+    const auto it = m_connections.find(index);
+    if (socket == nullptr || it == m_connections.end())
+        return;
+    Connection& connection = it->second;
+    if (connection.finished) {
+        // Anything after the reply has been handed on is dropped.
+        ReplyBuffer discarded(0);
+        discarded.takeFrom(*socket);
+        return;
+    }
+    lblStatus = QStringLiteral("Receiving data...");
+    connection.reply.takeFrom(*socket);
+    if (connection.reply.isComplete()) {
+        finishReply(index);
+        return;
+    }
+    replyTimer->create(index);
+    replyTimer->setInterval(index, kSilenceMs);
+    replyTimer->setEnabled(index, true);
+}
+
+void ServerExchange::replyTimer_Timer(int index)
+{
+    finishReply(index);
+}
+
+void ServerExchange::socket_RemoteClose(int index)
+{
+    const auto it = m_connections.find(index);
+    if (it == m_connections.end() || it->second.finished)
+        return;
+    if (TcpSocket* socket = socketOf(index))
+        it->second.reply.takeFrom(*socket);
+    if (!it->second.reply.isEmpty()) {
+        finishReply(index);
+        return;
+    }
+    if (index == kClient)
+        endWithFailure(QStringLiteral("Connection failed: the server closed the connection without replying."));
+    else
+        failUpdate(index);
+}
+
+void ServerExchange::socket_Error(int index, const QString& description)
+{
+    const auto it = m_connections.find(index);
+    if (it == m_connections.end() || it->second.finished)
+        return;
+    if (index == kClient)
+        endWithFailure(QStringLiteral("Connection failed: ") + description);
+    else
+        failUpdate(index);
+}
+
+void ServerExchange::finishReply(int index)
+{
+    const auto it = m_connections.find(index);
+    if (it == m_connections.end() || it->second.finished)
+        return;
+    it->second.finished = true;
+    replyTimer->destroy(index);
+    const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
+    // The processor is posted first, so an exchange that closes at once still hands the reply on.
+    if (index == kClient) {
+        dispatch(m_command.tag, reply);
+        replyIsIn(m_clientCloseMs);
+    } else {
+        dispatch(updateTag, reply, groupOf(index));
+        updateSettled();
+    }
+    lblStatus = QStringLiteral("Closing connection");
+}
+
+void ServerExchange::failUpdate(int index)
+{
+    Connection& connection = m_connections.at(index);
+    connection.finished = true;
+    replyTimer->destroy(index);
+    if (TcpSocket* socket = socketOf(index))
+        socket->close();
+    updateSettled();
+    // The group's update failed; the others go on. Reported in turn with the replies.
+    QPointer<ServerExchange> self(this);
+    m_platform.timers.post([self, group = groupOf(index)] {
+        if (!self)
+            return;
+        self->updateFailed = true;
+        self->m_state.view->showUpdateVerdict(false);
+        self->m_state.report({ClientEvent::Kind::GroupFailed, group, self->m_state.currentIP,
+                              QStringLiteral("the connection failed before a reply")});
+    });
+}
+
+void ServerExchange::updateSettled()
+{
+    // The exchange closes once every update connection has replied or failed.
+    if (--m_updatesOutstanding == 0)
+        replyIsIn(m_updateCloseMs);
+}
+
+// Decided before the processor runs: a box it opens must not turn an answered exchange into a
+// time-out, nor hold the exchange open.
+void ServerExchange::replyIsIn(int closeMs)
+{
+    updateTimer->destroy(kTimeoutTimer);
+    startCloseTimer(closeMs);
+}
+
+void ServerExchange::endWithFailure(const QString& statusText)
+{
+    Form_Unload(ExchangeEnd::ConnectionFailed);
+    m_state.view->showFailure(statusText);
+    m_state.report({ClientEvent::Kind::Failure, QString(), QString(), statusText.trimmed()});
+}
+
+QString ServerExchange::groupOf(int index) const
+{
+    // An update request ends ":g<group>:<address>:"; the address holds no colon, the password may.
+    const qsizetype at = index - 1;
+    if (at < 0 || at >= qsizetype(m_command.updateRequests.size()))
+        return QString();
+    QStringView request = m_command.updateRequests[std::size_t(at)];
+    request.chop(1);
+    request = request.left(request.lastIndexOf(QLatin1Char(':')));
+    const QStringView group = request.mid(request.lastIndexOf(QLatin1Char(':')) + 1);
+    return group.startsWith(QLatin1Char('g'), Qt::CaseInsensitive) ? group.mid(1).toString() : QString();
+}
+
+// The processor runs after the socket's or timer's handler has returned: a box it opens, or an
+// exchange it starts, never has the handler of a socket that the exchange may destroy beneath it.
+void ServerExchange::dispatch(const QString& tag, const QString& reply, const QString& group)
+{
+    const auto it = processors.find(tag);
+    if (it == processors.end() || !it->second)
+        return;
+    const ReplyProcessor processor = it->second;
+    ClientState& state = m_state;
+    CorePlatform& platform = m_platform;
+    platform.timers.post([processor, &state, &platform, reply, group] {
+        state.replyGroup = group;
+        processor(state, platform, reply);
+        state.replyGroup.clear();
+    });
+}

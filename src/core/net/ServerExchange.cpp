@@ -1,0 +1,208 @@
+#include "core/net/ServerExchange.h"
+
+#include "BuildConfig.h"
+#include "core/client/ClientState.h"
+#include "core/platform/CorePlatform.h"
+
+#include <QPointer>
+
+ServerExchange::ServerExchange(ClientState& state, CorePlatform& platform)
+    : m_state(state), m_platform(platform),
+      updateTimer(
+          platform.timers.createFamily(QStringLiteral("updateTimer"), [this](int index) { updateTimer_Timer(index); })),
+      replyTimer(
+          platform.timers.createFamily(QStringLiteral("replyTimer"), [this](int index) { replyTimer_Timer(index); }))
+{
+    lblStatus = QStringLiteral("Label1");
+    // Element 0 is only the template of the family; it never ticks.
+    updateTimer->create(0);
+}
+
+ServerExchange::~ServerExchange() = default;
+
+bool ServerExchange::isLoaded() const
+{
+    return m_loaded;
+}
+
+void ServerExchange::setCloseDelays(int clientMs, int updateMs)
+{
+    m_clientCloseMs = clientMs;
+    m_updateCloseMs = updateMs;
+}
+
+void ServerExchange::setTimeout(int milliseconds)
+{
+    m_timeoutMs = milliseconds;
+}
+
+void ServerExchange::submit(ExchangeCommand command)
+{
+    if (!m_loaded && m_waiting.empty()) {
+        start(std::move(command));
+        return;
+    }
+    // A newer command of a waiting tag takes the older one's place in the line: its request is
+    // the current one, and the order in which the commands were first asked for stays.
+    for (ExchangeCommand& waiting : m_waiting) {
+        if (waiting.tag == command.tag) {
+            waiting = std::move(command);
+            return;
+        }
+    }
+    m_waiting.push_back(std::move(command));
+}
+
+void ServerExchange::startWaiting()
+{
+    m_startPosted = false;
+    if (m_loaded || m_waiting.empty())
+        return;
+    ExchangeCommand next = std::move(m_waiting.front());
+    m_waiting.pop_front();
+    start(std::move(next));
+}
+
+void ServerExchange::start(ExchangeCommand command)
+{
+    m_command = std::move(command);
+    m_state.view->showStatus(m_command.statusText);
+    m_state.pendingCommand = m_command.tag;
+    if (isUpdate()) {
+        updateFailed = false;
+        // The shared list has room for kListUpperBound + 1 requests; the exchange sends what it holds.
+        if (m_command.updateRequests.size() > m_state.updateRequests.size())
+            m_command.updateRequests.resize(m_state.updateRequests.size());
+        std::copy(m_command.updateRequests.begin(), m_command.updateRequests.end(), m_state.updateRequests.begin());
+        m_state.updateRequestCount = qint32(m_command.updateRequests.size());
+        m_state.requestText.clear();
+    } else {
+        m_state.requestText = m_command.requestText;
+    }
+    Form_Load();
+}
+
+bool ServerExchange::isUpdate() const
+{
+    return !updateTag.isEmpty() && m_command.tag == updateTag;
+}
+
+void ServerExchange::Form_Load()
+{
+    m_loaded = true;
+    const quint64 generation = ++m_generation;
+    m_state.exchangeBusy = true;
+    if (m_state.serverHost.isEmpty()) {
+        m_state.serverPort = BuildConfig::serverPort;
+        m_state.serverHost = QString::fromUtf8(BuildConfig::serverHost);
+    }
+    lblStatus = QStringLiteral("Connecting to server...");
+
+    // A socket may report a failure from inside its connect call; then the exchange is over.
+    if (!isUpdate()) {
+        tcpClient = openConnection(0);
+        tcpClient->connectToServer();
+        if (generation != m_generation)
+            return;
+    } else if (!m_command.updateRequests.empty()) {
+        const int count = int(m_command.updateRequests.size());
+        m_updatesOutstanding = count;
+        for (int i = 1; i <= count; ++i)
+            tcpUpdater[i] = openConnection(i);
+        for (int i = 1; i <= count && generation == m_generation; ++i)
+            tcpUpdater[i]->connectToServer();
+        if (generation != m_generation)
+            return;
+    } else {
+        const QString emptyListReply = QStringLiteral("update::") + m_state.currentIP + QStringLiteral(":SUCCESS:");
+        dispatch(updateTag, emptyListReply);
+        startCloseTimer(m_clientCloseMs);
+    }
+    updateTimer->create(kTimeoutTimer);
+    updateTimer->setInterval(kTimeoutTimer, m_timeoutMs);
+    updateTimer->setEnabled(kTimeoutTimer, true);
+}
+
+void ServerExchange::Form_Unload(ExchangeEnd end)
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    ++m_generation;
+    retireSockets();
+    updateTimer->destroy(kCloseTimer);
+    updateTimer->destroy(kTimeoutTimer);
+    for (const auto& entry : m_connections)
+        replyTimer->destroy(entry.first);
+    m_connections.clear();
+    m_updatesOutstanding = 0;
+    m_state.exchangeBusy = false;
+
+    // The next command starts once the handler that unloaded has returned, so nothing of this
+    // exchange is touched by it and a status text written after the unload comes first.
+    if (!m_waiting.empty() && !m_startPosted) {
+        m_startPosted = true;
+        QPointer<ServerExchange> self(this);
+        m_platform.timers.post([self] {
+            if (self)
+                self->startWaiting();
+        });
+    }
+    if (onUnloaded) {
+        QPointer<ServerExchange> self(this);
+        m_platform.timers.post([self, end] {
+            if (self && self->onUnloaded)
+                self->onUnloaded(end);
+        });
+    }
+}
+
+void ServerExchange::retireSockets()
+{
+    // A socket's own handler may be on the stack below this call, so the sockets are closed and
+    // silenced now and destroyed only after the current event.
+    auto retired = std::make_shared<std::vector<std::unique_ptr<TcpSocket>>>();
+    auto retire = [&retired](std::unique_ptr<TcpSocket> socket) {
+        socket->onConnect = nullptr;
+        socket->onDataArrival = nullptr;
+        socket->onRemoteClose = nullptr;
+        socket->onError = nullptr;
+        socket->close();
+        retired->push_back(std::move(socket));
+    };
+    if (tcpClient)
+        retire(std::move(tcpClient));
+    for (auto& entry : tcpUpdater)
+        retire(std::move(entry.second));
+    tcpUpdater.clear();
+    if (!retired->empty())
+        m_platform.timers.post([retired] { retired->clear(); });
+}
+
+void ServerExchange::updateTimer_Timer(int index)
+{
+    if (index == kCloseTimer) {
+        Form_Unload();
+    } else if (index == kTimeoutTimer) {
+        Form_Unload(ExchangeEnd::TimedOut);
+        m_state.view->showFailure(QStringLiteral("Timeout expired...connection failed."));
+        m_state.report({ClientEvent::Kind::Failure, QString(), QString(), QStringLiteral("the server did not answer")});
+    }
+}
+
+void ServerExchange::startCloseTimer(int milliseconds)
+{
+    if (milliseconds <= 0) {
+        // A timer of interval 0 never ticks. Posted after the reply's processor, so it runs first.
+        QPointer<ServerExchange> self(this);
+        const quint64 generation = m_generation;
+        m_platform.timers.post([self, generation] {
+            if (self && self->m_generation == generation)
+                self->Form_Unload();
+        });
+        return;
+    }
+    updateTimer->create(kCloseTimer);
+    updateTimer->setInterval(kCloseTimer, milliseconds);
+    updateTimer->setEnabled(kCloseTimer, true);
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "core/net/ExchangeCommand.h"
+#include "core/net/ReplyBuffer.h"
+
+#include <QObject>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+
+class TcpSocket;
+
+class TimerFamily;
+struct ClientState;
+struct CorePlatform;
+
+// How an exchange ended: its reply (or each update connection's reply or failure) came in, the
+// single connection failed, or the time-out struck.
+enum class ExchangeEnd
+{
+    Answered,
+    ConnectionFailed,
+    TimedOut
+};
+
+// The server exchange: connects, sends one request (or one per checked group), takes the reply,
+// hands it to its processor and enforces the time-out. It is "loaded" while an exchange
+// runs and keeps its sockets and timers only for that time.
+class ServerExchange : public QObject
+{
+    Q_OBJECT
+
+public:
+    using ReplyProcessor = std::function<void(ClientState&, CorePlatform&, const QString&)>;
+
+    ServerExchange(ClientState& state, CorePlatform& platform);
+    ~ServerExchange() override;
+
+    // Starts the command at once when no exchange runs; otherwise it waits until the running
+    // exchange has unloaded. A newer waiting command of the same tag replaces the older one.
+    void submit(ExchangeCommand command);
+    bool isLoaded() const;
+    // Commands waiting for the running exchange to end.
+    int waitingCount() const { return int(m_waiting.size()); }
+    // How long the exchange stays loaded after a reply (clientMs) and after the last update reply
+    // (updateMs). 0 unloads as soon as the reply's processor has run.
+    void setCloseDelays(int clientMs, int updateMs);
+    // How long an exchange may take before it gives up.
+    void setTimeout(int milliseconds);
+
+    // Progress text of the exchange.
+    QString lblStatus;
+    // A group of the running update has failed; a later success does not hide it.
+    bool updateFailed = false;
+    // The reply processor of each pending-command tag; a reply with any other tag is dropped.
+    std::map<QString, ReplyProcessor> processors;
+    // The group update's tag: its requests go out on a connection each, and every reply goes to
+    // its processor.
+    QString updateTag;
+    // Runs after each unload, once the exchange's processors and status texts are through.
+    std::function<void(ExchangeEnd)> onUnloaded;
+
+private:
+    // updateTimer elements, and how long each waits.
+    static constexpr int kCloseTimer = 1;
+    static constexpr int kTimeoutTimer = 2;
+
+    // One connection of the running exchange: 0 is tcpClient, i >= 1 is tcpUpdater(i).
+    struct Connection
+    {
+        ReplyBuffer reply;
+        bool finished = false;
+    };
+
+    void start(ExchangeCommand command);
+    void startWaiting();
+    void Form_Load();
+    void Form_Unload(ExchangeEnd end = ExchangeEnd::Answered);
+    void retireSockets();
+    bool isUpdate() const;
+
+    void updateTimer_Timer(int index);
+    void replyTimer_Timer(int index);
+    void startCloseTimer(int milliseconds);
+
+    std::unique_ptr<TcpSocket> openConnection(int index);
+    TcpSocket* socketOf(int index) const;
+    void socket_Connect(int index);
+    void socket_DataArrival(int index);
+    void socket_RemoteClose(int index);
+    void socket_Error(int index, const QString& description);
+    void finishReply(int index);
+    void failUpdate(int index);
+    void updateSettled();
+    void replyIsIn(int closeMs);
+    void endWithFailure(const QString& statusText);
+    // Posts the reply to its tag's processor; an update reply carries the group it answers.
+    void dispatch(const QString& tag, const QString& reply, const QString& group = QString());
+    // The group of update connection `index`, read back from its request.
+    QString groupOf(int index) const;
+
+    ClientState& m_state;
+    CorePlatform& m_platform;
+
+    std::unique_ptr<TcpSocket> tcpClient;
+    std::map<int, std::unique_ptr<TcpSocket>> tcpUpdater;
+    // Element 1 closes the exchange after the reply, element 2 is the time-out.
+    std::unique_ptr<TimerFamily> updateTimer;
+    // Element i ends connection i's reply after a silence.
+    std::unique_ptr<TimerFamily> replyTimer;
+
+    int m_timeoutMs = 60000;
+    int m_clientCloseMs = 250;
+    int m_updateCloseMs = 500;
+    bool m_loaded = false;
+    // Changes at every load and unload, so events of an ended exchange's sockets are ignored and
+    // a connect call that failed at once is noticed.
+    quint64 m_generation = 0;
+    ExchangeCommand m_command;
+    std::map<int, Connection> m_connections;
+    int m_updatesOutstanding = 0;
+    std::deque<ExchangeCommand> m_waiting;
+    bool m_startPosted = false;
+};

@@ -1,0 +1,93 @@
+#include "core/platform/qt/QtSockets.h"
+
+#include <QCoreApplication>
+#include <QTcpSocket>
+
+// Every handler below calls a copy of the callback and does nothing after it: the callback may
+// destroy this wrapper.
+QtTcpSocket::QtTcpSocket() : m_socket(new QTcpSocket)
+{
+    QObject::connect(m_socket, &QTcpSocket::connected, m_socket, [this] {
+        if (auto handler = onConnect)
+            handler();
+    });
+    QObject::connect(m_socket, &QTcpSocket::readyRead, m_socket, [this] {
+        if (auto handler = onDataArrival)
+            handler(m_socket->bytesAvailable());
+    });
+    QObject::connect(m_socket, &QTcpSocket::disconnected, m_socket, [this] { reportRemoteClose(); });
+    QObject::connect(m_socket, &QTcpSocket::errorOccurred, m_socket, [this](QAbstractSocket::SocketError error) {
+        // The peer's orderly close (or a reset after it) is an end of stream, not a failure.
+        if (error == QAbstractSocket::RemoteHostClosedError) {
+            reportRemoteClose();
+            return;
+        }
+        if (auto handler = onError)
+            handler(m_socket->errorString());
+    });
+}
+
+QtTcpSocket::~QtTcpSocket()
+{
+    // This may run inside one of the socket's own signals, so it is deleted later. While the
+    // application shuts down (a posted task dropped unrun) no new event may be posted.
+    m_socket->disconnect();
+    m_socket->abort();
+    if (QCoreApplication::closingDown())
+        delete m_socket;
+    else
+        m_socket->deleteLater();
+}
+
+void QtTcpSocket::setRemoteHost(const QString& host)
+{
+    m_host = host;
+}
+
+void QtTcpSocket::setRemotePort(int port)
+{
+    m_port = port;
+}
+
+void QtTcpSocket::connectToServer()
+{
+    m_closedHere = false;
+    m_remoteCloseReported = false;
+    m_socket->connectToHost(m_host, quint16(m_port));
+}
+
+void QtTcpSocket::sendData(const QString& text)
+{
+    m_socket->write(text.toLatin1());
+}
+
+QString QtTcpSocket::getData(int maxLength)
+{
+    return QString::fromLatin1(m_socket->read(qMax(maxLength, 0)));
+}
+
+qint64 QtTcpSocket::bytesAvailable() const
+{
+    return m_socket->bytesAvailable();
+}
+
+void QtTcpSocket::close()
+{
+    m_closedHere = true;
+    m_socket->abort();
+}
+
+void QtTcpSocket::reportRemoteClose()
+{
+    // Qt may report one close both as an error and as a disconnection; a close of our own is none.
+    if (m_closedHere || m_remoteCloseReported)
+        return;
+    m_remoteCloseReported = true;
+    if (auto handler = onRemoteClose)
+        handler();
+}
+
+std::unique_ptr<TcpSocket> QtSocketFactory::create()
+{
+    return std::make_unique<QtTcpSocket>();
+}

@@ -1,0 +1,10 @@
+#include "desktop/WidgetDesign.h"
+
+#include "desktop/Twips.h"
+
+#include <QWidget>
+
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}

@@ -1,0 +1,38 @@
+#include "desktop/Windows.h"
+
+#include <QtGlobal>
+
+#include "core/client/ClientState.h"
+#include "core/net/ServerExchange.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "desktop/about/AboutDialog.h"
+#include "desktop/main/MainWindow.h"
+#include "desktop/main/MainWindowView.h"
+#include "desktop/platform/Platform.h"
+#include "desktop/preferences/PreferencesDialog.h"
+#include "desktop/web/WebWindow.h"
+
+// The icons live in the library's resources, which a static link would otherwise leave out.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(veltaro);
+}
+
+void initResources()
+{
+    static const bool registered = (registerResources(), true);
+    (void)registered;
+}
+
+void installWindowFactories(ClientState& state, Platform& platform)
+{
+    initResources();
+    ClientState* s = &state;
+    Platform* p = &platform;
+    state.mainWindow.setFactory([s, p] { return std::make_shared<MainWindow>(*s, *p); });
+    state.aboutDialog.setFactory([s, p] { return std::make_shared<AboutDialog>(*s, *p); });
+    state.webWindow.setFactory([s, p] { return std::make_shared<WebWindow>(*s, *p); });
+    state.preferencesDialog.setFactory([s, p] { return std::make_shared<PreferencesDialog>(*s, *p); });
+    state.exchange.setFactory([s, p] { return Lumeris_Commands::makeExchange(*s, *p); });
+    state.view = std::make_unique<MainWindowView>(state, platform);
+}

@@ -1,0 +1,80 @@
+#include "core/client/ClientState.h"
+#include "core/platform/qt/SingleInstance.h"
+#include "desktop/Windows.h"
+#include "desktop/main/MainWindow.h"
+#include "desktop/platform/qt/QtPlatform.h"
+#include "desktop/platform/qt/QtShutdown.h"
+
+#include "BuildConfig.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+constexpr int kHandOverMs = 3000;
+}
+
+int main(int argc, char** argv)
+{
+    // Answered before the window system is reached, so that they work without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("veltaro %s\n", BuildConfig::version);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::puts("Usage: veltaro [--version | --help]\n\n"
+                  "Keeps the checked groups of a dynamic-DNS account pointed at this machine's address, from a\n"
+                  "window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.");
+        return 0;
+    }
+    QApplication app(argc, argv);
+    initResources();
+    QApplication::setApplicationName(QStringLiteral("Veltaro"));
+    // Docks and task switchers match the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltaro.veltaro"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
+    // The tray keeps the program alive while the main window is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtPlatform qt;
+    // A second start for the same settings shows the running program instead of racing it for
+    // the file and the server.
+    SingleInstance instance(qt.app.configPath());
+    SingleInstance::Lock lock = instance.lock();
+    // veltaro-cli's update or check holds the settings for a moment only.
+    if (lock == SingleInstance::Lock::HeldElsewhere && instance.holder() == QStringLiteral("veltaro-cli"))
+        lock = instance.lock(kHandOverMs);
+    if (lock != SingleInstance::Lock::Taken) {
+        const bool serviceHolds = instance.holder() == QStringLiteral("veltaro-cli");
+        if (lock == SingleInstance::Lock::HeldElsewhere && !serviceHolds && instance.requestShow(kHandOverMs))
+            return 0;
+        QString text;
+        if (lock == SingleInstance::Lock::Unavailable)
+            text = QStringLiteral("The settings in \"%1\" cannot be locked (\"%2\"), so Veltaro does not start.")
+                       .arg(qt.app.configPath(), instance.lockPath());
+        else if (serviceHolds)
+            text = QStringLiteral("veltaro-cli is running with the settings in \"%1\". Stop it first, for the "
+                                  "service with \"systemctl --user stop veltaro-cli\".")
+                       .arg(qt.app.configPath());
+        else
+            text = QStringLiteral("Another Veltaro is running with the settings in \"%1\" and did not answer.")
+                       .arg(qt.app.configPath());
+        qt.app.printError(text);
+        QMessageBox::information(nullptr, qt.app.title(), text);
+        return 1;
+    }
+
+    ClientState state;
+    installWindowFactories(state, qt.platform);
+    if (!instance.listen([&state] { state.mainWindow->ShowForm_Click(); }))
+        qt.app.printError(QStringLiteral("A later start cannot bring this window to the front: %1.")
+                              .arg(instance.socketPath().isEmpty()
+                                       ? QStringLiteral("this user has no private runtime folder")
+                                       : QStringLiteral("\"%1\" cannot be listened on").arg(instance.socketPath())));
+    installShutdownHandlers([&state] { state.mainWindow->exitWithoutAsking(); });
+    state.mainWindow->Form_Load();
+    return QApplication::exec();
+}

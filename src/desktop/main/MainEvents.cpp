@@ -1,0 +1,76 @@
+// What happened: the history, the tray's picture and notices, and the history window.
+#include "desktop/main/MainWindow.h"
+
+#include "core/client/ClientState.h"
+#include "core/client/UpdateHistory.h"
+#include "core/protocol/Replies.h"
+#include "core/settings/ConfigFile.h"
+#include "core/settings/ProgramOptions.h"
+#include "desktop/history/HistoryWindow.h"
+#include "desktop/main/TrayNotices.h"
+#include "desktop/platform/Platform.h"
+
+#include <QAction>
+#include <QLabel>
+
+void MainWindow::startEventLog()
+{
+    const QString settings = Common_Functions::configPath(m_platform);
+    m_history = std::make_unique<UpdateHistory>(m_platform.files, settings);
+    m_notices = std::make_unique<TrayNotices>();
+    m_notices->enabled = ProgramOptions::load(m_platform.files, settings).notifications;
+    mnuNotifications->setChecked(m_notices->enabled);
+    m_state.onEvent = [this](const ClientEvent& event) { clientEvent(event); };
+    m_state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
+}
+
+void MainWindow::clientEvent(const ClientEvent& event)
+{
+    if (m_history)
+        m_history->record(event, m_platform.clock.now());
+    if (event.kind == ClientEvent::Kind::NewAddress)
+        addressChanged();
+    if (!m_notices)
+        return;
+    // Only a new address's notice counts the groups. The host list may not be in yet: they are
+    // counted from the settings.
+    const bool counted = event.kind == ClientEvent::Kind::NewAddress && m_state.autoUpdate == 1;
+    const int groupsToUpdate = counted ? int(entriesOf(m_state.checkedGroups).size()) : 0;
+    // Hidden in the tray, or not on screen at all.
+    const bool hidden = !isVisible() || isMinimized();
+    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
+    if (const std::optional<QString> notice = m_notices->noticeFor(event, hidden, groupsToUpdate))
+        m_platform.tray.showMessage(m_platform.app.title(), *notice);
+    m_platform.tray.showPicture(m_notices->picture());
+}
+
+void MainWindow::showTrayPicture()
+{
+    if (!m_notices)
+        return;
+    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
+    m_platform.tray.showPicture(m_notices->picture());
+}
+
+void MainWindow::mnuHistory_Click()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(this);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historyWindow->showEntries(m_history ? m_history->entries() : QList<UpdateHistory::Entry>());
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void MainWindow::mnuNotifications_Click(bool checked)
+{
+    if (m_notices)
+        m_notices->enabled = checked;
+    ProgramOptions options;
+    options.notifications = checked;
+    QString error;
+    if (!options.save(m_platform.files, Common_Functions::configPath(m_platform), &error))
+        lblStatusBar->setText(QStringLiteral(" The notification setting could not be saved: %1").arg(error));
+}

@@ -1,0 +1,172 @@
+// Start-up, the start-up chain and exit of the main window.
+#include "desktop/main/MainWindow.h"
+
+#include "BuildConfig.h"
+#include "core/client/ClientState.h"
+#include "core/platform/Timers.h"
+#include "core/protocol/Lumeris_Commands.h"
+#include "core/settings/ConfigFile.h"
+#include "desktop/Twips.h"
+#include "desktop/platform/Platform.h"
+#include "desktop/preferences/PreferencesDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+void MainWindow::Form_Load()
+{
+    m_state.autoUpdate = 1;
+    m_state.upgradeOffered = false;
+    m_state.hostsRequestPending = false;
+    m_state.groupListReady = false;
+
+    trayIconData.cbSize = 88;
+    trayIconData.hWnd = static_cast<std::uint32_t>(winId());
+    trayIconData.uID = 1;
+    trayIconData.uFlags = 7;
+    trayIconData.uCallbackMessage = SysTray::WM_MOUSEMOVE;
+    trayIconData.hIcon = static_cast<std::uint32_t>(windowIcon().cacheKey());
+
+    m_state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
+    m_state.serverPort = BuildConfig::serverPort;
+
+    const QString configNotice = Common_Functions::loadConfig(m_state, m_platform);
+    startEventLog();
+
+    setAutoUpdateChecks(m_state.autoUpdate == 1);
+
+    const bool startMinimized = m_state.minimizeOnStartup == 1;
+
+    // The fixed-address choice read from the file is kept: the user made it on purpose.
+    m_state.exchangeBusy = false;
+    m_state.ipCheckRequested = false;
+    m_state.preferencesOpen = false;
+    startUpdateScheduled = false;
+
+    m_platform.tray.notify(TrayIcon::Add, trayIconData.toBytes());
+
+    if (!m_state.useStaticIP)
+        Lumeris_Commands::requestMyIP(m_state, m_platform);
+    // After the IP check has set its own text, so that this one is seen.
+    if (!configNotice.isEmpty())
+        lblStatusBar->setText(configNotice);
+
+    trayIconData.szTip = SysTray::makeTip(m_platform.app.title(), m_state.currentIP);
+
+    m_state.hostsPanelShown = false;
+    cmdViewHosts->move(twipsToPixels(kNarrowButtonLeft), cmdViewHosts->y());
+    lblUsername->setText(m_state.userName);
+    cmdViewHosts->setEnabled(false);
+
+    if (m_state.userName.isEmpty() || m_state.password.isEmpty()) {
+        m_state.preferencesDialog->showDialog();
+        processTimer->create(2);
+        processTimer->setInterval(2, 1000);
+        processTimer->setEnabled(2, true);
+    }
+
+    // With a fixed address no reply will show it, so the label shows it now.
+    if (m_state.useStaticIP)
+        UpdateIcon();
+    else
+        m_platform.tray.notify(TrayIcon::Modify, trayIconData.toBytes());
+
+    if (!m_state.preferencesOpen) {
+        processTimer->setInterval(1, 1000);
+        processTimer->setEnabled(1, true);
+    }
+
+    minuteCounter = 1;
+
+    processTimer->create(10);
+    processTimer->setInterval(10, 60000);
+    processTimer->setEnabled(10, m_state.autoUpdate == 1);
+
+    if (!startMinimized)
+        show();
+    else if (!m_platform.tray.isAvailable())
+        showMinimized(); // no tray to come back from: keep a task-bar entry
+}
+
+void MainWindow::processTimer_Timer(int index)
+{
+    switch (index) {
+    case 1:
+        if (m_state.exchangeBusy)
+            return;
+        getHosts_Click();
+        processTimer->setEnabled(1, false);
+        if (!startUpdateScheduled) {
+            processTimer->create(20);
+            processTimer->setInterval(20, 1000);
+            processTimer->setEnabled(20, true);
+            startUpdateScheduled = true;
+        }
+        return;
+    case 2:
+        if (m_state.preferencesOpen) {
+            m_state.preferencesDialog->bringIntoView();
+            processTimer->setEnabled(2, false);
+        }
+        return;
+    case 10:
+        updateCycle_Tick();
+        return;
+    case 20:
+        startUpdate_Tick();
+        return;
+    default:
+        return;
+    }
+}
+
+void MainWindow::UnloadPreferences()
+{
+    if (m_state.preferencesDialog.exists())
+        m_state.preferencesDialog->finishUnload();
+    processTimer->setInterval(1, 1000);
+    processTimer->setEnabled(1, true);
+}
+
+void MainWindow::Exit_Click()
+{
+    exitProgram(true);
+}
+
+void MainWindow::exitWithoutAsking()
+{
+    exitProgram(false);
+}
+
+void MainWindow::exitProgram(bool userPresent)
+{
+    if (m_exiting) {
+        // The first exit waits on its box; a signal or the session's end must not wait with it.
+        if (!userPresent)
+            m_platform.app.quit();
+        return;
+    }
+    m_exiting = true;
+    m_state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
+    m_platform.tray.notify(TrayIcon::Delete, trayIconData.toBytes());
+    const QString problem = Common_Functions::saveConfig(m_state, m_platform).problem;
+    if (problem.isEmpty() || !userPresent) {
+        tellSaveProblem(problem, false);
+        m_platform.app.quit();
+        return;
+    }
+    // The user is there to read why the settings were not saved; the program ends once they have.
+    AppInfo& app = m_platform.app;
+    m_platform.messageBoxes.show(problem, app.title(), MsgButtons::Ok, MsgIcon::Warning,
+                                 [&app](MsgAnswer) { app.quit(); });
+}
+
+void MainWindow::tellSaveProblem(const QString& problem, bool userPresent)
+{
+    if (problem.isEmpty())
+        return;
+    if (userPresent)
+        m_platform.messageBoxes.show(problem, m_platform.app.title(), MsgButtons::Ok, MsgIcon::Warning);
+    else
+        m_platform.app.printError(m_platform.app.title() + QStringLiteral(": ") + problem);
+}

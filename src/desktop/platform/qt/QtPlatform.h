@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/platform/qt/QtAppInfo.h"
+#include "core/platform/qt/QtFiles.h"
+#include "core/platform/qt/QtNetworkMonitor.h"
+#include "core/platform/qt/QtSockets.h"
+#include "core/platform/qt/QtTimers.h"
+#include "desktop/platform/Platform.h"
+#include "desktop/platform/qt/QtBrowser.h"
+#include "desktop/platform/qt/QtMessageBoxes.h"
+#include "desktop/platform/qt/QtRegistry.h"
+#include "desktop/platform/qt/QtTray.h"
+
+#include <memory>
+
+// The program's platform: every service on Qt.
+struct QtPlatform
+{
+    QtPlatform();
+
+    // Declared first: the browser factory saves downloads into its folder.
+    QtDesktop desktop;
+    QtTimers timers;
+    QtMessageBoxes messageBoxes;
+    QtAppInfo app;
+    QtFiles files;
+    QtSocketFactory sockets;
+    QtTray tray;
+    QtRegistry registry;
+    QtProcessStarter processes;
+    QtBrowserFactory browsers{desktop};
+    // The Windows registry's Run key, or the freedesktop.org autostart folder.
+    std::unique_ptr<LoginStart> loginStart;
+    QtNetworkMonitor network;
+    Platform platform;
+};

@@ -1,6 +1,0 @@
-#include "state/ClientState.h"
-
-ClientState::ClientState() : updateRequests(kListUpperBound + 1), groupHosts(kListUpperBound + 1) {}
-
-// Members end in reverse order: the view (which shows into the windows) first, the main window last.
-ClientState::~ClientState() = default;

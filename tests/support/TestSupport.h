@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/client/ClientState.h"
+#include "core/protocol/Scrambling.h"
+#include "desktop/Windows.h"
+#include "desktop/main/MainWindow.h"
+#include "support/FakeCommandServer.h"
+#include "support/fakes/FakePlatform.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <QByteArray>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// Fake platform services and a client state whose windows are created on first use.
+struct FakeClient
+{
+    FakeClient() { installWindowFactories(state, fake.platform); }
+    QString statusBar() { return state.mainWindow->lblStatusBar->text(); }
+
+    FakePlatform fake;
+    ClientState state;
+};
+
+class ClientTest : public ::testing::Test, public FakeClient
+{
+};
+
+// The client of alice (password "pw"), signed in, with a server over the fake sockets that answers
+// for her account.
+struct SignedInClient : FakeClient
+{
+    SignedInClient()
+    {
+        state.userName = QStringLiteral("alice");
+        state.password = QStringLiteral("pw");
+    }
+
+    FakeCommandServer server{fake};
+};
+
+class SignedInTest : public ::testing::Test, public SignedInClient
+{
+};
+
+// A settings file of the given lines, each ended by CR LF.
+inline QByteArray configFile(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// A field as a scrambled line of the settings file.
+inline QString scrambledLine(const QString& field)
+{
+    return Common_Functions::scrambleText(field).chopped(2);
+}
+
+// The texts of a list's lines, or of its checked lines only.
+inline QStringList lineTexts(const QListWidget* list, bool checkedOnly = false)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i) {
+        if (!checkedOnly || list->item(i)->checkState() == Qt::Checked)
+            result.append(list->item(i)->text());
+    }
+    return result;
+}
+
+// Runs the event loop until `done` holds or `timeoutMs` have passed; says whether it holds.
+inline bool runUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    // Wakes the loop regularly, so the deadline is seen even when nothing else happens.
+    QTimer wakeUp;
+    wakeUp.start(10);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
+// A message box open on the screen, if there is one.
+inline QMessageBox* openBox()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/platform/Clock.h"
+#include "core/platform/Timers.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+// Virtual time for tests: timers fire only when the test advances the clock, in time order.
+class FakeClock : public TimerService, public Clock
+{
+public:
+    struct Tick
+    {
+        qint64 atMs;
+        QString family;
+        int index;
+    };
+
+    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 5), QTime(7, 3)));
+    ~FakeClock() override;
+
+    std::unique_ptr<TimerFamily> createFamily(const QString& name, std::function<void(int)> onTick) override;
+    void post(std::function<void()> task) override;
+    QDateTime now() const override;
+
+    // Moves time forward, firing every due timer in order and running posted tasks between them.
+    void advance(qint64 milliseconds);
+    // Runs the posted tasks (and those they post) without moving time.
+    void runPosted();
+    qint64 elapsedMs() const { return m_nowMs; }
+
+    // Every tick so far, in order.
+    const std::vector<Tick>& ticks() const { return m_ticks; }
+    void clearTicks() { m_ticks.clear(); }
+    // The ticks of one family, as element numbers.
+    std::vector<int> ticksOf(const QString& family) const;
+
+private:
+    class Family;
+    friend class Family;
+
+    QDateTime m_start;
+    qint64 m_nowMs = 0;
+    quint64 m_armSequence = 0;
+    std::vector<Family*> m_families;
+    std::deque<std::function<void()>> m_posted;
+    std::vector<Tick> m_ticks;
+};

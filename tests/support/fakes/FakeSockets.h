@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/platform/TcpSocket.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class FakeSocket;
+
+// What a test sees of one fake socket, and the events it can make happen on it. The record
+// outlives the socket, so a test can still look at what a destroyed socket sent.
+class FakeSocketRecord
+{
+public:
+    // The connection stands: onConnect. False when the socket is gone, closed or never connected.
+    bool accept();
+    // Data arrives in one piece (Latin-1): onDataArrival. False when the socket is gone or closed.
+    bool deliver(const QString& data);
+    // The peer closes after what it sent: onRemoteClose.
+    bool remoteClose();
+    // The connection fails (refused, reset, host not found): onError.
+    bool fail(const QString& description = QStringLiteral("Connection refused"));
+
+    QString remoteHost() const { return m_remoteHost; }
+    int remotePort() const { return m_remotePort; }
+    bool connectCalled() const { return m_connectCalled; }
+    bool isConnected() const { return m_connected; }
+    // Every sendData call, in order, and all of them joined.
+    const QStringList& sends() const { return m_sends; }
+    QString sent() const { return m_sends.join(QString()); }
+    bool isClosed() const { return m_closed; }
+    bool isDestroyed() const { return m_socket == nullptr; }
+    // One of the socket's event handlers is running.
+    bool inHandler() const { return m_handlerDepth > 0; }
+    // Delivered bytes the code has not taken yet.
+    qint64 unread() const { return m_incoming.size(); }
+
+private:
+    friend class FakeSocket;
+    friend class FakeSocketFactory;
+    // The socket when it can still take an event.
+    FakeSocket* live() const;
+    void afterEvent() const;
+
+    FakeSocket* m_socket = nullptr;
+    // Handlers of the socket now running.
+    int m_handlerDepth = 0;
+    std::function<void()> m_afterEvent;
+    QString m_remoteHost;
+    int m_remotePort = 0;
+    bool m_connectCalled = false;
+    bool m_connected = false;
+    bool m_closed = false;
+    QStringList m_sends;
+    QByteArray m_incoming;
+};
+
+// Sockets that do nothing on their own; the test opens, feeds, closes and fails them.
+class FakeSocketFactory : public SocketFactory
+{
+public:
+    std::unique_ptr<TcpSocket> create() override;
+
+    // Runs after each event's handler has returned, as the event loop goes on (posted tasks).
+    std::function<void()> afterEvent;
+
+    // Every socket made so far, oldest first.
+    int count() const { return int(m_created.size()); }
+    FakeSocketRecord& socket(int creationIndex) { return *m_created.at(std::size_t(creationIndex)); }
+    FakeSocketRecord& last() { return *m_created.back(); }
+    // Drops the records of sockets the code has destroyed, so long runs do not pile them up.
+    // Indexes of the remaining records change.
+    void forgetDestroyed();
+
+private:
+    std::vector<std::shared_ptr<FakeSocketRecord>> m_created;
+};
