@@ -26,10 +26,31 @@ public:
     virtual bool isEnabled(int index) const = 0;
 };
 
+// One named timer. Starting it (again) counts `milliseconds` from now; a repeating timer then
+// fires every `milliseconds` until stopped, a single-shot one fires once.
+class Timer
+{
+public:
+    virtual ~Timer() = default;
+
+    virtual void start(int milliseconds) = 0;
+    virtual void stop() = 0;
+    virtual bool isActive() const = 0;
+};
+
+enum class TimerMode
+{
+    Repeating,
+    SingleShot
+};
+
 class TimerService
 {
 public:
     virtual ~TimerService() = default;
+
+    // A stopped timer; `name` identifies it in test logs.
+    std::unique_ptr<Timer> createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout);
 
     // Makes a new, empty family. `name` identifies it in test logs.
     virtual std::unique_ptr<TimerFamily> createFamily(const QString& name, std::function<void(int)> onTick) = 0;
