@@ -63,26 +63,6 @@ TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSu
     }
 }
 
-TEST_F(GroupUpdateTest, WithoutTheHostListTheUpdateAsksForItFirstAndNeverClaimsSuccess)
-{
-    state.checkedGroups = QStringLiteral("OFFICE:");
-    state.mainWindow->Update_Click();
-    EXPECT_NE(statusBar(), " Update successful");
-    server.run(1000);
-    ASSERT_EQ(server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
-    EXPECT_EQ(server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.7:");
-
-    // A refused account loses its list: the next update asks again and sends nothing more.
-    server.requests.clear();
-    server.hostsReply = QStringLiteral("ERROR:INVALIDUSER:");
-    state.mainWindow->getHosts_Click();
-    server.run(1000);
-    state.mainWindow->Update_Click();
-    server.run(1000);
-    EXPECT_EQ(server.commandWords(), QStringList({"GETHOSTS", "GETHOSTS"}));
-    EXPECT_EQ(statusBar(), " The user name or password was not accepted");
-}
-
 // Each reply, a failed one too, sets the last-update time from the program's clock.
 TEST_F(GroupUpdateTest, TheUpdateSucceedsOnlyWhenEveryReplyEndsInSuccessExactlyAndEachReplySetsTheTime)
 {

@@ -116,10 +116,12 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_EQ(state.userName + state.password, "newpw");
     EXPECT_EQ(state.minimizeOnStartup, 1);
     EXPECT_EQ(state.autoUpdate, 0);
-    EXPECT_FALSE(state.mainWindow->processTimer->isEnabled(10));
     EXPECT_EQ(state.mainWindow->lblUsername->text(), "new");
     EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
+    fake.clock.clearTicks();
+    fake.clock.advance(60000);
+    EXPECT_TRUE(fake.clock.ticksOf(QStringLiteral("minute")).empty()) << "the cycle stopped";
 }
 
 TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogStaysOpen)
@@ -203,19 +205,17 @@ TEST_F(PreferencesTest, EscapeAsksAndSavesOnYesAndACloseDuringTheQuestionIsTheSa
 TEST_F(PreferencesTest, StartupWithoutCredentialsWaitsForTheDialog)
 {
     state.mainWindow->Form_Load();
-    TimerFamily& timer = *state.mainWindow->processTimer;
     EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
-    EXPECT_FALSE(timer.isEnabled(1));
 
     fake.clock.clearTicks();
     fake.clock.advance(3000);
-    const std::vector<int> ticks = fake.clock.ticksOf(QStringLiteral("processTimer"));
-    EXPECT_EQ(std::count(ticks.begin(), ticks.end(), 2), 1);
-    EXPECT_FALSE(timer.isEnabled(2));
+    EXPECT_EQ(fake.clock.ticksOf(QStringLiteral("preferencesForward")).size(), 1u);
+    EXPECT_TRUE(fake.clock.ticksOf(QStringLiteral("startList")).empty()) << "no host list without an account";
 
     saveAndClose();
     EXPECT_FALSE(state.preferencesOpen);
-    EXPECT_TRUE(timer.isEnabled(1));
+    fake.clock.advance(1000);
+    EXPECT_EQ(fake.clock.ticksOf(QStringLiteral("startList")).size(), 1u) << "the list follows the new account";
 }
 
 } // namespace

@@ -1,18 +1,14 @@
 #include "core/client/UpdateHistory.h"
+#include "core/client/UpdateClient.h"
 #include "core/protocol/Lumeris_Commands.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-const QDateTime kNoon(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
-
 class UpdateHistoryTest : public SignedInTest
 {
 protected:
-    UpdateHistoryTest()
-    {
-        state.onEvent = [this](const ClientEvent& event) { history.record(event, kNoon); };
-    }
+    UpdateHistoryTest() { state.client->keepHistory(); }
 
     QStringList lines() const
     {

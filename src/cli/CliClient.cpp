@@ -1,10 +1,9 @@
 #include "cli/CliClient.h"
 
 #include "cli/ConsoleView.h"
-#include "core/client/UpdateHistory.h"
+#include "core/client/UpdateClient.h"
 #include "core/platform/CorePlatform.h"
 #include "core/platform/qt/SingleInstance.h"
-#include "core/protocol/Lumeris_Commands.h"
 #include "core/settings/ConfigFile.h"
 
 #include <QFileInfo>
@@ -15,21 +14,24 @@ CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const 
                      ConsoleOutput::Sink sink)
     : platform(corePlatform)
 {
-    state.view = std::make_unique<ConsoleView>(state, ConsoleOutput(logClock, std::move(sink)));
-    state.onEvent = [this](const ClientEvent& event) {
-        view().showGroupResult(event);
-        if (m_history && !m_history->record(event, platform.clock.now()))
-            printWarning(QStringLiteral("could not add to \"%1\"").arg(m_history->path()));
-    };
-    state.exchange.setFactory([this] { return Lumeris_Commands::makeExchange(state, platform); });
+    auto view = std::make_unique<ConsoleView>(state, ConsoleOutput(logClock, std::move(sink)));
+    m_view = view.get();
     // No window lingers after a reply here: each step starts as soon as the one before is through.
-    state.exchange->setCloseDelays(0, 0);
-    if (line.timeoutSeconds > 0)
-        state.exchange->setTimeout(line.timeoutSeconds * 1000);
-    state.exchange->onUnloaded = [this](ExchangeEnd end) {
+    const UpdateScheduler::Pacing pacing{.startStepMs = 0, .minuteMs = line.minuteMs > 0 ? line.minuteMs : kMinuteMs};
+    state.client = std::make_unique<UpdateClient>(state, platform, std::move(view), pacing);
+    UpdateClient& engine = *state.client;
+    QObject::connect(&engine, &UpdateClient::happened,
+                     [this](const ClientEvent& event) { m_view->showGroupResult(event); });
+    QObject::connect(&engine, &UpdateClient::historyNotWritten, [this](const QString& path) {
+        printWarning(QStringLiteral("could not add to \"%1\"").arg(path));
+    });
+    QObject::connect(&engine, &UpdateClient::exchangeEnded, [this](ExchangeEnd end) {
         if (auto next = std::exchange(m_next, nullptr))
             next(end);
-    };
+    });
+    engine.exchange().setCloseDelays(0, 0);
+    if (line.timeoutSeconds > 0)
+        engine.exchange().setTimeout(line.timeoutSeconds * 1000);
     // Without --server the exchange takes the built-in server.
     state.serverHost = line.serverHost;
     state.serverPort = line.serverPort;
@@ -57,7 +59,12 @@ bool CliClient::lockSettings(int waitMs)
 
 ConsoleView& CliClient::view()
 {
-    return static_cast<ConsoleView&>(*state.view);
+    return *m_view;
+}
+
+UpdateClient& CliClient::client()
+{
+    return *state.client;
 }
 
 void CliClient::printError(const QString& line)
@@ -103,38 +110,7 @@ bool CliClient::saveSettings()
     return result.saved;
 }
 
-void CliClient::keepHistory()
-{
-    m_history = std::make_unique<UpdateHistory>(platform.files, Common_Functions::configPath(platform));
-}
-
 void CliClient::afterExchange(std::function<void(ExchangeEnd)> next)
 {
     m_next = std::move(next);
-}
-
-QStringList CliClient::checkedGroupNames()
-{
-    QStringList names;
-    for (const HostList::Group& group : view().hostList().groups) {
-        if (group.checked && names.size() <= kListUpperBound)
-            names.append(group.name);
-    }
-    return names;
-}
-
-void CliClient::sendGroupUpdate()
-{
-    const QStringList names = checkedGroupNames();
-    for (qsizetype i = 0; i < names.size(); ++i)
-        state.updateRequests[std::size_t(i)] = Lumeris_Commands::groupUpdateRequest(state, names[i]);
-    state.updateRequestCount = qint32(names.size());
-    Lumeris_Commands::requestGroupUpdate(state, platform);
-}
-
-void CliClient::sendGroupUpdate(const QString& group)
-{
-    state.updateRequests[0] = Lumeris_Commands::groupUpdateRequest(state, group);
-    state.updateRequestCount = 1;
-    Lumeris_Commands::requestGroupUpdate(state, platform);
 }

@@ -11,7 +11,7 @@
 class Clock;
 class ConsoleView;
 class SingleInstance;
-class UpdateHistory;
+class UpdateClient;
 struct CorePlatform;
 
 // The client as a command runs it: the state with its exchange, and the console.
@@ -35,19 +35,11 @@ public:
     bool loadSettings(bool needAccount);
     // Writes the settings file; false, with the reason on standard error, when it was not written.
     bool saveSettings();
-    // From now on what happens goes into the history beside the settings file.
-    void keepHistory();
-
     // Runs `next` once, when the exchange now running (or the next one to start) has ended.
     void afterExchange(std::function<void(ExchangeEnd)> next);
-    // The checked groups of the last host list, in its order.
-    QStringList checkedGroupNames();
-    // Sends one update request per checked group of the last host list, in one exchange.
-    void sendGroupUpdate();
-    // Sends the update request of one group.
-    void sendGroupUpdate(const QString& group);
-
     ConsoleView& view();
+    // The client's engine: its commands, host list, history and schedule.
+    UpdateClient& client();
     // Writes one failure line.
     void printError(const QString& line);
     void printWarning(const QString& line);
@@ -56,9 +48,9 @@ public:
     ClientState state;
 
 private:
+    ConsoleView* m_view = nullptr;
     std::function<void(ExchangeEnd)> m_next;
     std::unique_ptr<SingleInstance> m_instance;
-    std::unique_ptr<UpdateHistory> m_history;
 };
 
 // True when the exchange reached the server and the server replied.

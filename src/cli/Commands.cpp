@@ -4,10 +4,10 @@
 #include "cli/CliClient.h"
 #include "cli/ConsoleView.h"
 #include "cli/Terminal.h"
+#include "core/client/UpdateClient.h"
 #include "core/client/UpdateCycle.h"
 #include "core/client/UpdateHistory.h"
 #include "core/platform/CorePlatform.h"
-#include "core/protocol/Lumeris_Commands.h"
 #include "core/protocol/Replies.h"
 #include "core/protocol/Scrambling.h"
 #include "core/settings/CheckedGroups.h"
@@ -45,9 +45,10 @@ public:
     int exec()
     {
         ClientState& state = m_client.state;
-        m_client.view().onHostsReply = [this](bool accepted) { m_accountRefused = !accepted; };
+        QObject::connect(&m_client.client(), &UpdateClient::listAnswered,
+                         [this](bool accepted) { m_accountRefused = !accepted; });
         // The IP check of a fixed address is only its notice, with no exchange to wait for.
-        Lumeris_Commands::requestMyIP(state, m_client.platform);
+        m_client.client().checkAddressQuietly();
         if (state.useStaticIP)
             fetchHosts();
         else
@@ -59,7 +60,7 @@ public:
 private:
     void fetchHosts()
     {
-        Lumeris_Commands::requestHosts(m_client.state, m_client.platform);
+        m_client.client().refreshHostList();
         m_client.afterExchange([this](ExchangeEnd end) {
             if (!wasAnswered(end))
                 finish(kExitUnreachable);
@@ -78,11 +79,11 @@ private:
             return;
         }
         // A checked group that the account no longer has cannot be updated.
-        const QStringList missing = uncheckableEntries(m_client.state.checkedGroups, m_client.view().hostList());
+        const QStringList missing = uncheckableEntries(m_client.state.checkedGroups, m_client.client().hostList());
         for (const QString& entry : missing)
             m_client.printError(QStringLiteral("%1: not in this account").arg(entry));
         m_anyFailed = !missing.isEmpty();
-        m_pending = m_client.checkedGroupNames();
+        m_pending = m_client.client().checkedGroupNames();
         if (m_pending.isEmpty() && missing.isEmpty())
             m_client.view().print(QStringLiteral("No group is checked: nothing to update"));
         updateNext();
@@ -94,7 +95,7 @@ private:
             finish(m_anyFailed ? kExitFailed : kExitDone);
             return;
         }
-        m_client.sendGroupUpdate(m_pending.takeFirst());
+        m_client.client().sendGroupUpdate(QStringList{m_pending.takeFirst()});
         m_client.afterExchange([this](ExchangeEnd end) {
             if (!wasAnswered(end)) {
                 finish(kExitUnreachable);
@@ -166,7 +167,7 @@ int runUpdate(CliClient& client)
 {
     if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true) || !hasUsableAddress(client))
         return kExitUsage;
-    client.keepHistory();
+    client.client().keepHistory();
     UpdateRun run(client);
     return run.exec();
 }
@@ -188,8 +189,9 @@ int runStatus(CliClient& client)
                (state.autoUpdate == 1 ? QStringLiteral("on") : QStringLiteral("off")));
 
     bool accepted = false;
-    view.onHostsReply = [&accepted](bool isAccepted) { accepted = isAccepted; };
-    Lumeris_Commands::requestHosts(client.state, client.platform);
+    QObject::connect(&client.client(), &UpdateClient::listAnswered,
+                     [&accepted](bool isAccepted) { accepted = isAccepted; });
+    client.client().refreshHostList();
     client.afterExchange([&](ExchangeEnd end) {
         if (!wasAnswered(end)) {
             QCoreApplication::exit(kExitUnreachable);
@@ -200,9 +202,9 @@ int runStatus(CliClient& client)
             return;
         }
         view.print(QStringLiteral("Groups:"));
-        for (const HostList::Group& group : view.hostList().groups)
+        for (const HostList::Group& group : client.client().hostList().groups)
             view.print(QStringLiteral("  ") + checkMark(group.checked) + group.name);
-        for (const QString& entry : uncheckableEntries(state.checkedGroups, view.hostList()))
+        for (const QString& entry : uncheckableEntries(state.checkedGroups, client.client().hostList()))
             view.print(QStringLiteral("  ") + checkMark(true) + entry + QStringLiteral(" (not in the account)"));
         QCoreApplication::exit(kExitDone);
     });

@@ -44,20 +44,14 @@ void ConsoleView::showAddressInPreferences(const QString& address)
     print(QStringLiteral("IP address: ") + address);
 }
 
-void ConsoleView::showHostList(const HostList& list)
+void ConsoleView::showHostList(const HostList&)
 {
-    m_hostList = list;
     print(QStringLiteral("List refreshed"));
-    if (onHostsReply)
-        onHostsReply(true);
 }
 
 void ConsoleView::showAccountRefused()
 {
-    m_hostList = HostList{};
     m_output.error(QStringLiteral("The user name or password was not accepted"));
-    if (onHostsReply)
-        onHostsReply(false);
 }
 
 void ConsoleView::noticeFixedAddress()

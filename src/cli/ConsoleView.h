@@ -35,13 +35,7 @@ public:
     // Writes one result line.
     void print(const QString& line) { m_output.info(line); }
 
-    // The last host list that arrived, for building the group update.
-    const HostList& hostList() const { return m_hostList; }
-    // Told once the host list or the refusal has been shown.
-    std::function<void(bool accepted)> onHostsReply;
-
 private:
     const ClientState& m_state;
     ConsoleOutput m_output;
-    HostList m_hostList;
 };

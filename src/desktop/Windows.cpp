@@ -3,8 +3,8 @@
 #include <QtGlobal>
 
 #include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
-#include "core/protocol/Lumeris_Commands.h"
 #include "desktop/about/AboutDialog.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/main/MainWindowView.h"
@@ -33,6 +33,8 @@ void installWindowFactories(ClientState& state, Platform& platform)
     state.aboutDialog.setFactory([s, p] { return std::make_shared<AboutDialog>(*s, *p); });
     state.webWindow.setFactory([s, p] { return std::make_shared<WebWindow>(*s, *p); });
     state.preferencesDialog.setFactory([s, p] { return std::make_shared<PreferencesDialog>(*s, *p); });
-    state.exchange.setFactory([s, p] { return Lumeris_Commands::makeExchange(*s, *p); });
-    state.view = std::make_unique<MainWindowView>(state, platform);
+    // The desktop's pace: the start-up steps a second apart, each once the exchange is free.
+    const UpdateScheduler::Pacing pacing{.startStepMs = 1000, .minuteMs = kMinuteMs, .networkCalmMs = 5000};
+    state.client =
+        std::make_unique<UpdateClient>(state, platform, std::make_unique<MainWindowView>(state, platform), pacing);
 }

@@ -36,11 +36,13 @@ protected:
 
     QString configPath() const { return m_folder.filePath("DNS.conf"); }
 
-    void writeConfig(const QString& user, const QString& password, const QString& checkedGroups)
+    void writeConfig(const QString& user, const QString& password, const QString& checkedGroups,
+                     const QString& interval = "15")
     {
         using Common_Functions::scrambleText;
-        const QStringList lines{"#",  scrambleText(user).trimmed(),          "0", "", scrambleText(password).trimmed(),
-                                "15", scrambleText(checkedGroups).trimmed(), "0", "1"};
+        const QStringList lines{
+            "#",      scrambleText(user).trimmed(),          "0", "", scrambleText(password).trimmed(),
+            interval, scrambleText(checkedGroups).trimmed(), "0", "1"};
         QFile file(configPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write((lines.join("\r\n") + "\r\n").toLatin1());
@@ -330,12 +332,15 @@ TEST_F(CliTest, AccountOnANewSettingsFileIsEnoughForRunToUpdateEveryInterval)
     ASSERT_EQ(run(port, {"account"}, "demo\ndemo\n").exitCode, 0);
     ASSERT_EQ(run(port, {"check", "home"}).exitCode, 0);
     EXPECT_EQ(config().mid(1), QStringList({"DEMO", "0", "", "DEMO", "15", "HOME:", "0", "1"}));
+    // An older file without an interval is run at the shortest one rather than never updating.
+    writeConfig("DEMO", "DEMO", "HOME:", "0");
 
     // The server is down when the service starts, and up before the cycle's first update.
     QProcess cli;
     cli.setProcessChannelMode(QProcess::MergedChannels);
     QString log = startRun(cli, port, {"--minute-ms", "200"}, "asking for it before updating");
     ASSERT_TRUE(log.contains("Connection failed")) << log.toStdString();
+    EXPECT_TRUE(log.contains("no update interval (0); updating every 15 minutes")) << log.toStdString();
     EXPECT_TRUE(log.contains("Started for DEMO; updates every 15 minutes")) << log.toStdString();
     ServerProcess server({"--port", QString::number(port)});
     ASSERT_TRUE(server.isListening());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/fakes/FakePlatform.h"
+#include "support/fakes/FakeCorePlatform.h"
 
 #include <QSet>
 #include <QString>
@@ -20,7 +20,7 @@ public:
         QString text;
     };
 
-    explicit FakeCommandServer(FakePlatform& fake) : m_fake(fake) {}
+    explicit FakeCommandServer(FakeCorePlatform& fake) : m_fake(fake) {}
 
     // Notes the connections opened since the last call and, unless holding, answers them.
     void answerAll();
@@ -47,7 +47,7 @@ public:
 private:
     QString answer(const QString& request) const;
 
-    FakePlatform& m_fake;
+    FakeCorePlatform& m_fake;
     std::vector<qint64> m_openedAt;
     std::size_t m_answered = 0;
 };

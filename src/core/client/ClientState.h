@@ -15,6 +15,7 @@ class AboutDialog;
 class WebWindow;
 class PreferencesDialog;
 class ServerExchange;
+class UpdateClient;
 class Files;
 
 // Highest index of the fixed string lists (they hold 32001 entries).
@@ -62,8 +63,10 @@ struct ClientState
     WindowRef<::WebWindow> webWindow;
     WindowRef<::PreferencesDialog> preferencesDialog;
     WindowRef<::ServerExchange> exchange;
-    // Where the replies are shown: the main window, or the command line.
+    // Where the replies are shown: the client's relay to the main window or the command line.
     std::unique_ptr<ClientView> view;
+    // The client's engine; it ends first, with the view it relays to.
+    std::unique_ptr<UpdateClient> client;
     // The group whose update reply is being handled; empty outside an update's processor.
     QString replyGroup;
     // Hears what happened, for the history and the tray; may be empty.

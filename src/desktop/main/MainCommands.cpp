@@ -2,7 +2,7 @@
 #include "desktop/main/MainWindow.h"
 
 #include "core/client/ClientState.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/about/AboutDialog.h"
 #include "desktop/platform/Platform.h"
@@ -13,19 +13,17 @@
 
 void MainWindow::getMyIP_Click()
 {
-    m_state.ipCheckRequested = true;
-    Lumeris_Commands::requestMyIP(m_state, m_platform);
+    m_state.client->checkAddress();
 }
 
 void MainWindow::checkVersion_Click()
 {
-    m_state.upgradeOffered = false;
-    Lumeris_Commands::requestVersion(m_state, m_platform);
+    m_state.client->checkVersion();
 }
 
 void MainWindow::CheckNews_Click()
 {
-    Lumeris_Commands::requestNews(m_state, m_platform);
+    m_state.client->checkNews();
 }
 
 void MainWindow::OpenMembersArea()

@@ -2,6 +2,7 @@
 #include "desktop/main/MainWindow.h"
 
 #include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
 #include "core/client/UpdateHistory.h"
 #include "core/protocol/Replies.h"
 #include "core/settings/ConfigFile.h"
@@ -16,20 +17,16 @@
 void MainWindow::startEventLog()
 {
     const QString settings = Common_Functions::configPath(m_platform);
-    m_history = std::make_unique<UpdateHistory>(m_platform.files, settings);
+    m_state.client->keepHistory();
     m_notices = std::make_unique<TrayNotices>();
     m_notices->enabled = ProgramOptions::load(m_platform.files, settings).notifications;
     mnuNotifications->setChecked(m_notices->enabled);
-    m_state.onEvent = [this](const ClientEvent& event) { clientEvent(event); };
+    connect(m_state.client.get(), &UpdateClient::happened, this, &MainWindow::clientEvent);
     m_state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
 }
 
 void MainWindow::clientEvent(const ClientEvent& event)
 {
-    if (m_history)
-        m_history->record(event, m_platform.clock.now());
-    if (event.kind == ClientEvent::Kind::NewAddress)
-        addressChanged();
     if (!m_notices)
         return;
     // Only a new address's notice counts the groups. The host list may not be in yet: they are
@@ -58,7 +55,8 @@ void MainWindow::mnuHistory_Click()
         m_historyWindow = new HistoryWindow(this);
         m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_historyWindow->showEntries(m_history ? m_history->entries() : QList<UpdateHistory::Entry>());
+    m_historyWindow->showEntries(m_state.client->history() ? m_state.client->history()->entries()
+                                                           : QList<UpdateHistory::Entry>());
     m_historyWindow->show();
     m_historyWindow->raise();
     m_historyWindow->activateWindow();

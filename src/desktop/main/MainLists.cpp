@@ -2,7 +2,7 @@
 #include "desktop/main/MainWindow.h"
 
 #include "core/client/ClientState.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
 #include "core/protocol/Replies.h"
 #include "core/settings/CheckedGroups.h"
 #include "desktop/Twips.h"
@@ -27,10 +27,7 @@ void MainWindow::lstGroups_ItemCheck(int item)
     const QListWidgetItem* line = lstGroups->item(item);
     if (line == nullptr)
         return;
-    if (line->checkState() == Qt::Checked)
-        m_state.checkedGroups = CheckedGroups::added(m_state.checkedGroups, line->text());
-    else
-        m_state.checkedGroups = CheckedGroups::removed(m_state.checkedGroups, line->text());
+    m_state.client->setGroupChecked(item, line->checkState() == Qt::Checked);
     showTrayPicture();
 }
 
@@ -51,7 +48,7 @@ void MainWindow::cmdViewHosts_Click()
 
 void MainWindow::getHosts_Click()
 {
-    Lumeris_Commands::requestHosts(m_state, m_platform);
+    m_state.client->refreshHostList();
 }
 
 namespace Common_Functions {

@@ -3,8 +3,8 @@
 
 #include "BuildConfig.h"
 #include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
 #include "core/platform/Timers.h"
-#include "core/protocol/Lumeris_Commands.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/Twips.h"
 #include "desktop/platform/Platform.h"
@@ -41,12 +41,12 @@ void MainWindow::Form_Load()
     m_state.exchangeBusy = false;
     m_state.ipCheckRequested = false;
     m_state.preferencesOpen = false;
-    startUpdateScheduled = false;
 
     m_platform.tray.notify(TrayIcon::Add, trayIconData.toBytes());
 
-    if (!m_state.useStaticIP)
-        Lumeris_Commands::requestMyIP(m_state, m_platform);
+    // Without an account the host list waits until the preferences dialog has one.
+    const bool askForAccount = m_state.userName.isEmpty() || m_state.password.isEmpty();
+    m_state.client->scheduler().start(askForAccount);
     // After the IP check has set its own text, so that this one is seen.
     if (!configNotice.isEmpty())
         lblStatusBar->setText(configNotice);
@@ -58,11 +58,9 @@ void MainWindow::Form_Load()
     lblUsername->setText(m_state.userName);
     cmdViewHosts->setEnabled(false);
 
-    if (m_state.userName.isEmpty() || m_state.password.isEmpty()) {
+    if (askForAccount) {
         m_state.preferencesDialog->showDialog();
-        processTimer->create(2);
-        processTimer->setInterval(2, 1000);
-        processTimer->setEnabled(2, true);
+        m_preferencesForward->start(kPreferencesForwardMs);
     }
 
     // With a fixed address no reply will show it, so the label shows it now.
@@ -71,61 +69,24 @@ void MainWindow::Form_Load()
     else
         m_platform.tray.notify(TrayIcon::Modify, trayIconData.toBytes());
 
-    if (!m_state.preferencesOpen) {
-        processTimer->setInterval(1, 1000);
-        processTimer->setEnabled(1, true);
-    }
-
-    minuteCounter = 1;
-
-    processTimer->create(10);
-    processTimer->setInterval(10, 60000);
-    processTimer->setEnabled(10, m_state.autoUpdate == 1);
-
     if (!startMinimized)
         show();
     else if (!m_platform.tray.isAvailable())
         showMinimized(); // no tray to come back from: keep a task-bar entry
 }
 
-void MainWindow::processTimer_Timer(int index)
+void MainWindow::bringPreferencesForward()
 {
-    switch (index) {
-    case 1:
-        if (m_state.exchangeBusy)
-            return;
-        getHosts_Click();
-        processTimer->setEnabled(1, false);
-        if (!startUpdateScheduled) {
-            processTimer->create(20);
-            processTimer->setInterval(20, 1000);
-            processTimer->setEnabled(20, true);
-            startUpdateScheduled = true;
-        }
-        return;
-    case 2:
-        if (m_state.preferencesOpen) {
-            m_state.preferencesDialog->bringIntoView();
-            processTimer->setEnabled(2, false);
-        }
-        return;
-    case 10:
-        updateCycle_Tick();
-        return;
-    case 20:
-        startUpdate_Tick();
-        return;
-    default:
-        return;
-    }
+    if (m_state.preferencesOpen)
+        m_state.preferencesDialog->bringIntoView();
 }
 
 void MainWindow::UnloadPreferences()
 {
     if (m_state.preferencesDialog.exists())
         m_state.preferencesDialog->finishUnload();
-    processTimer->setInterval(1, 1000);
-    processTimer->setEnabled(1, true);
+    // The account may have changed: the host list is fetched again.
+    m_state.client->scheduler().fetchListSoon();
 }
 
 void MainWindow::Exit_Click()

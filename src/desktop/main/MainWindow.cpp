@@ -1,7 +1,8 @@
 #include "desktop/main/MainWindow.h"
 
 #include "core/client/ClientState.h"
-#include "core/client/UpdateHistory.h"
+#include "core/client/UpdateClient.h"
+#include "core/platform/Timers.h"
 #include "desktop/Twips.h"
 #include "desktop/WidgetDesign.h"
 #include "desktop/history/HistoryWindow.h"
@@ -50,13 +51,17 @@ MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state),
     buildTrayMenu();
     setOuterWidthTwips(kNarrowOuterWidth);
 
-    processTimer =
-        platform.timers.createFamily(QStringLiteral("processTimer"), [this](int index) { processTimer_Timer(index); });
-    processTimer->create(1);
-    processTimer->setInterval(1, 1000);
+    m_preferencesForward = platform.timers.createTimer(QStringLiteral("preferencesForward"), TimerMode::SingleShot,
+                                                       [this] { bringPreferencesForward(); });
+    connect(m_state.client.get(), &UpdateClient::groupUpdateStarted, this, [this](int groups) {
+        if (m_notices && groups > 0) {
+            m_notices->updateStarted();
+            showTrayPicture();
+        }
+    });
 
     m_platform.tray.onEvent = [this](int event, QPoint pos) { trayIcon_Event(event, pos); };
-    watchNetwork();
+    m_platform.network.onChange = [this] { m_state.client->scheduler().networkChanged(); };
 }
 
 MainWindow::~MainWindow()

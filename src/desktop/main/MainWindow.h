@@ -16,9 +16,8 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QPushButton;
-class TimerFamily;
+class Timer;
 class TrayNotices;
-class UpdateHistory;
 class HistoryWindow;
 struct ClientEvent;
 struct ClientState;
@@ -42,7 +41,6 @@ public:
     // written to standard error; an exit already waiting on its box ends at once.
     void exitWithoutAsking();
     void UnloadPreferences();
-    void processTimer_Timer(int index);
 
     // Tray icon.
     void UpdateIcon();
@@ -58,8 +56,6 @@ public:
 
     // Update cycle and commands.
     void Update_Click();
-    // The host list's reply has been handled; `accepted` is false when the account was refused.
-    void hostsReplyProcessed(bool accepted);
     void getMyIP_Click();
     void enableUpdates_Click();
     void disableUpdates_Click();
@@ -85,10 +81,7 @@ public:
     void setOuterWidthTwips(int twips);
     int outerWidthTwips() const;
 
-    int minuteCounter = 0;
-    bool startUpdateScheduled = false;
     SysTray::NOTIFYICONDATA trayIconData;
-    std::unique_ptr<TimerFamily> processTimer;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* lblUsername = nullptr;
@@ -159,10 +152,8 @@ private:
     void buildMenus();
     void buildTrayMenu();
     void setAutoUpdateChecks(bool on);
-    void updateCycle_Tick();
-    // One update request per checked group of the list shown.
-    void sendGroupUpdate();
-    void startUpdate_Tick();
+    // A preferences dialog opened at start-up is brought to the front a moment later.
+    void bringPreferencesForward();
     void Form_Resize();
     void exitProgram(bool userPresent);
     // A problem of saving the settings, in a box for the user or on standard error.
@@ -171,24 +162,12 @@ private:
     ClientState& m_state;
     Platform& m_platform;
     bool m_exiting = false;
-    // An update is due and waits for the host list it asked for.
-    bool m_updateWhenListArrives = false;
+    static constexpr int kPreferencesForwardMs = 1000;
+    std::unique_ptr<Timer> m_preferencesForward;
     // Starts the history and the tray's notices; at start-up, once the settings are read.
     void startEventLog();
     void showTrayPicture();
 
-    // How long the network must stay calm after a change before the address is checked.
-    static constexpr int kNetworkCalmMs = 5000;
-    void watchNetwork();
-    void networkChanged();
-    void networkCalm_Tick();
-    // A new address was learned; after a network change it is sent at once.
-    void addressChanged();
-
-    std::unique_ptr<TimerFamily> m_networkCalm;
-    // The IP check under way was asked for by a network change.
-    bool m_updateOnNewAddress = false;
-    std::unique_ptr<UpdateHistory> m_history;
     std::unique_ptr<TrayNotices> m_notices;
     QPointer<HistoryWindow> m_historyWindow;
 };

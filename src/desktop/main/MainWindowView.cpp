@@ -81,7 +81,6 @@ void MainWindowView::showHostList(const HostList& list)
     main.lblGroup->setText(first ? first->text() : QString());
     Common_Functions::showGroupHosts(m_state, 0);
     main.lblStatusBar->setText(QStringLiteral(" List refreshed"));
-    main.hostsReplyProcessed(true);
 }
 
 void MainWindowView::showAccountRefused()
@@ -96,7 +95,6 @@ void MainWindowView::showAccountRefused()
         main.cmdViewHosts_Click();
     main.cmdViewHosts->setEnabled(false);
     main.lblStatusBar->setText(QStringLiteral(" The user name or password was not accepted"));
-    main.hostsReplyProcessed(false);
 }
 
 void MainWindowView::noticeFixedAddress()

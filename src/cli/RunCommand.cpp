@@ -1,0 +1,59 @@
+// veltaro-cli run: the client's schedule in the foreground, for a service manager.
+#include "cli/CliClient.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleView.h"
+#include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
+#include "core/client/UpdateCycle.h"
+#include "core/platform/qt/TerminationSignals.h"
+
+#include <QCoreApplication>
+
+int runCycle(CliClient& client, const CommandLine&)
+{
+    // An update from cron or a check holds the settings for a moment only; failing at once would
+    // leave the service stopped for good, since its unit does not restart after a settings error.
+    if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true) || !hasUsableAddress(client))
+        return kExitUsage;
+    UpdateClient& engine = client.client();
+    ClientState& state = client.state;
+    engine.keepHistory();
+    // An older settings file may hold no interval: the preferences dialog would show the shortest one
+    // and keep it, and so does the cycle, rather than never updating again.
+    if (state.updateInterval <= 0) {
+        client.printWarning(QStringLiteral("the settings hold no update interval (%1); updating every %2 minutes")
+                                .arg(state.updateInterval)
+                                .arg(UpdateCycle::kShortestInterval));
+        state.updateInterval = UpdateCycle::kShortestInterval;
+    }
+    const QString cycle = state.autoUpdate == 1 ? QStringLiteral("updates every %1 minutes").arg(state.updateInterval)
+                                                : QStringLiteral("automatic updates are off");
+    client.view().print(QStringLiteral("Started for %1; %2").arg(state.userName, cycle));
+    state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
+
+    bool stopped = false;
+    const auto stop = [&client, &engine, &stopped](int exitStatus) {
+        if (std::exchange(stopped, true))
+            return;
+        engine.scheduler().stop();
+        client.state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
+        const bool saved = client.saveSettings();
+        if (exitStatus == kExitFailed)
+            client.printError(QStringLiteral("Stopped: the server refused the account; set it again with "
+                                             "\"veltaro-cli account\""));
+        else
+            client.view().print(saved ? QStringLiteral("Stopped; settings saved") : QStringLiteral("Stopped"));
+        QCoreApplication::exit(exitStatus);
+    };
+    // Starting again does not cure a refused account: the service ends as failed, for its manager
+    // to show.
+    QObject::connect(&engine, &UpdateClient::listAnswered, [&stop](bool accepted) {
+        if (!accepted)
+            stop(kExitFailed);
+    });
+    onTerminationSignals([&stop] { stop(kExitDone); });
+    if (state.useStaticIP)
+        client.view().noticeFixedAddress();
+    engine.scheduler().start();
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,251 @@
+#include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
+#include "support/FakeCommandServer.h"
+#include "support/fakes/FakeCorePlatform.h"
+#include "support/fakes/RecordingView.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qint64 kMinute = 60000;
+
+// The client of alice, who has OFFICE checked, without any window, over a server that answers at
+// once. The desktop paces the start-up chain a second a step; the command line does not.
+struct Engine
+{
+    enum Pace
+    {
+        Desktop,
+        CommandLine
+    };
+
+    explicit Engine(Pace pace = Desktop, qint32 interval = 3)
+    {
+        state.userName = QStringLiteral("alice");
+        state.password = QStringLiteral("pw");
+        state.checkedGroups = QStringLiteral("OFFICE:");
+        state.autoUpdate = 1;
+        state.updateInterval = interval;
+        auto recording = std::make_unique<RecordingView>();
+        view = recording.get();
+        const UpdateScheduler::Pacing pacing{.startStepMs = pace == Desktop ? 1000 : 0};
+        client = std::make_unique<UpdateClient>(state, fake.platform, std::move(recording), pacing);
+        if (pace == CommandLine)
+            client->exchange().setCloseDelays(0, 0);
+    }
+
+    UpdateScheduler& scheduler() { return client->scheduler(); }
+
+    // Starts and lets the start-up chain run to its end, then forgets its requests.
+    void startUp()
+    {
+        scheduler().start();
+        server.run(3000);
+        ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+        server.requests.clear();
+    }
+
+    // Moves to 50 ms before the next whole minute of the cycle.
+    void toNextMinute() { server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50); }
+
+    FakeCorePlatform fake;
+    ClientState state;
+    RecordingView* view = nullptr;
+    std::unique_ptr<UpdateClient> client;
+    FakeCommandServer server{fake};
+};
+
+} // namespace
+
+TEST(UpdateScheduler, DesktopStartUpStepsComeASecondApartAndWaitSecondBySecondWhileTheExchangeIsBusy)
+{
+    Engine quick;
+    quick.scheduler().start();
+    quick.server.run(3000);
+    ASSERT_EQ(quick.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(quick.server.requests[1].openedAtMs, 1000);
+    EXPECT_EQ(quick.server.requests[2].openedAtMs, 2000);
+    EXPECT_EQ(quick.server.requests[2].text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
+
+    Engine slow;
+    slow.server.holding = true;
+    slow.scheduler().start();
+    slow.server.run(3500);
+    EXPECT_EQ(slow.fake.sockets.count(), 1);
+    // The address arrives at 3.5 s; the exchange has unloaded by the next second's try.
+    slow.server.holding = false;
+    slow.server.run(499);
+    slow.server.holding = true;
+    slow.server.run(3000);
+    slow.server.holding = false;
+    slow.server.run(1001);
+    ASSERT_EQ(slow.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(slow.server.requests[1].openedAtMs, 4000);
+    // Tried at 5 s, 6 s and 7 s while the host list was still outstanding.
+    EXPECT_EQ(slow.server.requests[2].openedAtMs, 8000);
+}
+
+TEST(UpdateScheduler, CommandLineStartUpStepsFollowEachOtherAtOnceThenRunTheSameCycle)
+{
+    Engine engine(Engine::CommandLine);
+    engine.scheduler().start();
+    engine.server.run(1000);
+    ASSERT_EQ(engine.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+    EXPECT_LT(engine.server.requests.back().openedAtMs, 500);
+    EXPECT_EQ(engine.server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
+
+    engine.server.requests.clear();
+    engine.toNextMinute();
+    EXPECT_EQ(engine.server.minutes(6),
+              QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
+}
+
+TEST(UpdateScheduler, EachIntervalUpdatesOnItsMinuteWithTheChecksTheMinuteBeforeAndNoneBelowOne)
+{
+    const QStringList nothing = {"", "", "", "", ""};
+    const std::pair<qint32, QStringList> cases[] = {
+        {1, {"UPDATE", "UPDATE", "UPDATE"}},
+        {2, {"GETMYIP CHECKVERSION", "UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}},
+        {0, nothing},
+        {-5, nothing},
+    };
+    for (const auto& [interval, expected] : cases) {
+        Engine engine(Engine::Desktop, interval);
+        engine.startUp();
+        EXPECT_EQ(engine.server.minutes(expected.size()), expected) << interval;
+    }
+}
+
+TEST(UpdateScheduler, ABusyExchangeHoldsTheUpdateBackToTheNextFreeTickAndSkipsACheckStep)
+{
+    Engine engine(Engine::Desktop, 2);
+    engine.startUp();
+    // Busy from just before the cycle's next tick.
+    engine.toNextMinute();
+    engine.state.exchangeBusy = true;
+    EXPECT_EQ(engine.server.minutes(3), QStringList({"", "", ""}));
+    engine.state.exchangeBusy = false;
+    EXPECT_EQ(engine.server.minutes(3), QStringList({"UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
+}
+
+TEST(UpdateScheduler, AListFetchedLaterIsNotFollowedByASecondStartUpUpdateAndALowerIntervalUpdatesAtTheNextTick)
+{
+    Engine engine(Engine::Desktop, 60);
+    engine.startUp();
+    engine.server.minutes(16);
+    // As closing the preferences with a shorter interval does.
+    engine.state.updateInterval = 15;
+    engine.scheduler().fetchListSoon();
+    EXPECT_EQ(engine.server.minutes(1), QStringList({"GETHOSTS UPDATE"}));
+}
+
+TEST(UpdateScheduler, SwitchingOffAndOnKeepsTheCountAndSwitchingOnTwiceDoesNotRestartIt)
+{
+    Engine engine(Engine::Desktop, 10);
+    engine.startUp();
+    engine.server.minutes(4);
+    engine.scheduler().setAutoUpdate(false);
+    EXPECT_EQ(engine.server.minutes(60).join(QString()), "");
+
+    engine.scheduler().setAutoUpdate(true);
+    // The first tick comes a full minute after switching on; each counted minute below holds one.
+    engine.server.run(kMinute / 2);
+    engine.scheduler().setAutoUpdate(true);
+    EXPECT_EQ(engine.server.minutes(7), QStringList({"", "", "", "", "GETMYIP CHECKVERSION", "UPDATE", ""}));
+}
+
+TEST(UpdateScheduler, AFixedAddressIsUpdatedWithoutIpChecksOrTheirNotice)
+{
+    Engine engine(Engine::Desktop, 2);
+    engine.state.useStaticIP = true;
+    engine.state.currentIP = QStringLiteral("198.51.100.4");
+    engine.scheduler().start();
+    engine.server.run(3000);
+    ASSERT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(engine.server.minutes(4), QStringList({"CHECKVERSION", "UPDATE", "CHECKVERSION", "UPDATE"}));
+    EXPECT_EQ(engine.server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:198.51.100.4:");
+    EXPECT_FALSE(engine.view->lines.contains(QStringLiteral("fixed address")));
+}
+
+TEST(UpdateScheduler, WithAutomaticUpdatesOffTheStartUpUpdateOnlySaysSo)
+{
+    for (const Engine::Pace pace : {Engine::Desktop, Engine::CommandLine}) {
+        Engine engine(pace, 1);
+        engine.state.autoUpdate = 0;
+        engine.scheduler().start();
+        engine.server.run(10 * kMinute);
+        EXPECT_EQ(engine.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS"}));
+        EXPECT_EQ(engine.view->lines.back(), "status Auto Updates Disabled");
+    }
+}
+
+TEST(UpdateScheduler, AnUpdateWithoutTheHostListAsksForItFirstAndNeverClaimsSuccess)
+{
+    Engine engine;
+    engine.state.currentIP = QStringLiteral("203.0.113.9");
+    engine.scheduler().updateNow();
+    EXPECT_FALSE(engine.view->lines.contains(QStringLiteral("status  Update successful")));
+    engine.server.run(1000);
+    ASSERT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(engine.server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
+
+    // A refused account loses its list: the next update asks again and sends nothing more.
+    engine.server.requests.clear();
+    engine.server.hostsReply = QStringLiteral("ERROR:INVALIDUSER:");
+    engine.client->refreshHostList();
+    engine.server.run(1000);
+    engine.scheduler().updateNow();
+    engine.server.run(1000);
+    EXPECT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "GETHOSTS"}));
+    EXPECT_TRUE(engine.client->hostList().groups.empty());
+}
+
+TEST(UpdateScheduler, ACalmNetworkIsCheckedOnceAndANewAddressIsSentAtOnceWithoutMovingTheCycle)
+{
+    Engine moved;
+    Engine still;
+    moved.startUp();
+    still.startUp();
+    moved.server.address = QStringLiteral("198.51.100.4");
+    moved.server.run(7000);
+    moved.scheduler().networkChanged();
+    moved.server.run(3000);
+    moved.scheduler().networkChanged();
+    moved.server.run(4900);
+    EXPECT_TRUE(moved.server.requests.empty()) << "checked before the network was calm";
+    moved.server.run(2100);
+    ASSERT_EQ(moved.server.commandWords(), QStringList({"GETMYIP", "UPDATE"}));
+    EXPECT_EQ(moved.server.requests[1].text, "UPDATE:ALICE:PW:GOFFICE:198.51.100.4:");
+
+    still.server.run(moved.fake.clock.elapsedMs() - still.fake.clock.elapsedMs());
+    EXPECT_EQ(moved.server.minutes(7), still.server.minutes(7));
+}
+
+TEST(UpdateScheduler, AfterANetworkChangeAnUnchangedAddressOrAFixedOneSendsNoUpdate)
+{
+    Engine current;
+    current.startUp();
+    current.scheduler().networkChanged();
+    current.server.run(6000);
+    EXPECT_EQ(current.server.commandWords(), QStringList({"GETMYIP"}));
+
+    Engine fixed;
+    fixed.startUp();
+    fixed.state.useStaticIP = true;
+    fixed.scheduler().networkChanged();
+    fixed.server.run(6000);
+    EXPECT_TRUE(fixed.server.requests.empty());
+}
+
+TEST(UpdateScheduler, ANewerVersionIsOfferedOnceARunButTheUsersOwnCheckOffersItAgain)
+{
+    Engine engine(Engine::CommandLine, 2);
+    engine.server.versionReply = QStringLiteral("CHECKVERSION:9.0.0:");
+    engine.startUp();
+    engine.server.minutes(4);
+    EXPECT_EQ(engine.view->lines.filter(QStringLiteral("upgrade ")).size(), 1);
+    engine.client->checkVersion();
+    engine.server.run(1000);
+    EXPECT_EQ(engine.view->lines.filter(QStringLiteral("upgrade ")).size(), 2);
+}
