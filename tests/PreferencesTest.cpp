@@ -1,4 +1,5 @@
 #include "core/platform/Timers.h"
+#include "core/settings/ConfigFile.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/preferences/PreferencesDialog.h"
 #include "support/TestSupport.h"
@@ -121,6 +122,11 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_EQ(state.mainWindow->lblUsername->text(), "new");
     EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
+    // The file holds the choices: the updates were turned off before it was written.
+    ClientState saved;
+    Common_Functions::loadConfig(saved, fake.platform);
+    EXPECT_EQ(saved.minimizeOnStartup, 1);
+    EXPECT_EQ(saved.autoUpdate, 0);
 }
 
 TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogStaysOpen)
