@@ -48,7 +48,7 @@ TEST_F(AboutTest, ValuesAreReadForReadingOnlyAndUnreadableOnesEmptyTheText)
     for (const auto& c : cases) {
         fake.registry.setValue(kMachine, key, c.name, c.type, c.data);
         QString text = QStringLiteral("as it was");
-        EXPECT_EQ(GetKeyValue(fake.platform, kMachine, key, c.name, text), c.found) << c.name;
+        EXPECT_EQ(readKeyValue(fake.platform, kMachine, key, c.name, text), c.found) << c.name;
         EXPECT_EQ(text, c.text) << c.name;
     }
     EXPECT_EQ(fake.registry.accessMasks, std::vector<std::uint32_t>(6, Registry::KEY_READ_ACCESS));
@@ -57,18 +57,18 @@ TEST_F(AboutTest, ValuesAreReadForReadingOnlyAndUnreadableOnesEmptyTheText)
     for (const auto& [keyName, name] :
          {std::pair(key, "Absent"), std::pair(QStringLiteral("SOFTWARE\\Nowhere"), "X")}) {
         QString text = QStringLiteral("stale");
-        EXPECT_FALSE(GetKeyValue(fake.platform, kMachine, keyName, name, text));
+        EXPECT_FALSE(readKeyValue(fake.platform, kMachine, keyName, name, text));
         EXPECT_EQ(text, "");
     }
     fake.registry.refuseOpenWith = 5;
     QString text;
-    EXPECT_FALSE(GetKeyValue(fake.platform, kMachine, key, "WithZero", text));
+    EXPECT_FALSE(readKeyValue(fake.platform, kMachine, key, "WithZero", text));
     EXPECT_EQ(fake.registry.openKeyCount(), 0);
 
     // A zero-length value is a fault.
     fake.registry.refuseOpenWith = 0;
     fake.registry.setValue(kMachine, key, "Empty", Registry::REG_SZ_TYPE, QByteArray());
-    EXPECT_THROW(GetKeyValue(fake.platform, kMachine, key, "Empty", text), SysInfoFault);
+    EXPECT_THROW(readKeyValue(fake.platform, kMachine, key, "Empty", text), SystemInfoFault);
     EXPECT_EQ(fake.registry.openKeyCount(), 0);
 }
 
@@ -103,7 +103,7 @@ TEST_F(AboutTest, SystemInfoStartsThePathValueOrTheToolInTheMsinfoFolderElseShow
         if (c.toolThere)
             f.files.contents.insert(tool, {});
         f.processes.startable = c.startable;
-        client.state.aboutDialog->findChild<QPushButton*>("cmdSysInfo")->click();
+        client.state.aboutDialog->findChild<QPushButton*>("systemInfoButton")->click();
 
         EXPECT_EQ(f.processes.started, c.started) << c.name;
         const auto& shown = f.messageBoxes.shown();

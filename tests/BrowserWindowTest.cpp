@@ -6,7 +6,6 @@
 #include "desktop/web/WebWindow.h"
 
 #include <QAction>
-#include <QToolBar>
 
 namespace {
 
@@ -18,8 +17,8 @@ protected:
     WebWindow& web() { return *state.webWindow; }
     FakeBrowser* browser() { return fake.browsers.latest; }
     bool timerRunning() { return web().timTimer->isEnabled(0); }
-    void click(const char* key) { web().tbToolBar->findChild<QAction*>(QLatin1String(key))->trigger(); }
-    QSize browserSize() { return web().findChild<QWidget*>(QStringLiteral("brwWebBrowser"))->size(); }
+    void click(const char* key) { web().findChild<QAction*>(QLatin1String(key))->trigger(); }
+    QSize browserSize() { return web().findChild<QWidget*>(QStringLiteral("browser"))->size(); }
     void loadPage()
     {
         state.browserURL = kPage;

@@ -12,7 +12,7 @@ protected:
     IpCheckTest() { state.currentIP = QStringLiteral("10.0.0.1"); }
 
     void reply(const QString& text) { Lumeris_Commands::processMyIPReply(state, fake.platform, text); }
-    QLineEdit& preferencesAddress() { return *state.preferencesDialog->txtCurrentIP; }
+    QLineEdit& preferencesAddress() { return *state.preferencesDialog->findChild<QLineEdit*>("addressEdit"); }
 };
 
 } // namespace

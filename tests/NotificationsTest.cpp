@@ -96,7 +96,7 @@ TEST_F(NotificationsTest, TheHistoryWindowShowsNewestFirstWithFailuresInRedAndCo
     auto* window = state.mainWindow->findChild<HistoryWindow*>();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->isVisible());
-    QTreeWidget* rows = window->lstEvents;
+    QTreeWidget* rows = window->findChild<QTreeWidget*>();
     ASSERT_EQ(rows->topLevelItemCount(), 3);
     EXPECT_EQ(rows->topLevelItem(0)->text(1), "OFFICE");
     EXPECT_EQ(rows->topLevelItem(0)->foreground(3).color(), QColor(Qt::red));
@@ -105,7 +105,7 @@ TEST_F(NotificationsTest, TheHistoryWindowShowsNewestFirstWithFailuresInRedAndCo
 
     rows->topLevelItem(2)->setSelected(true);
     rows->topLevelItem(1)->setSelected(true);
-    window->cmdCopy->click();
+    window->findChild<QPushButton*>("copyButton")->click();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(copied.size(), 2);
     EXPECT_TRUE(copied[0].endsWith("\t\t203.0.113.9\tNew address")) << copied[0].toStdString();

@@ -1,4 +1,5 @@
 #include "core/platform/Timers.h"
+#include "core/settings/ConfigFile.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/preferences/PreferencesDialog.h"
 #include "support/TestSupport.h"
@@ -34,12 +35,12 @@ protected:
 
     void choose(const QString& minutes)
     {
-        auto* box = control<QComboBox>("cboTimer");
+        auto* box = control<QComboBox>("intervalBox");
         ASSERT_GE(box->findText(minutes), 0);
         box->setCurrentIndex(box->findText(minutes));
     }
 
-    void saveAndClose() { control<QAction>("SaveNClose")->trigger(); }
+    void saveAndClose() { control<QAction>("saveAndCloseAction")->trigger(); }
 
     // The sign-up pages handed to the desktop so far.
     int signupPagesOpened()
@@ -57,16 +58,16 @@ TEST_F(PreferencesTest, LoadFillsTheControlsFromTheStateMendsOutOfRangeValuesAnd
     state.autoUpdate = 2;
     state.minimizeOnStartup = 2;
     open();
-    EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "alice");
-    EXPECT_EQ(control<QLineEdit>("txtPassword")->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(control<QLineEdit>("txtCurrentIP")->text(), "10.0.0.1");
-    EXPECT_FALSE(control<QLineEdit>("txtCurrentIP")->isEnabled());
-    EXPECT_TRUE(control<QCheckBox>("chkAutoUpdate")->isChecked());
-    EXPECT_EQ(control<QCheckBox>("chkMinimize")->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(control<QLineEdit>("userNameEdit")->text(), "alice");
+    EXPECT_EQ(control<QLineEdit>("passwordEdit")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(control<QLineEdit>("addressEdit")->text(), "10.0.0.1");
+    EXPECT_FALSE(control<QLineEdit>("addressEdit")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("autoUpdateCheck")->isChecked());
+    EXPECT_EQ(control<QCheckBox>("minimizeAtStartCheck")->checkState(), Qt::PartiallyChecked);
 
     // Both sign-up commands open the page and leave the dialog as it was.
-    control<QPushButton>("Command1")->click();
-    control<QAction>("Signup")->trigger();
+    control<QPushButton>("signupButton")->click();
+    control<QAction>("signupAction")->trigger();
     EXPECT_EQ(signupPagesOpened(), 2);
     EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
@@ -76,16 +77,17 @@ TEST_F(PreferencesTest, LoadFillsTheControlsFromTheStateMendsOutOfRangeValuesAnd
     other.state.minimizeOnStartup = 5;
     other.state.preferencesDialog->showDialog();
     EXPECT_EQ(other.state.updateInterval, 15);
-    EXPECT_EQ(other.state.preferencesDialog->findChild<QComboBox*>("cboTimer")->currentText(), "15");
+    EXPECT_EQ(other.state.preferencesDialog->findChild<QComboBox*>("intervalBox")->currentText(), "15");
     EXPECT_EQ(other.state.minimizeOnStartup, 0);
-    EXPECT_EQ(other.state.preferencesDialog->findChild<QCheckBox*>("chkMinimize")->checkState(), Qt::Unchecked);
+    EXPECT_EQ(other.state.preferencesDialog->findChild<QCheckBox*>("minimizeAtStartCheck")->checkState(),
+              Qt::Unchecked);
 }
 
 TEST_F(PreferencesTest, TypedIntervalsAreReplacedAndSavedOnesBelow15Become15)
 {
     state.updateInterval = 30;
     open();
-    auto* box = control<QComboBox>("cboTimer");
+    auto* box = control<QComboBox>("intervalBox");
     press(box->lineEdit(), Qt::Key_5, QStringLiteral("5"));
     EXPECT_EQ(box->currentText(), "30");
 
@@ -106,10 +108,10 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     state.mainWindow->enableUpdates_Click();
     open();
     // As pasted, with line ends and a tab that must not reach the settings file or a request.
-    control<QLineEdit>("txtUsername")->setText(QStringLiteral("new\r\n"));
-    control<QLineEdit>("txtPassword")->setText(QStringLiteral("p\tw\n"));
-    control<QCheckBox>("chkMinimize")->setCheckState(Qt::Checked);
-    control<QCheckBox>("chkAutoUpdate")->setChecked(false);
+    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("new\r\n"));
+    control<QLineEdit>("passwordEdit")->setText(QStringLiteral("p\tw\n"));
+    control<QCheckBox>("minimizeAtStartCheck")->setCheckState(Qt::Checked);
+    control<QCheckBox>("autoUpdateCheck")->setChecked(false);
     saveAndClose();
 
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
@@ -119,6 +121,11 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_EQ(state.mainWindow->lblUsername->text(), "new");
     EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
+    // The file holds the choices: the updates were turned off before it was written.
+    ClientState saved;
+    Common_Functions::loadConfig(saved, fake.platform);
+    EXPECT_EQ(saved.minimizeOnStartup, 1);
+    EXPECT_EQ(saved.autoUpdate, 0);
     fake.clock.clearTicks();
     fake.clock.advance(60000);
     EXPECT_TRUE(fake.clock.ticksOf(QStringLiteral("minute")).empty()) << "the cycle stopped";
@@ -129,7 +136,7 @@ TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogS
     state.userName = QStringLiteral("alice");
     state.password = QStringLiteral("old");
     open();
-    control<QLineEdit>("txtPassword")->setText(QStringLiteral("пароль"));
+    control<QLineEdit>("passwordEdit")->setText(QStringLiteral("пароль"));
     saveAndClose();
 
     ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
@@ -139,13 +146,13 @@ TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogS
     EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
 
     // A ":" would split the field on the wire.
-    control<QLineEdit>("txtUsername")->setText(QStringLiteral("al:ice"));
-    control<QLineEdit>("txtPassword")->setText(QStringLiteral("new"));
+    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("al:ice"));
+    control<QLineEdit>("passwordEdit")->setText(QStringLiteral("new"));
     saveAndClose();
     EXPECT_EQ(fake.messageBoxes.shown().size(), 2u);
     EXPECT_EQ(state.userName, "alice");
 
-    control<QLineEdit>("txtUsername")->setText(QStringLiteral("alice"));
+    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("alice"));
     saveAndClose();
     EXPECT_EQ(state.password, "new");
     EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
@@ -157,15 +164,15 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAn
     // Shorter than any the dialog saves, as a settings file may hold: only saving mends it.
     state.updateInterval = 5;
     open();
-    EXPECT_EQ(control<QComboBox>("cboTimer")->currentText(), "5");
-    control<QLineEdit>("txtUsername")->setText(QStringLiteral("new"));
+    EXPECT_EQ(control<QComboBox>("intervalBox")->currentText(), "5");
+    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("new"));
     choose(QStringLiteral("60"));
-    control<QCheckBox>("chkUseStatic")->click();
-    EXPECT_TRUE(control<QLineEdit>("txtCurrentIP")->isEnabled());
-    control<QLineEdit>("txtCurrentIP")->setText(QStringLiteral("192.0.2.7\n"));
+    control<QCheckBox>("fixedAddressCheck")->click();
+    EXPECT_TRUE(control<QLineEdit>("addressEdit")->isEnabled());
+    control<QLineEdit>("addressEdit")->setText(QStringLiteral("192.0.2.7\n"));
     // Showing it again keeps the edits.
     open();
-    EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "new");
+    EXPECT_EQ(control<QLineEdit>("userNameEdit")->text(), "new");
     state.preferencesDialog->close();
     fake.messageBoxes.answer(MsgAnswer::No);
 
@@ -181,16 +188,16 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAn
     EXPECT_EQ(state.mainWindow->lblCurrentIP->text(), "192.0.2.7");
     EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     open();
-    EXPECT_EQ(control<QLineEdit>("txtUsername")->text(), "old");
+    EXPECT_EQ(control<QLineEdit>("userNameEdit")->text(), "old");
 }
 
 TEST_F(PreferencesTest, EscapeAsksAndSavesOnYesAndACloseDuringTheQuestionIsTheSameClose)
 {
     open();
-    control<QLineEdit>("txtUsername")->setText(QStringLiteral("bob"));
-    control<QCheckBox>("chkMinimize")->setCheckState(Qt::PartiallyChecked);
-    control<QCheckBox>("chkUseStatic")->click();
-    control<QLineEdit>("txtCurrentIP")->setText(QStringLiteral("192.0.2.7\r\n"));
+    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("bob"));
+    control<QCheckBox>("minimizeAtStartCheck")->setCheckState(Qt::PartiallyChecked);
+    control<QCheckBox>("fixedAddressCheck")->click();
+    control<QLineEdit>("addressEdit")->setText(QStringLiteral("192.0.2.7\r\n"));
     press(state.preferencesDialog.get(), Qt::Key_Escape);
     state.preferencesDialog->close();
     EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);

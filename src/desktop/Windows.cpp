@@ -1,5 +1,6 @@
 #include "desktop/Windows.h"
 
+#include <QLabel>
 #include <QtGlobal>
 
 #include "core/client/ClientState.h"
@@ -24,6 +25,25 @@ void initResources()
     (void)registered;
 }
 
+// What a save or a close of the preferences means to the main window.
+static void followPreferences(PreferencesDialog& dialog, ClientState& state)
+{
+    ClientState* s = &state;
+    QObject::connect(&dialog, &PreferencesDialog::accountChanged, &dialog,
+                     [s](const QString& userName) { s->mainWindow->lblUsername->setText(userName); });
+    QObject::connect(&dialog, &PreferencesDialog::autoUpdateChosen, &dialog, [s](bool on) {
+        if (on)
+            s->mainWindow->enableUpdates_Click();
+        else
+            s->mainWindow->disableUpdates_Click();
+    });
+    QObject::connect(&dialog, &PreferencesDialog::saveRequested, &dialog, [s] { s->mainWindow->mnuSave_Click(); });
+    QObject::connect(&dialog, &PreferencesDialog::closed, &dialog, [s] {
+        s->mainWindow->UpdateIcon();
+        s->mainWindow->UnloadPreferences();
+    });
+}
+
 void installWindowFactories(ClientState& state, Platform& platform)
 {
     initResources();
@@ -32,7 +52,11 @@ void installWindowFactories(ClientState& state, Platform& platform)
     state.mainWindow.setFactory([s, p] { return std::make_shared<MainWindow>(*s, *p); });
     state.aboutDialog.setFactory([s, p] { return std::make_shared<AboutDialog>(*s, *p); });
     state.webWindow.setFactory([s, p] { return std::make_shared<WebWindow>(*s, *p); });
-    state.preferencesDialog.setFactory([s, p] { return std::make_shared<PreferencesDialog>(*s, *p); });
+    state.preferencesDialog.setFactory([s, p] {
+        auto dialog = std::make_shared<PreferencesDialog>(*s, *p);
+        followPreferences(*dialog, *s);
+        return dialog;
+    });
     // The desktop's pace: the start-up steps a second apart, each once the exchange is free.
     const UpdateScheduler::Pacing pacing{.startStepMs = 1000, .minuteMs = kMinuteMs, .networkCalmMs = 5000};
     state.client =

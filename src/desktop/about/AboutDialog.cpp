@@ -36,40 +36,40 @@ AboutDialog::AboutDialog(ClientState&, Platform& platform) : m_platform(platform
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     move(twipsToPixels(kLeft), twipsToPixels(kTop));
 
-    picIcon = named(new QLabel(this), "picIcon");
-    place(picIcon, 240, 240, 480, 480);
-    picIcon->setPixmap(QIcon(QStringLiteral(":/veltaro.png")).pixmap(kIconPixels, kIconPixels));
+    auto* icon = named(new QLabel(this), "iconLabel");
+    place(icon, 240, 240, 480, 480);
+    icon->setPixmap(QIcon(QStringLiteral(":/veltaro.png")).pixmap(kIconPixels, kIconPixels));
 
-    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
-    place(cmdOK, 4245, 2625, 1260, 345);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    auto* ok = named(new QPushButton(QStringLiteral("OK"), this), "okButton");
+    place(ok, 4245, 2625, 1260, 345);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
 
-    cmdSysInfo = named(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo");
-    place(cmdSysInfo, 4260, 3075, 1245, 345);
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
+    auto* systemInfo = named(new QPushButton(QStringLiteral("&System Info..."), this), "systemInfoButton");
+    place(systemInfo, 4260, 3075, 1245, 345);
+    connect(systemInfo, &QPushButton::clicked, this, &AboutDialog::showSystemInfo);
 
     // The engraved rule: a grey line with a white one just below it.
-    Line1 = named(new QFrame(this), "Line1");
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    place(Line1, 90, 2445, 5564, 30);
+    auto* rule = named(new QFrame(this), "rule");
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    place(rule, 90, 2445, 5564, 30);
 
-    lblDescription = wrappingLabel(this, "lblDescription", QStringLiteral("App Description"));
-    place(lblDescription, 1050, 1125, 3885, 1170);
+    m_descriptionLabel = wrappingLabel(this, "descriptionLabel", QStringLiteral("App Description"));
+    place(m_descriptionLabel, 1050, 1125, 3885, 1170);
 
-    lblTitle = wrappingLabel(this, "lblTitle", QStringLiteral("Application Title"));
-    place(lblTitle, 1050, 240, 3885, 480);
-    QFont titleFont = lblTitle->font();
+    m_titleLabel = wrappingLabel(this, "titleLabel", QStringLiteral("Application Title"));
+    place(m_titleLabel, 1050, 240, 3885, 480);
+    QFont titleFont = m_titleLabel->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    lblTitle->setFont(titleFont);
+    m_titleLabel->setFont(titleFont);
 
-    lblVersion = wrappingLabel(this, "lblVersion", QStringLiteral("Version"));
-    place(lblVersion, 1050, 780, 3885, 225);
+    m_versionLabel = wrappingLabel(this, "versionLabel", QStringLiteral("Version"));
+    place(m_versionLabel, 1050, 780, 3885, 225);
 
-    lblDisclaimer = wrappingLabel(this, "lblDisclaimer", QStringLiteral("Warning: ..."));
-    place(lblDisclaimer, 255, 2625, 3870, 825);
+    m_disclaimerLabel = wrappingLabel(this, "disclaimerLabel", QStringLiteral("Warning: ..."));
+    place(m_disclaimerLabel, 255, 2625, 3870, 825);
 }
 
 AboutDialog::~AboutDialog() = default;
@@ -77,36 +77,36 @@ AboutDialog::~AboutDialog() = default;
 void AboutDialog::showDialog()
 {
     if (!m_loaded)
-        Form_Load();
+        load();
     show();
     raise();
     activateWindow();
 }
 
-void AboutDialog::Form_Load()
+void AboutDialog::load()
 {
     m_loaded = true;
     setWindowTitle(QStringLiteral("About Quorvin Tech's Lumeris Client"));
-    lblVersion->setText(QStringLiteral("Version ") + m_platform.app.versionText());
-    lblTitle->setText(m_platform.app.title());
-    lblDescription->setText(
+    m_versionLabel->setText(QStringLiteral("Version ") + m_platform.app.versionText());
+    m_titleLabel->setText(m_platform.app.title());
+    m_descriptionLabel->setText(
         QStringLiteral("  This software allows dynamic ip users to have a domain name pointed to their computer."));
-    lblDisclaimer->setText(
+    m_disclaimerLabel->setText(
         QStringLiteral("Warning: this program is protected by copyright law and international treaties.\r\n"));
 }
 
-void AboutDialog::cmdOK_Click()
+void AboutDialog::accept()
 {
     m_loaded = false;
     hide();
 }
 
-void AboutDialog::cmdSysInfo_Click()
+void AboutDialog::showSystemInfo()
 {
-    StartSysInfo(m_platform);
+    startSystemInfo(m_platform);
 }
 
 void AboutDialog::reject()
 {
-    cmdOK_Click();
+    accept();
 }

@@ -2,9 +2,7 @@
 
 #include <QDialog>
 
-class QFrame;
 class QLabel;
-class QPushButton;
 struct ClientState;
 struct Platform;
 
@@ -20,24 +18,20 @@ public:
     // Loads the box when it is not loaded, then shows it without blocking.
     void showDialog();
 
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-
-    QLabel* picIcon = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
-    QFrame* Line1 = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-
 public slots:
+    // OK: unloads and hides the box.
+    void accept() override;
     // Escape and the close box press OK.
     void reject() override;
 
 private:
+    void load();
+    void showSystemInfo();
+
     Platform& m_platform;
     bool m_loaded = false;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    QLabel* m_descriptionLabel = nullptr;
+    QLabel* m_disclaimerLabel = nullptr;
 };

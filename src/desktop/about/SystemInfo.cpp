@@ -15,7 +15,7 @@ const char* const kToolFile = "\\MSINFO32.EXE";
 void startTool(Platform& platform, const QString& path)
 {
     if (!platform.processes.start(path))
-        throw SysInfoFault("cannot start " + path.toStdString());
+        throw SystemInfoFault("cannot start " + path.toStdString());
 }
 
 // Each byte from the last to the first, in hexadecimal without leading zeros.
@@ -29,61 +29,61 @@ QString dwordText(const QByteArray& bytes)
 
 } // namespace
 
-void StartSysInfo(Platform& platform)
+void startSystemInfo(Platform& platform)
 {
     try {
-        QString sysInfoPath;
+        QString toolPath;
         // The path found here is started as it is: a missing file fails the start.
-        if (GetKeyValue(platform, Registry::HKEY_LOCAL_MACHINE_ROOT, QLatin1String(kToolKey), QLatin1String(kToolValue),
-                        sysInfoPath)) {
-            startTool(platform, sysInfoPath);
+        if (readKeyValue(platform, Registry::HKEY_LOCAL_MACHINE_ROOT, QLatin1String(kToolKey),
+                         QLatin1String(kToolValue), toolPath)) {
+            startTool(platform, toolPath);
             return;
         }
-        if (GetKeyValue(platform, Registry::HKEY_LOCAL_MACHINE_ROOT, QLatin1String(kToolsFolderKey),
-                        QLatin1String(kToolsFolderValue), sysInfoPath)) {
-            const QString tool = sysInfoPath + QLatin1String(kToolFile);
+        if (readKeyValue(platform, Registry::HKEY_LOCAL_MACHINE_ROOT, QLatin1String(kToolsFolderKey),
+                         QLatin1String(kToolsFolderValue), toolPath)) {
+            const QString tool = toolPath + QLatin1String(kToolFile);
             if (platform.files.isFile(tool)) {
                 startTool(platform, tool);
                 return;
             }
         }
-    } catch (const SysInfoFault&) {
+    } catch (const SystemInfoFault&) {
     }
     platform.messageBoxes.show(QStringLiteral("System Information Is Unavailable At This Time"), platform.app.title(),
                                MsgButtons::Ok, MsgIcon::None);
 }
 
-bool GetKeyValue(Platform& platform, std::uint32_t keyRoot, const QString& keyName, const QString& subKeyRef,
-                 QString& keyVal)
+bool readKeyValue(Platform& platform, std::uint32_t root, const QString& keyName, const QString& valueName,
+                  QString& text)
 {
     Registry& registry = platform.registry;
     std::uintptr_t key = 0;
     // Reading is all that is needed; asking for more is refused to accounts that may not write there.
-    if (registry.openKey(keyRoot, keyName, Registry::KEY_READ_ACCESS, &key) != 0) {
-        keyVal.clear();
+    if (registry.openKey(root, keyName, Registry::KEY_READ_ACCESS, &key) != 0) {
+        text.clear();
         return false;
     }
 
     std::uint32_t type = 0;
     QByteArray value;
-    if (registry.queryValue(key, subKeyRef, &type, &value, kValueBufferSize) != 0) {
-        keyVal.clear();
+    if (registry.queryValue(key, valueName, &type, &value, kValueBufferSize) != 0) {
+        text.clear();
         registry.closeKey(key);
         return false;
     }
 
     if (value.isEmpty()) {
         registry.closeKey(key);
-        throw SysInfoFault("empty registry value " + subKeyRef.toStdString());
+        throw SystemInfoFault("empty registry value " + valueName.toStdString());
     }
     // The value's own terminator.
     if (value.endsWith('\0'))
         value.chop(1);
 
     if (type == Registry::REG_SZ_TYPE)
-        keyVal = QString::fromLocal8Bit(value);
+        text = QString::fromLocal8Bit(value);
     else if (type == Registry::REG_DWORD_TYPE)
-        keyVal = dwordText(value);
+        text = dwordText(value);
 
     registry.closeKey(key);
     return true;

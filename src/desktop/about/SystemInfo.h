@@ -7,9 +7,9 @@
 
 struct Platform;
 
-// A fault met while looking up or starting the system information tool. StartSysInfo turns every one
+// A fault met while looking up or starting the system information tool. startSystemInfo turns every one
 // into its one message box; nothing else sees it.
-class SysInfoFault : public std::runtime_error
+class SystemInfoFault : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
@@ -17,11 +17,11 @@ public:
 
 // Starts the system information tool that the registry names; when none can be started, says so in a
 // message box.
-void StartSysInfo(Platform& platform);
+void startSystemInfo(Platform& platform);
 
-// Reads the value `subKeyRef` of the key `keyName` under `keyRoot` as text into `keyVal`: a text value as
-// it is, a 32-bit number as "&h" digits. False, with `keyVal` emptied, when the key or the value cannot be
-// read; true with `keyVal` untouched for a value of another type. Throws SysInfoFault for a value that holds
+// Reads the value `valueName` of the key `keyName` under `root` as text into `text`: a text value as
+// it is, a 32-bit number as "&h" digits. False, with `text` emptied, when the key or the value cannot be
+// read; true with `text` untouched for a value of another type. Throws SystemInfoFault for a value that holds
 // no bytes at all.
-bool GetKeyValue(Platform& platform, std::uint32_t keyRoot, const QString& keyName, const QString& subKeyRef,
-                 QString& keyVal);
+bool readKeyValue(Platform& platform, std::uint32_t root, const QString& keyName, const QString& valueName,
+                  QString& text);

@@ -39,35 +39,35 @@ HistoryWindow::HistoryWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Update History"));
     resize(640, 360);
 
-    lstEvents = new QTreeWidget(this);
-    lstEvents->setObjectName(QStringLiteral("lstEvents"));
-    lstEvents->setColumnCount(ColumnCount);
-    lstEvents->setHeaderLabels(
+    m_rows = new QTreeWidget(this);
+    m_rows->setObjectName(QStringLiteral("rows"));
+    m_rows->setColumnCount(ColumnCount);
+    m_rows->setHeaderLabels(
         {QStringLiteral("Time"), QStringLiteral("Group"), QStringLiteral("Address"), QStringLiteral("Result")});
-    lstEvents->setRootIsDecorated(false);
-    lstEvents->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstEvents->header()->setStretchLastSection(true);
+    m_rows->setRootIsDecorated(false);
+    m_rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_rows->header()->setStretchLastSection(true);
 
-    cmdCopy = new QPushButton(QStringLiteral("&Copy"), this);
-    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    auto* copy = new QPushButton(QStringLiteral("&Copy"), this);
+    copy->setObjectName(QStringLiteral("copyButton"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdCopy);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(copy);
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lstEvents);
+    layout->addWidget(m_rows);
     layout->addLayout(buttons);
 
-    connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(copy, &QPushButton::clicked, this, &HistoryWindow::copySelectedRows);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void HistoryWindow::showEntries(const QList<UpdateHistory::Entry>& entries)
 {
-    lstEvents->clear();
+    m_rows->clear();
     QList<QTreeWidgetItem*> rows;
     for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
         auto* row =
@@ -79,17 +79,17 @@ void HistoryWindow::showEntries(const QList<UpdateHistory::Entry>& entries)
         }
         rows.append(row);
     }
-    lstEvents->addTopLevelItems(rows);
+    m_rows->addTopLevelItems(rows);
     for (int column = 0; column < Result; ++column)
-        lstEvents->resizeColumnToContents(column);
+        m_rows->resizeColumnToContents(column);
 }
 
 QString HistoryWindow::selectedText() const
 {
     QStringList lines;
     // In the order shown, whatever order they were selected in.
-    for (int i = 0; i < lstEvents->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = lstEvents->topLevelItem(i);
+    for (int i = 0; i < m_rows->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = m_rows->topLevelItem(i);
         if (!row->isSelected())
             continue;
         QStringList fields;
@@ -100,7 +100,7 @@ QString HistoryWindow::selectedText() const
     return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-void HistoryWindow::cmdCopy_Click()
+void HistoryWindow::copySelectedRows()
 {
     const QString text = selectedText();
     if (!text.isEmpty())

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QPushButton;
 class QTreeWidget;
 
 // The update history: one row an event, newest first, failures in red; Copy puts the selected
@@ -18,11 +17,11 @@ public:
 
     // Fills the rows from the history's entries, oldest first as the file keeps them.
     void showEntries(const QList<UpdateHistory::Entry>& entries);
+
+private:
     // The selected rows, one line each, the columns separated by tabs.
     QString selectedText() const;
-    void cmdCopy_Click();
+    void copySelectedRows();
 
-    QTreeWidget* lstEvents = nullptr;
-    QPushButton* cmdCopy = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QTreeWidget* m_rows = nullptr;
 };

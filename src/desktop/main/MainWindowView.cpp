@@ -9,7 +9,6 @@
 #include "desktop/web/WebWindow.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -54,10 +53,7 @@ void MainWindowView::showAddress()
 
 void MainWindowView::showAddressInPreferences(const QString& address)
 {
-    QLineEdit* box = m_state.preferencesDialog->txtCurrentIP;
-    box->setEnabled(true);
-    box->setText(address);
-    box->setEnabled(false);
+    m_state.preferencesDialog->showAddress(address);
 }
 
 void MainWindowView::showHostList(const HostList& list)

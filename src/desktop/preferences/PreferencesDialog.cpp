@@ -4,6 +4,7 @@
 #include "desktop/Twips.h"
 #include "desktop/WidgetDesign.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -48,9 +49,7 @@ PreferencesDialog::PreferencesDialog(ClientState& state, Platform& platform) : m
     layout->addWidget(clientArea);
 
     buildControls(clientArea);
-    buildMenu();
-    layout->setMenuBar(menuBar);
-    connectHandlers();
+    layout->setMenuBar(buildMenu());
 }
 
 PreferencesDialog::~PreferencesDialog() = default;
@@ -58,74 +57,66 @@ PreferencesDialog::~PreferencesDialog() = default;
 void PreferencesDialog::buildControls(QWidget* clientArea)
 {
     // An engraved rule under the menu bar.
-    Line1 = line(clientArea, "Line1", QPalette::Mid);
-    place(Line1, 0, 0, kClientWidth, 15);
-    Line2 = line(clientArea, "Line2", QPalette::Light);
-    place(Line2, 0, 15, kClientWidth, 15);
+    place(line(clientArea, "ruleShadow", QPalette::Mid), 0, 0, kClientWidth, 15);
+    place(line(clientArea, "ruleLight", QPalette::Light), 0, 15, kClientWidth, 15);
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Account Info"), clientArea), "Frame3");
-    place(Frame3, 120, 120, 4575, 1575);
-    Label3 = named(new QLabel(QStringLiteral("Username:"), Frame3), "Label3");
-    place(Label3, 240, 345, 975, 255);
-    txtUsername = named(new QLineEdit(Frame3), "txtUsername");
-    place(txtUsername, 1320, 300, 3015, 315);
-    Label4 = named(new QLabel(QStringLiteral("Password:"), Frame3), "Label4");
-    place(Label4, 240, 735, 975, 255);
-    txtPassword = named(new QLineEdit(Frame3), "txtPassword");
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
-    place(txtPassword, 1320, 690, 3015, 315);
-    Command1 = named(new QPushButton(QStringLiteral("Create a new Account"), Frame3), "Command1");
+    auto* account = named(new QGroupBox(QStringLiteral("Account Info"), clientArea), "accountGroup");
+    place(account, 120, 120, 4575, 1575);
+    place(new QLabel(QStringLiteral("Username:"), account), 240, 345, 975, 255);
+    m_userNameEdit = named(new QLineEdit(account), "userNameEdit");
+    place(m_userNameEdit, 1320, 300, 3015, 315);
+    place(new QLabel(QStringLiteral("Password:"), account), 240, 735, 975, 255);
+    m_passwordEdit = named(new QLineEdit(account), "passwordEdit");
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    place(m_passwordEdit, 1320, 690, 3015, 315);
+    auto* signup = named(new QPushButton(QStringLiteral("Create a new Account"), account), "signupButton");
     // Enter in a text box must not sign up.
-    Command1->setAutoDefault(false);
-    place(Command1, 1320, 1080, 3015, 375);
+    signup->setAutoDefault(false);
+    place(signup, 1320, 1080, 3015, 375);
+    connect(signup, &QPushButton::clicked, this, &PreferencesDialog::openSignupPage);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Update Timer"), clientArea), "Frame2");
-    place(Frame2, 120, 1800, 4575, 735);
-    Label1 = named(new QLabel(QStringLiteral("Update every:"), Frame2), "Label1");
-    place(Label1, 240, 345, 1260, 255);
-    cboTimer = named(new QComboBox(Frame2), "cboTimer");
-    cboTimer->setEditable(true);
+    auto* interval = named(new QGroupBox(QStringLiteral("Update Timer"), clientArea), "intervalGroup");
+    place(interval, 120, 1800, 4575, 735);
+    place(new QLabel(QStringLiteral("Update every:"), interval), 240, 345, 1260, 255);
+    m_intervalBox = named(new QComboBox(interval), "intervalBox");
+    m_intervalBox->setEditable(true);
     // Typed text never stays, so it is neither completed nor added to the list.
-    cboTimer->setCompleter(nullptr);
-    cboTimer->setInsertPolicy(QComboBox::NoInsert);
-    place(cboTimer, 1560, 300, 1095, 315);
-    Label2 = named(new QLabel(QStringLiteral("minute(s)"), Frame2), "Label2");
-    place(Label2, 2775, 345, 975, 255);
-
-    Frame1 = named(new QGroupBox(QStringLiteral("IP Addressing"), clientArea), "Frame1");
-    place(Frame1, 120, 2640, 4575, 735);
-    chkUseStatic = named(new QCheckBox(QStringLiteral("Use Static IP:"), Frame1), "chkUseStatic");
-    place(chkUseStatic, 240, 330, 1695, 255);
-    txtCurrentIP = named(new QLineEdit(Frame1), "txtCurrentIP");
-    place(txtCurrentIP, 2040, 300, 2295, 315);
-
-    Frame4 = named(new QGroupBox(QStringLiteral("Program Settings"), clientArea), "Frame4");
-    place(Frame4, 120, 3480, 4575, 1095);
-    chkAutoUpdate = named(new QCheckBox(QStringLiteral("Enable Automatic Updates"), Frame4), "chkAutoUpdate");
-    place(chkAutoUpdate, 240, 330, 3000, 255);
-    chkMinimize = named(new QCheckBox(QStringLiteral("Minimize on Startup"), Frame4), "chkMinimize");
-    chkMinimize->setTristate(true);
-    place(chkMinimize, 240, 690, 3000, 255);
-}
-
-void PreferencesDialog::buildMenu()
-{
-    menuBar = named(new QMenuBar(this), "menuBar");
-    menuBar->setNativeMenuBar(false);
-    SaveNClose = named(menuBar->addAction(QStringLiteral("Save and &Close")), "SaveNClose");
-    Signup = named(menuBar->addAction(QStringLiteral("&Signup Now!")), "Signup");
-}
-
-void PreferencesDialog::connectHandlers()
-{
-    connect(chkUseStatic, &QCheckBox::stateChanged, this, [this] { chkUseStatic_Click(); });
-    connect(txtCurrentIP, &QLineEdit::textChanged, this, [this] { txtCurrentIP_Change(); });
+    m_intervalBox->setCompleter(nullptr);
+    m_intervalBox->setInsertPolicy(QComboBox::NoInsert);
+    place(m_intervalBox, 1560, 300, 1095, 315);
+    place(new QLabel(QStringLiteral("minute(s)"), interval), 2775, 345, 975, 255);
     // Only typing counts as a change; an entry chosen from the list stays.
-    connect(cboTimer->lineEdit(), &QLineEdit::textEdited, this, [this] { cboTimer_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Signup, &QAction::triggered, this, [this] { Signup_Click(); });
-    connect(SaveNClose, &QAction::triggered, this, [this] { SaveNClose_Click(); });
+    connect(m_intervalBox->lineEdit(), &QLineEdit::textEdited, this, &PreferencesDialog::showStoredInterval);
+
+    auto* addressing = named(new QGroupBox(QStringLiteral("IP Addressing"), clientArea), "addressGroup");
+    place(addressing, 120, 2640, 4575, 735);
+    m_fixedAddressCheck = named(new QCheckBox(QStringLiteral("Use Static IP:"), addressing), "fixedAddressCheck");
+    place(m_fixedAddressCheck, 240, 330, 1695, 255);
+    m_addressEdit = named(new QLineEdit(addressing), "addressEdit");
+    place(m_addressEdit, 2040, 300, 2295, 315);
+    connect(m_fixedAddressCheck, &QCheckBox::toggled, this, &PreferencesDialog::useFixedAddress);
+    connect(m_addressEdit, &QLineEdit::textChanged, this, &PreferencesDialog::keepAddress);
+
+    auto* program = named(new QGroupBox(QStringLiteral("Program Settings"), clientArea), "programGroup");
+    place(program, 120, 3480, 4575, 1095);
+    m_autoUpdateCheck = named(new QCheckBox(QStringLiteral("Enable Automatic Updates"), program), "autoUpdateCheck");
+    place(m_autoUpdateCheck, 240, 330, 3000, 255);
+    m_minimizeAtStartCheck =
+        named(new QCheckBox(QStringLiteral("Minimize on Startup"), program), "minimizeAtStartCheck");
+    m_minimizeAtStartCheck->setTristate(true);
+    place(m_minimizeAtStartCheck, 240, 690, 3000, 255);
+}
+
+QMenuBar* PreferencesDialog::buildMenu()
+{
+    auto* menuBar = named(new QMenuBar(this), "menuBar");
+    menuBar->setNativeMenuBar(false);
+    connect(named(menuBar->addAction(QStringLiteral("Save and &Close")), "saveAndCloseAction"), &QAction::triggered,
+            this, &PreferencesDialog::saveAndClose);
+    connect(named(menuBar->addAction(QStringLiteral("&Signup Now!")), "signupAction"), &QAction::triggered, this,
+            &PreferencesDialog::openSignupPage);
+    return menuBar;
 }
 
 void PreferencesDialog::showDialog()
@@ -135,7 +126,7 @@ void PreferencesDialog::showDialog()
         raise();
         return;
     }
-    Form_Load();
+    load();
     show();
 }
 
@@ -154,7 +145,7 @@ void PreferencesDialog::finishUnload()
 void PreferencesDialog::reject()
 {
     if (m_loaded)
-        Form_Unload();
+        requestClose();
     else
         QDialog::reject();
 }
@@ -167,5 +158,5 @@ void PreferencesDialog::closeEvent(QCloseEvent* event)
     }
     // Closing ends in finishUnload, which hides the dialog itself.
     event->ignore();
-    Form_Unload();
+    requestClose();
 }

@@ -2,20 +2,16 @@
 
 #include <QDialog>
 
-class QAction;
 class QCheckBox;
 class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QMenuBar;
-class QPushButton;
 struct ClientState;
 struct Platform;
 
 // The modeless preferences dialog: the account, the update interval, the fixed address and the start-up
-// options. It edits the client state only; the settings file is written elsewhere.
+// options. It edits the client state only; what else follows from a save or a close it announces through
+// its signals.
 class PreferencesDialog : public QDialog
 {
     Q_OBJECT
@@ -28,46 +24,19 @@ public:
     void showDialog();
     // Brings the open dialog back into view (the start-up chain does this once).
     void bringIntoView();
-    // Last step of closing, called back by the main window: hides the dialog without asking.
+    // Last step of closing, called back once closed() is handled: hides the dialog without asking.
     void finishUnload();
     bool isLoaded() const { return m_loaded; }
+    // Shows an address learned from the server in the fixed-address box, which stays read-only.
+    void showAddress(const QString& address);
 
-    void Form_Load();
-    // Closing, whichever way it was asked for: asks whether to save unless told to, then hands back
-    // to the main window.
-    void Form_Unload();
-    void chkUseStatic_Click();
-    void txtCurrentIP_Change();
-    void cboTimer_Change();
-    void Command1_Click();
-    void Signup_Click();
-    void SaveNClose_Click();
-    void ApplyAccountSettings();
-
-    // Set by "Save and Close" so that closing saves without asking.
-    bool closeWithSave = false;
-
-    QGroupBox* Frame3 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* txtUsername = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* txtPassword = nullptr;
-    QPushButton* Command1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QComboBox* cboTimer = nullptr;
-    QLabel* Label2 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QCheckBox* chkUseStatic = nullptr;
-    QLineEdit* txtCurrentIP = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QCheckBox* chkAutoUpdate = nullptr;
-    QCheckBox* chkMinimize = nullptr;
-    QFrame* Line1 = nullptr;
-    QFrame* Line2 = nullptr;
-    QMenuBar* menuBar = nullptr;
-    QAction* SaveNClose = nullptr;
-    QAction* Signup = nullptr;
+signals:
+    // In the order a save sends them: the account kept, the automatic updates chosen, the settings to be
+    // written; closed() ends every close, saved or not.
+    void accountChanged(const QString& userName);
+    void autoUpdateChosen(bool on);
+    void saveRequested();
+    void closed();
 
 public slots:
     // Escape closes the same way as the close box.
@@ -78,17 +47,34 @@ protected:
 
 private:
     void buildControls(QWidget* clientArea);
-    void buildMenu();
-    void connectHandlers();
+    QMenuBar* buildMenu();
+    void load();
     void resetControls();
-    int timerBoxMinutes() const;
-    // Why the account typed in cannot be saved; empty when it can.
-    QString unstorableAccountText() const;
+    void useFixedAddress(bool on);
+    void keepAddress();
+    void showStoredInterval();
+    void openSignupPage();
+    void saveAndClose();
+    // Closing, whichever way it was asked for: asks whether to save unless "Save and Close" said so.
+    void requestClose();
     // The second half of closing, once it is known whether the settings are kept.
     void finishClose(bool save);
+    void applyAccount();
+    int intervalBoxMinutes() const;
+    // Why the account typed in cannot be saved; empty when it can.
+    QString unstorableAccountText() const;
 
     ClientState& m_state;
     Platform& m_platform;
     bool m_loaded = false;
     bool m_unloading = false;
+    bool m_saveOnClose = false;
+
+    QLineEdit* m_userNameEdit = nullptr;
+    QLineEdit* m_passwordEdit = nullptr;
+    QComboBox* m_intervalBox = nullptr;
+    QCheckBox* m_fixedAddressCheck = nullptr;
+    QLineEdit* m_addressEdit = nullptr;
+    QCheckBox* m_autoUpdateCheck = nullptr;
+    QCheckBox* m_minimizeAtStartCheck = nullptr;
 };

@@ -4,7 +4,6 @@
 #include "core/client/ClientState.h"
 #include "core/client/UpdateCycle.h"
 #include "core/settings/ConfigFile.h"
-#include "desktop/main/MainWindow.h"
 #include "desktop/platform/Platform.h"
 #include "desktop/web/WebWindow.h"
 
@@ -37,100 +36,94 @@ QString boxText(const QLineEdit* box)
 }
 } // namespace
 
-void PreferencesDialog::Form_Load()
+void PreferencesDialog::load()
 {
     m_state.preferencesOpen = true;
     m_loaded = true;
-    closeWithSave = false;
+    m_saveOnClose = false;
     resetControls();
 
     // The box knows three values only; anything else (a hand-edited file) starts unchecked.
     if (m_state.minimizeOnStartup > 2 || m_state.minimizeOnStartup < 0)
         m_state.minimizeOnStartup = 0;
-    chkMinimize->setCheckState(toCheckState(m_state.minimizeOnStartup));
+    m_minimizeAtStartCheck->setCheckState(toCheckState(m_state.minimizeOnStartup));
 
-    chkAutoUpdate->setChecked(m_state.autoUpdate != 0);
+    m_autoUpdateCheck->setChecked(m_state.autoUpdate != 0);
 
-    txtUsername->setText(m_state.userName);
-    txtPassword->setText(m_state.password);
-    txtCurrentIP->setText(m_state.currentIP);
+    m_userNameEdit->setText(m_state.userName);
+    m_passwordEdit->setText(m_state.password);
+    m_addressEdit->setText(m_state.currentIP);
 
     if (!m_state.useStaticIP)
-        txtCurrentIP->setEnabled(false);
+        m_addressEdit->setEnabled(false);
     else
-        chkUseStatic->setChecked(true);
+        m_fixedAddressCheck->setChecked(true);
 
     for (const char* minutes : kIntervals)
-        cboTimer->addItem(QLatin1String(minutes));
+        m_intervalBox->addItem(QLatin1String(minutes));
 
-    cboTimer->setEditText(QString::number(m_state.updateInterval));
-    cboTimer_Change();
+    m_intervalBox->setEditText(QString::number(m_state.updateInterval));
+    showStoredInterval();
 }
 
 // Back to the state the dialog was designed in, as a fresh load finds it; no handler runs.
 void PreferencesDialog::resetControls()
 {
-    const QSignalBlocker blockUser(txtUsername);
-    const QSignalBlocker blockPassword(txtPassword);
-    const QSignalBlocker blockIP(txtCurrentIP);
-    const QSignalBlocker blockStatic(chkUseStatic);
-    const QSignalBlocker blockAuto(chkAutoUpdate);
-    const QSignalBlocker blockMinimize(chkMinimize);
-    const QSignalBlocker blockTimer(cboTimer);
-    const QSignalBlocker blockTimerText(cboTimer->lineEdit());
-    txtUsername->clear();
-    txtPassword->clear();
-    txtCurrentIP->clear();
-    txtCurrentIP->setEnabled(true);
-    chkUseStatic->setCheckState(Qt::Unchecked);
-    chkAutoUpdate->setCheckState(Qt::Unchecked);
-    chkMinimize->setCheckState(Qt::Unchecked);
-    cboTimer->clear();
-    cboTimer->clearEditText();
+    const QSignalBlocker blockUser(m_userNameEdit);
+    const QSignalBlocker blockPassword(m_passwordEdit);
+    const QSignalBlocker blockIP(m_addressEdit);
+    const QSignalBlocker blockStatic(m_fixedAddressCheck);
+    const QSignalBlocker blockAuto(m_autoUpdateCheck);
+    const QSignalBlocker blockMinimize(m_minimizeAtStartCheck);
+    const QSignalBlocker blockTimer(m_intervalBox);
+    const QSignalBlocker blockTimerText(m_intervalBox->lineEdit());
+    m_userNameEdit->clear();
+    m_passwordEdit->clear();
+    m_addressEdit->clear();
+    m_addressEdit->setEnabled(true);
+    m_fixedAddressCheck->setCheckState(Qt::Unchecked);
+    m_autoUpdateCheck->setCheckState(Qt::Unchecked);
+    m_minimizeAtStartCheck->setCheckState(Qt::Unchecked);
+    m_intervalBox->clear();
+    m_intervalBox->clearEditText();
 }
 
-void PreferencesDialog::chkUseStatic_Click()
+void PreferencesDialog::useFixedAddress(bool on)
 {
-    const bool on = chkUseStatic->checkState() == Qt::Checked;
     m_state.useStaticIP = on;
-    txtCurrentIP->setEnabled(on);
+    m_addressEdit->setEnabled(on);
 }
 
-void PreferencesDialog::txtCurrentIP_Change()
+void PreferencesDialog::keepAddress()
 {
-    m_state.currentIP = boxText(txtCurrentIP);
+    m_state.currentIP = boxText(m_addressEdit);
 }
 
-void PreferencesDialog::cboTimer_Change()
+void PreferencesDialog::showStoredInterval()
 {
     if (m_state.updateInterval == 0)
         m_state.updateInterval = kShortestInterval;
-    cboTimer->setEditText(QString::number(m_state.updateInterval));
+    m_intervalBox->setEditText(QString::number(m_state.updateInterval));
 }
 
-void PreferencesDialog::Command1_Click()
-{
-    Signup_Click();
-}
-
-void PreferencesDialog::Signup_Click()
+void PreferencesDialog::openSignupPage()
 {
     openServicePage(m_state, m_platform, QStringLiteral("/signup.php"));
 }
 
-void PreferencesDialog::SaveNClose_Click()
+void PreferencesDialog::saveAndClose()
 {
-    closeWithSave = true;
-    Form_Unload();
+    m_saveOnClose = true;
+    requestClose();
 }
 
-void PreferencesDialog::Form_Unload()
+void PreferencesDialog::requestClose()
 {
     // While the question is open a second close is the same close.
     if (!m_loaded || m_unloading)
         return;
     m_unloading = true;
-    if (closeWithSave) {
+    if (m_saveOnClose) {
         finishClose(true);
         return;
     }
@@ -156,40 +149,44 @@ void PreferencesDialog::finishClose(bool save)
         }
     }
     if (save) {
-        ApplyAccountSettings();
-        const int minutes = timerBoxMinutes();
+        applyAccount();
+        const int minutes = intervalBoxMinutes();
         m_state.updateInterval = minutes >= kShortestInterval ? minutes : kShortestInterval;
-        m_state.minimizeOnStartup = fromCheckState(chkMinimize->checkState());
-        if (chkAutoUpdate->isChecked())
-            m_state.mainWindow->enableUpdates_Click();
-        else
-            m_state.mainWindow->disableUpdates_Click();
+        m_state.minimizeOnStartup = fromCheckState(m_minimizeAtStartCheck->checkState());
+        emit autoUpdateChosen(m_autoUpdateCheck->isChecked());
         // Saved settings survive a power cut or a kill, not only a clean exit.
-        m_state.mainWindow->mnuSave_Click();
+        emit saveRequested();
     }
 
     m_state.preferencesOpen = false;
-    m_state.mainWindow->UpdateIcon();
-    m_state.mainWindow->UnloadPreferences();
-    // The main window calls finishUnload back; this only makes sure the dialog ends unloaded.
+    emit closed();
+    // Whoever handles closed() calls finishUnload back; this only makes sure the dialog ends unloaded.
     if (m_loaded)
         finishUnload();
     m_unloading = false;
 }
 
-void PreferencesDialog::ApplyAccountSettings()
+void PreferencesDialog::applyAccount()
 {
     if (m_state.useStaticIP)
-        m_state.currentIP = boxText(txtCurrentIP);
-    m_state.userName = boxText(txtUsername);
-    m_state.password = boxText(txtPassword);
-    m_state.mainWindow->lblUsername->setText(m_state.userName);
-    closeWithSave = false;
+        m_state.currentIP = boxText(m_addressEdit);
+    m_state.userName = boxText(m_userNameEdit);
+    m_state.password = boxText(m_passwordEdit);
+    emit accountChanged(m_state.userName);
+    m_saveOnClose = false;
+}
+
+void PreferencesDialog::showAddress(const QString& address)
+{
+    m_addressEdit->setEnabled(true);
+    m_addressEdit->setText(address);
+    m_addressEdit->setEnabled(false);
 }
 
 QString PreferencesDialog::unstorableAccountText() const
 {
-    const std::pair<const QLineEdit*, const char*> fields[] = {{txtUsername, "user name"}, {txtPassword, "password"}};
+    const std::pair<const QLineEdit*, const char*> fields[] = {{m_userNameEdit, "user name"},
+                                                               {m_passwordEdit, "password"}};
     for (const auto& [box, name] : fields) {
         // A ":" would split the field in two on the wire.
         if (boxText(box).contains(QLatin1Char(':')))
@@ -204,9 +201,9 @@ QString PreferencesDialog::unstorableAccountText() const
 }
 
 // The interval box read as whole minutes; text that is no number counts as 0.
-int PreferencesDialog::timerBoxMinutes() const
+int PreferencesDialog::intervalBoxMinutes() const
 {
     bool ok = false;
-    const int minutes = cboTimer->currentText().trimmed().toInt(&ok);
+    const int minutes = m_intervalBox->currentText().trimmed().toInt(&ok);
     return ok ? minutes : 0;
 }

@@ -11,6 +11,8 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QDir>
+#include <QList>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QToolBar>
@@ -87,55 +89,56 @@ WebWindow::~WebWindow() = default;
 
 void WebWindow::buildToolBar()
 {
+    QList<QPixmap> icons;
     for (const char* file : kIconFiles) {
         QPixmap picture{QString::fromLatin1(file)};
         picture.setMask(picture.createMaskFromColor(kMaskColour));
-        imlIcons.append(picture);
+        icons.append(picture);
     }
 
-    tbToolBar = new QToolBar(this);
-    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar->setMovable(false);
-    tbToolBar->setIconSize(QSize(24, 24));
-    tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& button : kButtons) {
         const QString key = QLatin1String(button.key);
-        QAction* action = tbToolBar->addAction(QIcon(imlIcons.value(button.picture)), QString());
+        QAction* action = m_toolBar->addAction(QIcon(icons.value(button.picture)), QString());
         action->setObjectName(key);
         action->setData(key);
         action->setToolTip(key);
     }
-    connect(tbToolBar, &QToolBar::actionTriggered, this,
-            [this](QAction* action) { tbToolBar_ButtonClick(action->data().toString()); });
+    connect(m_toolBar, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { toolButtonClicked(action->data().toString()); });
 }
 
 void WebWindow::showWindow()
 {
     if (!m_loaded) {
-        Form_Load();
+        load();
         return;
     }
     show();
 }
 
-void WebWindow::Form_Load()
+void WebWindow::load()
 {
     m_loaded = true;
     show();
-    tbToolBar->update();
-    Form_Resize();
+    m_toolBar->update();
+    layOut();
     if (!m_state.browserURL.isEmpty()) {
         timTimer->setEnabled(kTimTimer, true);
         navigate(m_state.browserURL);
     }
 }
 
-void WebWindow::Form_Unload()
+void WebWindow::unload()
 {
     m_loaded = false;
     timTimer->setEnabled(kTimTimer, false);
     // The engine is heavy; a closed window holds no page.
-    brwWebBrowser.reset();
+    m_browser.reset();
 }
 
 void WebWindow::navigate(const QString& url)
@@ -148,41 +151,41 @@ void WebWindow::navigate(const QString& url)
     }
     if (!isWebAddress(url) || !createBrowser())
         return;
-    brwWebBrowser->Navigate(url);
+    m_browser->Navigate(url);
 }
 
 bool WebWindow::createBrowser()
 {
-    if (brwWebBrowser)
+    if (m_browser)
         return true;
-    brwWebBrowser = m_platform.browsers.create(this);
-    if (!brwWebBrowser)
+    m_browser = m_platform.browsers.create(this);
+    if (!m_browser)
         return false;
-    brwWebBrowser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
-    brwWebBrowser->onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
-    brwWebBrowser->onFileDownloaded = [this](const QString& path, bool ok) { brwWebBrowser_FileDownloaded(path, ok); };
-    brwWebBrowser->onEnded = [this](BrowserEnd end) { brwWebBrowser_Ended(end); };
-    brwWebBrowser->widget()->show();
-    Form_Resize();
+    m_browser->widget()->setObjectName(QStringLiteral("browser"));
+    m_browser->onDownloadComplete = [this] { pageLoaded(); };
+    m_browser->onFileDownloaded = [this](const QString& path, bool ok) { fileDownloaded(path, ok); };
+    m_browser->onEnded = [this](BrowserEnd end) { browserEnded(end); };
+    m_browser->widget()->show();
+    layOut();
     return true;
 }
 
-void WebWindow::Form_Resize()
+void WebWindow::layOut()
 {
-    tbToolBar->setGeometry(0, twipsToPixels(kToolBarTop), width(), twipsToPixels(kToolBarHeight));
-    if (!brwWebBrowser)
+    m_toolBar->setGeometry(0, twipsToPixels(kToolBarTop), width(), twipsToPixels(kToolBarHeight));
+    if (!m_browser)
         return;
     // A window smaller than the toolbar and the margins leaves no room: the browser shrinks to nothing.
     const int browserWidth = std::max(0, outerWidthTwips() - 2 * kBrowserLeft - kBrowserWidthAllowance);
     const int browserHeight = std::max(0, outerHeightTwips() - kBrowserTop - kToolBarTop - kToolBarHeight);
-    brwWebBrowser->widget()->setGeometry(twipsToPixels(kBrowserLeft), twipsToPixels(kBrowserTop),
-                                         twipsToPixels(browserWidth), twipsToPixels(browserHeight));
+    m_browser->widget()->setGeometry(twipsToPixels(kBrowserLeft), twipsToPixels(kBrowserTop),
+                                     twipsToPixels(browserWidth), twipsToPixels(browserHeight));
 }
 
-void WebWindow::tbToolBar_ButtonClick(const QString& key)
+void WebWindow::toolButtonClicked(const QString& key)
 {
     timTimer->setEnabled(kTimTimer, true);
-    BrowserControl* browser = brwWebBrowser.get();
+    BrowserControl* browser = m_browser.get();
     if (key == QLatin1String("Back")) {
         if (browser)
             browser->GoBack();
@@ -202,7 +205,7 @@ void WebWindow::tbToolBar_ButtonClick(const QString& key)
 
 void WebWindow::timTimer_Timer()
 {
-    if (brwWebBrowser && brwWebBrowser->Busy()) {
+    if (m_browser && m_browser->Busy()) {
         setCaption(QStringLiteral("Working..."));
         return;
     }
@@ -210,12 +213,12 @@ void WebWindow::timTimer_Timer()
     setCaption(locationName());
 }
 
-void WebWindow::brwWebBrowser_DownloadComplete()
+void WebWindow::pageLoaded()
 {
     setCaption(locationName());
 }
 
-void WebWindow::brwWebBrowser_FileDownloaded(const QString& path, bool ok)
+void WebWindow::fileDownloaded(const QString& path, bool ok)
 {
     const QString file = QDir::toNativeSeparators(path);
     const QString text = ok ? QStringLiteral("Download complete. The file was saved as %1").arg(file)
@@ -229,7 +232,7 @@ void WebWindow::brwWebBrowser_FileDownloaded(const QString& path, bool ok)
     });
 }
 
-void WebWindow::brwWebBrowser_Ended(BrowserEnd end)
+void WebWindow::browserEnded(BrowserEnd end)
 {
     timTimer->setEnabled(kTimTimer, false);
     setCaption(QLatin1String(end == BrowserEnd::HelperMissing ? kHelperMissingCaption : kBrowserEndedCaption));
@@ -239,7 +242,7 @@ void WebWindow::brwWebBrowser_Ended(BrowserEnd end)
 
 QString WebWindow::locationName() const
 {
-    return brwWebBrowser ? brwWebBrowser->LocationName() : QString();
+    return m_browser ? m_browser->LocationName() : QString();
 }
 
 void WebWindow::setCaption(const QString& caption)
@@ -255,7 +258,7 @@ QString WebWindow::caption() const
 void WebWindow::setOuterSizeTwips(int width, int height)
 {
     resize(twipsToPixels(std::max(0, width - kFrameWidth)), twipsToPixels(std::max(0, height - kFrameHeight)));
-    Form_Resize();
+    layOut();
 }
 
 int WebWindow::outerWidthTwips() const
@@ -271,13 +274,13 @@ int WebWindow::outerHeightTwips() const
 void WebWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    layOut();
 }
 
 void WebWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    Form_Unload();
+    unload();
 }
 
 void openServicePage(ClientState& state, Platform& platform, const QString& path)

@@ -2,8 +2,6 @@
 
 #include "desktop/platform/BrowserControl.h"
 
-#include <QList>
-#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
@@ -39,20 +37,10 @@ public:
     int outerWidthTwips() const;
     int outerHeightTwips() const;
 
-    // Event handlers.
-    void Form_Load();
-    void Form_Resize();
-    void Form_Unload();
-    void tbToolBar_ButtonClick(const QString& key);
+    // The caption timer's tick.
     void timTimer_Timer();
-    void brwWebBrowser_DownloadComplete();
-    void brwWebBrowser_FileDownloaded(const QString& path, bool ok);
-    void brwWebBrowser_Ended(BrowserEnd end);
 
-    QToolBar* tbToolBar = nullptr;
-    std::unique_ptr<BrowserControl> brwWebBrowser;
     std::unique_ptr<TimerFamily> timTimer;
-    QList<QPixmap> imlIcons;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -60,12 +48,22 @@ protected:
 
 private:
     void buildToolBar();
+    void load();
+    void unload();
+    // Puts the toolbar across the top and the browser below it.
+    void layOut();
+    void toolButtonClicked(const QString& key);
     bool createBrowser();
+    void pageLoaded();
+    void fileDownloaded(const QString& path, bool ok);
+    void browserEnded(BrowserEnd end);
     QString locationName() const;
 
     ClientState& m_state;
     Platform& m_platform;
     bool m_loaded = false;
+    QToolBar* m_toolBar = nullptr;
+    std::unique_ptr<BrowserControl> m_browser;
 };
 
 // Opens a page of the service's web site in the desktop's browser through a launcher window.
