@@ -17,7 +17,9 @@ constexpr int kSilenceMs = 1000;
 
 std::unique_ptr<TcpSocket> ServerExchange::openConnection(int index)
 {
-    m_connections[index] = Connection{ReplyBuffer(index == kClient ? kClientReplyCap : kUpdateReplyCap)};
+    m_connections[index] = Connection{ReplyBuffer(index == kClient ? kClientReplyCap : kUpdateReplyCap), false,
+                                      m_platform.timers.createTimer(QStringLiteral("replyTimer"), TimerMode::SingleShot,
+                                                                    [this, index] { finishReply(index); })};
     std::unique_ptr<TcpSocket> socket = m_platform.sockets.create();
     const quint64 generation = m_generation;
     // Events of a socket that belonged to an earlier exchange are ignored.
@@ -81,14 +83,7 @@ void ServerExchange::socket_DataArrival(int index)
         finishReply(index);
         return;
     }
-    replyTimer->create(index);
-    replyTimer->setInterval(index, kSilenceMs);
-    replyTimer->setEnabled(index, true);
-}
-
-void ServerExchange::replyTimer_Timer(int index)
-{
-    finishReply(index);
+    connection.silence->start(kSilenceMs);
 }
 
 void ServerExchange::socket_RemoteClose(int index)
@@ -125,7 +120,7 @@ void ServerExchange::finishReply(int index)
     if (it == m_connections.end() || it->second.finished)
         return;
     it->second.finished = true;
-    replyTimer->destroy(index);
+    it->second.silence->stop();
     const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
     // The processor is posted first, so an exchange that closes at once still hands the reply on.
     if (index == kClient) {
@@ -142,7 +137,7 @@ void ServerExchange::failUpdate(int index)
 {
     Connection& connection = m_connections.at(index);
     connection.finished = true;
-    replyTimer->destroy(index);
+    connection.silence->stop();
     if (TcpSocket* socket = socketOf(index))
         socket->close();
     updateSettled();
@@ -169,7 +164,7 @@ void ServerExchange::updateSettled()
 // time-out, nor hold the exchange open.
 void ServerExchange::replyIsIn(int closeMs)
 {
-    updateTimer->destroy(kTimeoutTimer);
+    timeoutTimer->stop();
     startCloseTimer(closeMs);
 }
 

@@ -35,7 +35,6 @@ constexpr int kBrowserWidthAllowance = 100;
 constexpr int kFrameWidth = 120;
 constexpr int kFrameHeight = 405;
 
-constexpr int kTimTimer = 0;
 constexpr int kCaptionIntervalMs = 5;
 
 const char* const kBrowserEndedCaption = "The web page is gone: its browser has stopped.";
@@ -78,9 +77,8 @@ WebWindow::WebWindow(ClientState& state, Platform& platform, QWidget* parent)
     setMinimumSize(twipsToPixels(kSmallestOuterWidth - kFrameWidth),
                    twipsToPixels(kSmallestOuterHeight - kFrameHeight));
     buildToolBar();
-    timTimer = platform.timers.createFamily(QStringLiteral("timTimer"), [this](int) { timTimer_Timer(); });
-    timTimer->create(kTimTimer);
-    timTimer->setInterval(kTimTimer, kCaptionIntervalMs);
+    timTimer =
+        platform.timers.createTimer(QStringLiteral("timTimer"), TimerMode::Repeating, [this] { timTimer_Timer(); });
 }
 
 WebWindow::~WebWindow() = default;
@@ -125,7 +123,7 @@ void WebWindow::Form_Load()
     tbToolBar->update();
     Form_Resize();
     if (!m_state.browserURL.isEmpty()) {
-        timTimer->setEnabled(kTimTimer, true);
+        startCaptionTimer();
         navigate(m_state.browserURL);
     }
 }
@@ -133,7 +131,7 @@ void WebWindow::Form_Load()
 void WebWindow::Form_Unload()
 {
     m_loaded = false;
-    timTimer->setEnabled(kTimTimer, false);
+    timTimer->stop();
     // The engine is heavy; a closed window holds no page.
     brwWebBrowser.reset();
 }
@@ -181,7 +179,7 @@ void WebWindow::Form_Resize()
 
 void WebWindow::tbToolBar_ButtonClick(const QString& key)
 {
-    timTimer->setEnabled(kTimTimer, true);
+    startCaptionTimer();
     BrowserControl* browser = brwWebBrowser.get();
     if (key == QLatin1String("Back")) {
         if (browser)
@@ -193,11 +191,18 @@ void WebWindow::tbToolBar_ButtonClick(const QString& key)
         if (browser)
             browser->Refresh();
     } else if (key == QLatin1String("Stop")) {
-        timTimer->setEnabled(kTimTimer, false);
+        timTimer->stop();
         if (browser)
             browser->Stop();
         setCaption(locationName());
     }
+}
+
+void WebWindow::startCaptionTimer()
+{
+    // A running count goes on: clicks in a row do not put the caption off.
+    if (!timTimer->isActive())
+        timTimer->start(kCaptionIntervalMs);
 }
 
 void WebWindow::timTimer_Timer()
@@ -206,7 +211,7 @@ void WebWindow::timTimer_Timer()
         setCaption(QStringLiteral("Working..."));
         return;
     }
-    timTimer->setEnabled(kTimTimer, false);
+    timTimer->stop();
     setCaption(locationName());
 }
 
@@ -231,7 +236,7 @@ void WebWindow::brwWebBrowser_FileDownloaded(const QString& path, bool ok)
 
 void WebWindow::brwWebBrowser_Ended(BrowserEnd end)
 {
-    timTimer->setEnabled(kTimTimer, false);
+    timTimer->stop();
     setCaption(QLatin1String(end == BrowserEnd::HelperMissing ? kHelperMissingCaption : kBrowserEndedCaption));
     // The window holds no page any more: the next page request loads it again.
     m_loaded = false;

@@ -9,7 +9,7 @@
 #include <memory>
 
 class QToolBar;
-class TimerFamily;
+class Timer;
 struct ClientState;
 struct Platform;
 
@@ -44,6 +44,7 @@ public:
     void Form_Resize();
     void Form_Unload();
     void tbToolBar_ButtonClick(const QString& key);
+    void startCaptionTimer();
     void timTimer_Timer();
     void brwWebBrowser_DownloadComplete();
     void brwWebBrowser_FileDownloaded(const QString& path, bool ok);
@@ -51,7 +52,7 @@ public:
 
     QToolBar* tbToolBar = nullptr;
     std::unique_ptr<BrowserControl> brwWebBrowser;
-    std::unique_ptr<TimerFamily> timTimer;
+    std::unique_ptr<Timer> timTimer;
     QList<QPixmap> imlIcons;
 
 protected:
