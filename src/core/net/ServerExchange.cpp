@@ -101,7 +101,7 @@ void ServerExchange::Form_Load()
     // A socket may report a failure from inside its connect call; then the exchange is over.
     if (!isUpdate()) {
         tcpClient = openConnection(0);
-        tcpClient->connectToServer();
+        tcpClient->connectToHost(m_state.serverHost, quint16(m_state.serverPort));
         if (generation != m_generation)
             return;
     } else if (!m_command.updateRequests.empty()) {
@@ -110,7 +110,7 @@ void ServerExchange::Form_Load()
         for (int i = 1; i <= count; ++i)
             tcpUpdater[i] = openConnection(i);
         for (int i = 1; i <= count && generation == m_generation; ++i)
-            tcpUpdater[i]->connectToServer();
+            tcpUpdater[i]->connectToHost(m_state.serverHost, quint16(m_state.serverPort));
         if (generation != m_generation)
             return;
     } else {
@@ -159,9 +159,9 @@ void ServerExchange::retireSockets()
     // silenced now and destroyed only after the current event.
     auto retired = std::make_shared<std::vector<std::unique_ptr<TcpSocket>>>();
     auto retire = [&retired](std::unique_ptr<TcpSocket> socket) {
-        socket->onConnect = nullptr;
-        socket->onDataArrival = nullptr;
-        socket->onRemoteClose = nullptr;
+        socket->onConnected = nullptr;
+        socket->onReadyRead = nullptr;
+        socket->onClosed = nullptr;
         socket->onError = nullptr;
         socket->close();
         retired->push_back(std::move(socket));

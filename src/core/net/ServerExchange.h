@@ -85,9 +85,9 @@ private:
 
     std::unique_ptr<TcpSocket> openConnection(int index);
     TcpSocket* socketOf(int index) const;
-    void socket_Connect(int index);
-    void socket_DataArrival(int index);
-    void socket_RemoteClose(int index);
+    void socket_Connected(int index);
+    void socket_ReadyRead(int index);
+    void socket_Closed(int index);
     void socket_Error(int index, const QString& description);
     void finishReply(int index);
     void failUpdate(int index);
