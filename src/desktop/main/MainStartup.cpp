@@ -20,13 +20,6 @@ void MainWindow::Form_Load()
     m_state.hostsRequestPending = false;
     m_state.groupListReady = false;
 
-    trayIconData.cbSize = 88;
-    trayIconData.hWnd = static_cast<std::uint32_t>(winId());
-    trayIconData.uID = 1;
-    trayIconData.uFlags = 7;
-    trayIconData.uCallbackMessage = SysTray::WM_MOUSEMOVE;
-    trayIconData.hIcon = static_cast<std::uint32_t>(windowIcon().cacheKey());
-
     m_state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
     m_state.serverPort = BuildConfig::serverPort;
 
@@ -43,15 +36,13 @@ void MainWindow::Form_Load()
     m_state.preferencesOpen = false;
     startUpdateScheduled = false;
 
-    m_platform.tray.notify(TrayIcon::Add, trayIconData.toBytes());
+    m_platform.tray.show();
 
     if (!m_state.useStaticIP)
         Lumeris_Commands::requestMyIP(m_state, m_platform);
     // After the IP check has set its own text, so that this one is seen.
     if (!configNotice.isEmpty())
         lblStatusBar->setText(configNotice);
-
-    trayIconData.szTip = SysTray::makeTip(m_platform.app.title(), m_state.currentIP);
 
     m_state.hostsPanelShown = false;
     cmdViewHosts->move(twipsToPixels(kNarrowButtonLeft), cmdViewHosts->y());
@@ -69,7 +60,7 @@ void MainWindow::Form_Load()
     if (m_state.useStaticIP)
         UpdateIcon();
     else
-        m_platform.tray.notify(TrayIcon::Modify, trayIconData.toBytes());
+        showTrayTip();
 
     if (!m_state.preferencesOpen) {
         processTimer->setInterval(1, 1000);
@@ -148,7 +139,7 @@ void MainWindow::exitProgram(bool userPresent)
     }
     m_exiting = true;
     m_state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
-    m_platform.tray.notify(TrayIcon::Delete, trayIconData.toBytes());
+    m_platform.tray.hide();
     const QString problem = Common_Functions::saveConfig(m_state, m_platform).problem;
     if (problem.isEmpty() || !userPresent) {
         tellSaveProblem(problem, false);

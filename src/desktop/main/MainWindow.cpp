@@ -55,13 +55,15 @@ MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state),
     processTimer->create(1);
     processTimer->setInterval(1, 1000);
 
-    m_platform.tray.onEvent = [this](int event, QPoint pos) { trayIcon_Event(event, pos); };
+    m_platform.tray.onActivated = [this](TrayIcon::Activation activation, QPoint pos) {
+        trayIcon_Activated(activation, pos);
+    };
     watchNetwork();
 }
 
 MainWindow::~MainWindow()
 {
-    m_platform.tray.onEvent = nullptr;
+    m_platform.tray.onActivated = nullptr;
     m_platform.network.onChange = nullptr;
 }
 

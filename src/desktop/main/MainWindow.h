@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/main/SysTray.h"
+#include "desktop/platform/TrayIcon.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -46,9 +46,10 @@ public:
 
     // Tray icon.
     void UpdateIcon();
+    // "<title> [<address>]".
+    void showTrayTip();
     void ShowForm_Click();
-    // A mouse event on the tray icon, as the tray reports it.
-    void trayIcon_Event(int event, QPoint globalPos);
+    void trayIcon_Activated(TrayIcon::Activation activation, QPoint globalPos);
 
     // Groups and hosts lists.
     void lstGroups_Click();
@@ -87,7 +88,6 @@ public:
 
     int minuteCounter = 0;
     bool startUpdateScheduled = false;
-    SysTray::NOTIFYICONDATA trayIconData;
     std::unique_ptr<TimerFamily> processTimer;
 
     QGroupBox* Frame1 = nullptr;
