@@ -125,7 +125,7 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
     QtTimers timers;
     QtSocketFactory sockets;
     Platform platform{timers,        timers,           fakes.messageBoxes, fakes.app,       fakes.files,
-                      sockets,       fakes.tray,       fakes.registry,     fakes.processes, fakes.browsers,
+                      sockets,       fakes.tray,       fakes.systemInfo,   fakes.processes, fakes.browsers,
                       fakes.desktop, fakes.loginStart, fakes.network};
     {
         ClientState state;

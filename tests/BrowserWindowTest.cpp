@@ -16,7 +16,7 @@ class BrowserWindowTest : public ClientTest
 protected:
     WebWindow& web() { return *state.webWindow; }
     FakeBrowser* browser() { return fake.browsers.latest; }
-    bool timerRunning() { return web().timTimer->isEnabled(0); }
+    bool timerRunning() { return web().timTimer->isActive(); }
     void click(const char* key) { web().findChild<QAction*>(QLatin1String(key))->trigger(); }
     QSize browserSize() { return web().findChild<QWidget*>(QStringLiteral("browser"))->size(); }
     void loadPage()

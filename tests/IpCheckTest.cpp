@@ -66,10 +66,10 @@ TEST_F(IpCheckTest, OnlyAWellFormedAddressIsTaken)
                              "GETMYIP:1.2.3.45", "GETMYIP:1.2.3.4 :", "GETMYIP: 1.2.3.4:", "GETMYIP:+1.2.3.4:",
                              "GETMYIP:::1:", "GETMYIP:2001:DB8::1:", "GETMYIP:::FFFF:1.2.3.4:"}) {
         state.currentIP = QStringLiteral("10.0.0.1");
-        const std::size_t trayCalls = fake.tray.calls.size();
+        const qsizetype tips = fake.tray.toolTips.size();
         reply(QLatin1String(text));
         EXPECT_EQ(state.currentIP, QStringLiteral("10.0.0.1")) << text;
         EXPECT_EQ(statusBar(), QStringLiteral("IP check failed: the server sent an unexpected reply.")) << text;
-        EXPECT_EQ(fake.tray.calls.size(), trayCalls) << text;
+        EXPECT_EQ(fake.tray.toolTips.size(), tips) << text;
     }
 }

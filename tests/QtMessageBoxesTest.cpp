@@ -12,14 +12,12 @@ TEST(QtMessageBoxes, BoxOpenedFromATimerTickHoldsUpNoTimerAndReportsItsAnswer)
     QtMessageBoxes boxes;
     int ticks = 0;
     std::optional<MsgAnswer> answer;
-    auto family = timers.createFamily(QStringLiteral("processTimer"), [&](int) {
+    auto timer = timers.createTimer(QStringLiteral("processTimer"), TimerMode::Repeating, [&] {
         if (++ticks == 1)
             boxes.show(QStringLiteral("<h1 style='color:red'>Still</h1> there?"), QStringLiteral("Veltaro"),
                        MsgButtons::YesNo, MsgIcon::None, [&](MsgAnswer given) { answer = given; });
     });
-    family->create(1);
-    family->setInterval(1, 20);
-    family->setEnabled(1, true);
+    timer->start(20);
     // Should a box ever block its caller again, this ends the wait instead of the test hanging.
     QTimer::singleShot(3000, [] {
         if (QMessageBox* box = openBox())

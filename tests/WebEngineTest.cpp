@@ -70,7 +70,7 @@ protected:
     QtBrowserFactory browsers{desktop, QStringLiteral(VELTARO_WEB_BINARY)};
     FakePlatform fake;
     Platform platform{timers,       timers,          fake.messageBoxes, fake.app,       fake.files,
-                      fake.sockets, fake.tray,       fake.registry,     fake.processes, browsers,
+                      fake.sockets, fake.tray,       fake.systemInfo,   fake.processes, browsers,
                       desktop,      fake.loginStart, fake.network};
     ClientState state;
 };
@@ -143,7 +143,7 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
     file.setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
     QtBrowserFactory garbage{desktop, script};
     Platform garbagePlatform{timers,       timers,          fake.messageBoxes, fake.app,       fake.files,
-                             fake.sockets, fake.tray,       fake.registry,     fake.processes, garbage,
+                             fake.sockets, fake.tray,       fake.systemInfo,   fake.processes, garbage,
                              desktop,      fake.loginStart, fake.network};
     ClientState garbageState;
     installWindowFactories(garbageState, garbagePlatform);

@@ -46,7 +46,7 @@ bool saveTrayNotice(const QString& path)
     }
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    tray.notify(TrayIcon::Add, QByteArray(88, '\0'));
+    tray.show();
     tray.showPicture(TrayIcon::Picture::Failed);
     tray.showMessage(QStringLiteral("Veltaro"),
                      QStringLiteral("Update of HOME failed: the server answered \"UPDATE:ERROR:NOSUCHGROUP:\""));

@@ -17,28 +17,28 @@ constexpr int kSilenceMs = 1000;
 
 std::unique_ptr<TcpSocket> ServerExchange::openConnection(int index)
 {
-    m_connections[index] = Connection{ReplyBuffer(index == kClient ? kClientReplyCap : kUpdateReplyCap)};
+    m_connections[index] = Connection{ReplyBuffer(index == kClient ? kClientReplyCap : kUpdateReplyCap), false,
+                                      m_platform.timers.createTimer(QStringLiteral("replyTimer"), TimerMode::SingleShot,
+                                                                    [this, index] { finishReply(index); })};
     std::unique_ptr<TcpSocket> socket = m_platform.sockets.create();
     const quint64 generation = m_generation;
     // Events of a socket that belonged to an earlier exchange are ignored.
-    socket->onConnect = [this, generation, index] {
+    socket->onConnected = [this, generation, index] {
         if (generation == m_generation)
-            socket_Connect(index);
+            socket_Connected(index);
     };
-    socket->onDataArrival = [this, generation, index](qint64) {
+    socket->onReadyRead = [this, generation, index] {
         if (generation == m_generation)
-            socket_DataArrival(index);
+            socket_ReadyRead(index);
     };
-    socket->onRemoteClose = [this, generation, index] {
+    socket->onClosed = [this, generation, index] {
         if (generation == m_generation)
-            socket_RemoteClose(index);
+            socket_Closed(index);
     };
     socket->onError = [this, generation, index](const QString& description) {
         if (generation == m_generation)
             socket_Error(index, description);
     };
-    socket->setRemotePort(m_state.serverPort);
-    socket->setRemoteHost(m_state.serverHost);
     return socket;
 }
 
@@ -50,7 +50,7 @@ TcpSocket* ServerExchange::socketOf(int index) const
     return it == tcpUpdater.end() ? nullptr : it->second.get();
 }
 
-void ServerExchange::socket_Connect(int index)
+void ServerExchange::socket_Connected(int index)
 {
     TcpSocket* socket = socketOf(index);
     if (socket == nullptr)
@@ -58,11 +58,11 @@ void ServerExchange::socket_Connect(int index)
     const QString& request =
         index == kClient ? m_command.requestText : m_command.updateRequests.at(std::size_t(index - 1));
     lblStatus = QStringLiteral("Connected...");
-    socket->sendData(Common_Functions::scrambleText(request));
+    socket->write(Common_Functions::scrambleText(request).toLatin1());
     lblStatus += QStringLiteral("waiting for reply.");
 }
 
-void ServerExchange::socket_DataArrival(int index)
+void ServerExchange::socket_ReadyRead(int index)
 {
     TcpSocket* socket = socketOf(index);
     const auto it = m_connections.find(index);
@@ -71,33 +71,25 @@ void ServerExchange::socket_DataArrival(int index)
     Connection& connection = it->second;
     if (connection.finished) {
         // Anything after the reply has been handed on is dropped.
-        ReplyBuffer discarded(0);
-        discarded.takeFrom(*socket);
+        socket->readAll();
         return;
     }
     lblStatus = QStringLiteral("Receiving data...");
-    connection.reply.takeFrom(*socket);
+    connection.reply.add(socket->readAll());
     if (connection.reply.isComplete()) {
         finishReply(index);
         return;
     }
-    replyTimer->create(index);
-    replyTimer->setInterval(index, kSilenceMs);
-    replyTimer->setEnabled(index, true);
+    connection.silence->start(kSilenceMs);
 }
 
-void ServerExchange::replyTimer_Timer(int index)
-{
-    finishReply(index);
-}
-
-void ServerExchange::socket_RemoteClose(int index)
+void ServerExchange::socket_Closed(int index)
 {
     const auto it = m_connections.find(index);
     if (it == m_connections.end() || it->second.finished)
         return;
     if (TcpSocket* socket = socketOf(index))
-        it->second.reply.takeFrom(*socket);
+        it->second.reply.add(socket->readAll());
     if (!it->second.reply.isEmpty()) {
         finishReply(index);
         return;
@@ -125,7 +117,7 @@ void ServerExchange::finishReply(int index)
     if (it == m_connections.end() || it->second.finished)
         return;
     it->second.finished = true;
-    replyTimer->destroy(index);
+    it->second.silence->stop();
     const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
     // The processor is posted first, so an exchange that closes at once still hands the reply on.
     if (index == kClient) {
@@ -142,7 +134,7 @@ void ServerExchange::failUpdate(int index)
 {
     Connection& connection = m_connections.at(index);
     connection.finished = true;
-    replyTimer->destroy(index);
+    connection.silence->stop();
     if (TcpSocket* socket = socketOf(index))
         socket->close();
     updateSettled();
@@ -169,7 +161,7 @@ void ServerExchange::updateSettled()
 // time-out, nor hold the exchange open.
 void ServerExchange::replyIsIn(int closeMs)
 {
-    updateTimer->destroy(kTimeoutTimer);
+    timeoutTimer->stop();
     startCloseTimer(closeMs);
 }
 

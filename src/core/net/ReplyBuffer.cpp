@@ -1,19 +1,10 @@
 #include "core/net/ReplyBuffer.h"
 
-#include "core/platform/TcpSocket.h"
-
-void ReplyBuffer::takeFrom(TcpSocket& socket)
+void ReplyBuffer::add(const QByteArray& bytes)
 {
-    // Reads in bounded pieces so an oversized reply never lands in memory whole.
-    constexpr int kReadPiece = 16384;
-    while (socket.bytesAvailable() > 0) {
-        const QString piece = socket.getData(kReadPiece);
-        if (piece.isEmpty())
-            break;
-        const qsizetype room = m_capacity - m_text.size();
-        if (room > 0)
-            m_text += piece.left(room);
-    }
+    const qsizetype room = m_capacity - m_text.size();
+    if (room > 0)
+        m_text += QString::fromLatin1(bytes.left(room));
 }
 
 bool ReplyBuffer::isComplete() const

@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-
-class TcpSocket;
 
 // Gathers the pieces of one reply as they arrive on one connection. TCP keeps no message
 // boundaries, so a reply counts as complete only when it ends a line or fills the buffer;
@@ -12,8 +11,8 @@ class ReplyBuffer
 public:
     explicit ReplyBuffer(int capacity = 0) : m_capacity(capacity) {}
 
-    // Takes everything waiting on the socket. Bytes beyond the capacity are read and dropped.
-    void takeFrom(TcpSocket& socket);
+    // Takes bytes that arrived, one character each; those beyond the capacity are dropped.
+    void add(const QByteArray& bytes);
 
     bool isEmpty() const { return m_text.isEmpty(); }
     // Ends with a line end (LF, with or without CR), or can take no more.

@@ -3,19 +3,19 @@
 #include "BuildConfig.h"
 #include "core/client/ClientState.h"
 #include "core/platform/CorePlatform.h"
+#include "core/platform/TcpSocket.h"
+#include "core/platform/Timers.h"
 
 #include <QPointer>
 
 ServerExchange::ServerExchange(ClientState& state, CorePlatform& platform)
     : m_state(state), m_platform(platform),
-      updateTimer(
-          platform.timers.createFamily(QStringLiteral("updateTimer"), [this](int index) { updateTimer_Timer(index); })),
-      replyTimer(
-          platform.timers.createFamily(QStringLiteral("replyTimer"), [this](int index) { replyTimer_Timer(index); }))
+      closeTimer(platform.timers.createTimer(QStringLiteral("closeTimer"), TimerMode::SingleShot,
+                                             [this] { closeTimer_Timer(); })),
+      timeoutTimer(platform.timers.createTimer(QStringLiteral("timeoutTimer"), TimerMode::SingleShot,
+                                               [this] { timeoutTimer_Timer(); }))
 {
     lblStatus = QStringLiteral("Label1");
-    // Element 0 is only the template of the family; it never ticks.
-    updateTimer->create(0);
 }
 
 ServerExchange::~ServerExchange() = default;
@@ -101,7 +101,7 @@ void ServerExchange::Form_Load()
     // A socket may report a failure from inside its connect call; then the exchange is over.
     if (!isUpdate()) {
         tcpClient = openConnection(0);
-        tcpClient->connectToServer();
+        tcpClient->connectToHost(m_state.serverHost, quint16(m_state.serverPort));
         if (generation != m_generation)
             return;
     } else if (!m_command.updateRequests.empty()) {
@@ -110,7 +110,7 @@ void ServerExchange::Form_Load()
         for (int i = 1; i <= count; ++i)
             tcpUpdater[i] = openConnection(i);
         for (int i = 1; i <= count && generation == m_generation; ++i)
-            tcpUpdater[i]->connectToServer();
+            tcpUpdater[i]->connectToHost(m_state.serverHost, quint16(m_state.serverPort));
         if (generation != m_generation)
             return;
     } else {
@@ -118,9 +118,7 @@ void ServerExchange::Form_Load()
         dispatch(updateTag, emptyListReply);
         startCloseTimer(m_clientCloseMs);
     }
-    updateTimer->create(kTimeoutTimer);
-    updateTimer->setInterval(kTimeoutTimer, m_timeoutMs);
-    updateTimer->setEnabled(kTimeoutTimer, true);
+    timeoutTimer->start(m_timeoutMs);
 }
 
 void ServerExchange::Form_Unload(ExchangeEnd end)
@@ -130,10 +128,8 @@ void ServerExchange::Form_Unload(ExchangeEnd end)
     m_loaded = false;
     ++m_generation;
     retireSockets();
-    updateTimer->destroy(kCloseTimer);
-    updateTimer->destroy(kTimeoutTimer);
-    for (const auto& entry : m_connections)
-        replyTimer->destroy(entry.first);
+    closeTimer->stop();
+    timeoutTimer->stop();
     m_connections.clear();
     m_updatesOutstanding = 0;
     m_state.exchangeBusy = false;
@@ -163,9 +159,9 @@ void ServerExchange::retireSockets()
     // silenced now and destroyed only after the current event.
     auto retired = std::make_shared<std::vector<std::unique_ptr<TcpSocket>>>();
     auto retire = [&retired](std::unique_ptr<TcpSocket> socket) {
-        socket->onConnect = nullptr;
-        socket->onDataArrival = nullptr;
-        socket->onRemoteClose = nullptr;
+        socket->onConnected = nullptr;
+        socket->onReadyRead = nullptr;
+        socket->onClosed = nullptr;
         socket->onError = nullptr;
         socket->close();
         retired->push_back(std::move(socket));
@@ -179,21 +175,22 @@ void ServerExchange::retireSockets()
         m_platform.timers.post([retired] { retired->clear(); });
 }
 
-void ServerExchange::updateTimer_Timer(int index)
+void ServerExchange::closeTimer_Timer()
 {
-    if (index == kCloseTimer) {
-        Form_Unload();
-    } else if (index == kTimeoutTimer) {
-        Form_Unload(ExchangeEnd::TimedOut);
-        m_state.view->showFailure(QStringLiteral("Timeout expired...connection failed."));
-        m_state.report({ClientEvent::Kind::Failure, QString(), QString(), QStringLiteral("the server did not answer")});
-    }
+    Form_Unload();
+}
+
+void ServerExchange::timeoutTimer_Timer()
+{
+    Form_Unload(ExchangeEnd::TimedOut);
+    m_state.view->showFailure(QStringLiteral("Timeout expired...connection failed."));
+    m_state.report({ClientEvent::Kind::Failure, QString(), QString(), QStringLiteral("the server did not answer")});
 }
 
 void ServerExchange::startCloseTimer(int milliseconds)
 {
     if (milliseconds <= 0) {
-        // A timer of interval 0 never ticks. Posted after the reply's processor, so it runs first.
+        // Posted after the reply's processor, so it runs first.
         QPointer<ServerExchange> self(this);
         const quint64 generation = m_generation;
         m_platform.timers.post([self, generation] {
@@ -202,7 +199,5 @@ void ServerExchange::startCloseTimer(int milliseconds)
         });
         return;
     }
-    updateTimer->create(kCloseTimer);
-    updateTimer->setInterval(kCloseTimer, milliseconds);
-    updateTimer->setEnabled(kCloseTimer, true);
+    closeTimer->start(milliseconds);
 }

@@ -12,8 +12,7 @@
 #include <memory>
 
 class TcpSocket;
-
-class TimerFamily;
+class Timer;
 struct ClientState;
 struct CorePlatform;
 
@@ -64,15 +63,13 @@ public:
     std::function<void(ExchangeEnd)> onUnloaded;
 
 private:
-    // updateTimer elements, and how long each waits.
-    static constexpr int kCloseTimer = 1;
-    static constexpr int kTimeoutTimer = 2;
-
     // One connection of the running exchange: 0 is tcpClient, i >= 1 is tcpUpdater(i).
     struct Connection
     {
         ReplyBuffer reply;
         bool finished = false;
+        // Ends the reply after a silence.
+        std::unique_ptr<Timer> silence;
     };
 
     void start(ExchangeCommand command);
@@ -82,15 +79,15 @@ private:
     void retireSockets();
     bool isUpdate() const;
 
-    void updateTimer_Timer(int index);
-    void replyTimer_Timer(int index);
+    void closeTimer_Timer();
+    void timeoutTimer_Timer();
     void startCloseTimer(int milliseconds);
 
     std::unique_ptr<TcpSocket> openConnection(int index);
     TcpSocket* socketOf(int index) const;
-    void socket_Connect(int index);
-    void socket_DataArrival(int index);
-    void socket_RemoteClose(int index);
+    void socket_Connected(int index);
+    void socket_ReadyRead(int index);
+    void socket_Closed(int index);
     void socket_Error(int index, const QString& description);
     void finishReply(int index);
     void failUpdate(int index);
@@ -107,10 +104,9 @@ private:
 
     std::unique_ptr<TcpSocket> tcpClient;
     std::map<int, std::unique_ptr<TcpSocket>> tcpUpdater;
-    // Element 1 closes the exchange after the reply, element 2 is the time-out.
-    std::unique_ptr<TimerFamily> updateTimer;
-    // Element i ends connection i's reply after a silence.
-    std::unique_ptr<TimerFamily> replyTimer;
+    // Closes the exchange a while after the reply.
+    std::unique_ptr<Timer> closeTimer;
+    std::unique_ptr<Timer> timeoutTimer;
 
     int m_timeoutMs = 60000;
     int m_clientCloseMs = 250;

@@ -5,7 +5,8 @@
 #include <functional>
 #include <memory>
 
-// A family of like timers addressed by element number, sharing one tick handler.
+// A family of like timers addressed by element number, sharing one tick handler. Only kept for the
+// main window's and the command line's cycle timers; everything else uses a Timer.
 // Elements are created at run time; each has its own interval and enabled state.
 // A timer ticks every `interval` ms while enabled; an interval of 0 never ticks.
 class TimerFamily
@@ -27,7 +28,8 @@ public:
 };
 
 // One named timer. Starting it (again) counts `milliseconds` from now; a repeating timer then
-// fires every `milliseconds` until stopped, a single-shot one fires once.
+// fires every `milliseconds` until stopped, a single-shot one fires once. A timer may be stopped or
+// destroyed from inside its own timeout.
 class Timer
 {
 public:
@@ -50,7 +52,8 @@ public:
     virtual ~TimerService() = default;
 
     // A stopped timer; `name` identifies it in test logs.
-    std::unique_ptr<Timer> createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout);
+    virtual std::unique_ptr<Timer> createTimer(const QString& name, TimerMode mode,
+                                               std::function<void()> onTimeout) = 0;
 
     // Makes a new, empty family. `name` identifies it in test logs.
     virtual std::unique_ptr<TimerFamily> createFamily(const QString& name, std::function<void(int)> onTick) = 0;

@@ -20,13 +20,6 @@ void MainWindow::Form_Load()
     m_state.hostsRequestPending = false;
     m_state.groupListReady = false;
 
-    trayIconData.cbSize = 88;
-    trayIconData.hWnd = static_cast<std::uint32_t>(winId());
-    trayIconData.uID = 1;
-    trayIconData.uFlags = 7;
-    trayIconData.uCallbackMessage = SysTray::WM_MOUSEMOVE;
-    trayIconData.hIcon = static_cast<std::uint32_t>(windowIcon().cacheKey());
-
     m_state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
     m_state.serverPort = BuildConfig::serverPort;
 
@@ -42,7 +35,7 @@ void MainWindow::Form_Load()
     m_state.ipCheckRequested = false;
     m_state.preferencesOpen = false;
 
-    m_platform.tray.notify(TrayIcon::Add, trayIconData.toBytes());
+    m_platform.tray.show();
 
     // Without an account the host list waits until the preferences dialog has one.
     const bool askForAccount = m_state.userName.isEmpty() || m_state.password.isEmpty();
@@ -50,8 +43,6 @@ void MainWindow::Form_Load()
     // After the IP check has set its own text, so that this one is seen.
     if (!configNotice.isEmpty())
         lblStatusBar->setText(configNotice);
-
-    trayIconData.szTip = SysTray::makeTip(m_platform.app.title(), m_state.currentIP);
 
     m_state.hostsPanelShown = false;
     cmdViewHosts->move(twipsToPixels(kNarrowButtonLeft), cmdViewHosts->y());
@@ -67,7 +58,7 @@ void MainWindow::Form_Load()
     if (m_state.useStaticIP)
         UpdateIcon();
     else
-        m_platform.tray.notify(TrayIcon::Modify, trayIconData.toBytes());
+        showTrayTip();
 
     if (!startMinimized)
         show();
@@ -109,7 +100,7 @@ void MainWindow::exitProgram(bool userPresent)
     }
     m_exiting = true;
     m_state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
-    m_platform.tray.notify(TrayIcon::Delete, trayIconData.toBytes());
+    m_platform.tray.hide();
     const QString problem = Common_Functions::saveConfig(m_state, m_platform).problem;
     if (problem.isEmpty() || !userPresent) {
         tellSaveProblem(problem, false);

@@ -9,9 +9,15 @@
 
 void MainWindow::UpdateIcon()
 {
-    trayIconData.szTip = SysTray::makeTip(m_platform.app.title(), m_state.currentIP);
-    m_platform.tray.notify(TrayIcon::Modify, trayIconData.toBytes());
+    showTrayTip();
     lblCurrentIP->setText(m_state.currentIP);
+}
+
+void MainWindow::showTrayTip()
+{
+    // The tip has always been Latin-1 and at most 64 characters long.
+    const QString tip = m_platform.app.title() + QStringLiteral(" [") + m_state.currentIP + QStringLiteral("]");
+    m_platform.tray.setToolTip(QString::fromLatin1(tip.toLatin1().left(64)));
 }
 
 void MainWindow::ShowForm_Click()
@@ -22,10 +28,10 @@ void MainWindow::ShowForm_Click()
     activateWindow();
 }
 
-void MainWindow::trayIcon_Event(int event, QPoint globalPos)
+void MainWindow::trayIcon_Activated(TrayIcon::Activation activation, QPoint globalPos)
 {
-    if (event == TrayIcon::LeftDoubleClick)
+    if (activation == TrayIcon::Activation::DoubleClick)
         ShowForm_Click();
-    else if (event == TrayIcon::RightButtonUp)
+    else if (activation == TrayIcon::Activation::Context)
         mnuPopup->popup(globalPos);
 }

@@ -60,13 +60,15 @@ MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state),
         }
     });
 
-    m_platform.tray.onEvent = [this](int event, QPoint pos) { trayIcon_Event(event, pos); };
+    m_platform.tray.onActivated = [this](TrayIcon::Activation activation, QPoint pos) {
+        trayIcon_Activated(activation, pos);
+    };
     m_platform.network.onChange = [this] { m_state.client->scheduler().networkChanged(); };
 }
 
 MainWindow::~MainWindow()
 {
-    m_platform.tray.onEvent = nullptr;
+    m_platform.tray.onActivated = nullptr;
     m_platform.network.onChange = nullptr;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/main/SysTray.h"
+#include "desktop/platform/TrayIcon.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -44,9 +44,10 @@ public:
 
     // Tray icon.
     void UpdateIcon();
+    // "<title> [<address>]".
+    void showTrayTip();
     void ShowForm_Click();
-    // A mouse event on the tray icon, as the tray reports it.
-    void trayIcon_Event(int event, QPoint globalPos);
+    void trayIcon_Activated(TrayIcon::Activation activation, QPoint globalPos);
 
     // Groups and hosts lists.
     void lstGroups_Click();
@@ -81,7 +82,6 @@ public:
     void setOuterWidthTwips(int twips);
     int outerWidthTwips() const;
 
-    SysTray::NOTIFYICONDATA trayIconData;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* lblUsername = nullptr;

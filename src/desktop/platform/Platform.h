@@ -7,7 +7,7 @@
 #include "desktop/platform/BrowserControl.h"
 #include "desktop/platform/Desktop.h"
 #include "desktop/platform/LoginStart.h"
-#include "desktop/platform/Registry.h"
+#include "desktop/platform/SystemInfoTool.h"
 #include "desktop/platform/TrayIcon.h"
 
 // Every platform service the windows reach: the core's and the desktop's own. The program passes
@@ -15,7 +15,7 @@
 struct Platform : CorePlatform
 {
     TrayIcon& tray;
-    Registry& registry;
+    SystemInfoTool& systemInfo;
     ProcessStarter& processes;
     BrowserFactory& browsers;
     Desktop& desktop;

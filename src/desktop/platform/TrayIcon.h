@@ -1,33 +1,21 @@
 #pragma once
 
-#include <QByteArray>
 #include <QPoint>
 #include <QString>
 
 #include <functional>
 
-// The notification-area icon. Operations take the program's 88-byte icon record.
+// The notification-area icon.
 class TrayIcon
 {
 public:
-    enum Message
+    // How the user activated the icon, as QSystemTrayIcon tells it.
+    enum class Activation
     {
-        Add = 0,
-        Modify = 1,
-        Delete = 2
+        Trigger,
+        DoubleClick,
+        Context
     };
-    enum Event
-    {
-        LeftDoubleClick = 0x203,
-        RightButtonUp = 0x205
-    };
-
-    virtual ~TrayIcon() = default;
-
-    // Adds, modifies or deletes the icon described by the record; the tip is read up to its NUL.
-    virtual bool notify(Message message, const QByteArray& record) = 0;
-    // Whether the desktop has a notification area at all.
-    virtual bool isAvailable() const = 0;
 
     // What the icon's picture tells.
     enum class Picture
@@ -36,10 +24,19 @@ public:
         Updating,
         Failed
     };
+
+    virtual ~TrayIcon() = default;
+
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    // Kept while the icon is hidden, and shown with it.
+    virtual void setToolTip(const QString& tip) = 0;
+    // Whether the desktop has a notification area at all.
+    virtual bool isAvailable() const = 0;
     virtual void showPicture(Picture picture) = 0;
     // A notice beside the icon, which the desktop removes by itself after a while.
     virtual void showMessage(const QString& title, const QString& text) = 0;
 
-    // A mouse event on the icon: its mouse-message number and the pointer's screen position.
-    std::function<void(int event, QPoint globalPos)> onEvent;
+    // With the pointer's screen position.
+    std::function<void(Activation activation, QPoint globalPos)> onActivated;
 };

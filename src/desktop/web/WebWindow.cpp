@@ -37,7 +37,6 @@ constexpr int kBrowserWidthAllowance = 100;
 constexpr int kFrameWidth = 120;
 constexpr int kFrameHeight = 405;
 
-constexpr int kTimTimer = 0;
 constexpr int kCaptionIntervalMs = 5;
 
 const char* const kBrowserEndedCaption = "The web page is gone: its browser has stopped.";
@@ -80,9 +79,8 @@ WebWindow::WebWindow(ClientState& state, Platform& platform, QWidget* parent)
     setMinimumSize(twipsToPixels(kSmallestOuterWidth - kFrameWidth),
                    twipsToPixels(kSmallestOuterHeight - kFrameHeight));
     buildToolBar();
-    timTimer = platform.timers.createFamily(QStringLiteral("timTimer"), [this](int) { timTimer_Timer(); });
-    timTimer->create(kTimTimer);
-    timTimer->setInterval(kTimTimer, kCaptionIntervalMs);
+    timTimer =
+        platform.timers.createTimer(QStringLiteral("timTimer"), TimerMode::Repeating, [this] { timTimer_Timer(); });
 }
 
 WebWindow::~WebWindow() = default;
@@ -128,7 +126,7 @@ void WebWindow::load()
     m_toolBar->update();
     layOut();
     if (!m_state.browserURL.isEmpty()) {
-        timTimer->setEnabled(kTimTimer, true);
+        startCaptionTimer();
         navigate(m_state.browserURL);
     }
 }
@@ -136,7 +134,7 @@ void WebWindow::load()
 void WebWindow::unload()
 {
     m_loaded = false;
-    timTimer->setEnabled(kTimTimer, false);
+    timTimer->stop();
     // The engine is heavy; a closed window holds no page.
     m_browser.reset();
 }
@@ -184,7 +182,7 @@ void WebWindow::layOut()
 
 void WebWindow::toolButtonClicked(const QString& key)
 {
-    timTimer->setEnabled(kTimTimer, true);
+    startCaptionTimer();
     BrowserControl* browser = m_browser.get();
     if (key == QLatin1String("Back")) {
         if (browser)
@@ -196,11 +194,18 @@ void WebWindow::toolButtonClicked(const QString& key)
         if (browser)
             browser->Refresh();
     } else if (key == QLatin1String("Stop")) {
-        timTimer->setEnabled(kTimTimer, false);
+        timTimer->stop();
         if (browser)
             browser->Stop();
         setCaption(locationName());
     }
+}
+
+void WebWindow::startCaptionTimer()
+{
+    // A running count goes on: clicks in a row do not put the caption off.
+    if (!timTimer->isActive())
+        timTimer->start(kCaptionIntervalMs);
 }
 
 void WebWindow::timTimer_Timer()
@@ -209,7 +214,7 @@ void WebWindow::timTimer_Timer()
         setCaption(QStringLiteral("Working..."));
         return;
     }
-    timTimer->setEnabled(kTimTimer, false);
+    timTimer->stop();
     setCaption(locationName());
 }
 
@@ -234,7 +239,7 @@ void WebWindow::fileDownloaded(const QString& path, bool ok)
 
 void WebWindow::browserEnded(BrowserEnd end)
 {
-    timTimer->setEnabled(kTimTimer, false);
+    timTimer->stop();
     setCaption(QLatin1String(end == BrowserEnd::HelperMissing ? kHelperMissingCaption : kBrowserEndedCaption));
     // The window holds no page any more: the next page request loads it again.
     m_loaded = false;

@@ -7,7 +7,7 @@
 #include <memory>
 
 class QToolBar;
-class TimerFamily;
+class Timer;
 struct ClientState;
 struct Platform;
 
@@ -40,7 +40,7 @@ public:
     // The caption timer's tick.
     void timTimer_Timer();
 
-    std::unique_ptr<TimerFamily> timTimer;
+    std::unique_ptr<Timer> timTimer;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -53,6 +53,7 @@ private:
     // Puts the toolbar across the top and the browser below it.
     void layOut();
     void toolButtonClicked(const QString& key);
+    void startCaptionTimer();
     bool createBrowser();
     void pageLoaded();
     void fileDownloaded(const QString& path, bool ok);

@@ -1,29 +1,90 @@
 #include "support/fakes/FakeClock.h"
 
-#include <algorithm>
-#include <limits>
 #include <map>
 
+class FakeClock::FakeTimer : public Timer
+{
+public:
+    FakeTimer(FakeClock& clock, QString name, int index, TimerMode mode, std::function<void()> onTimeout)
+        : m_clock(clock), m_name(std::move(name)), m_index(index), m_mode(mode), m_onTimeout(std::move(onTimeout))
+    {
+        m_clock.m_timers.push_back(this);
+    }
+
+    ~FakeTimer() override { std::erase(m_clock.m_timers, this); }
+
+    void start(int milliseconds) override
+    {
+        m_intervalMs = milliseconds;
+        m_active = true;
+        arm(m_clock.m_nowMs + milliseconds);
+    }
+
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+
+    // Whether it is due at or before `limitMs`, and before `other`.
+    bool dueBefore(qint64 limitMs, const FakeTimer* other) const
+    {
+        if (!m_active || m_dueMs > limitMs)
+            return false;
+        return other == nullptr || m_dueMs < other->m_dueMs ||
+               (m_dueMs == other->m_dueMs && m_startedAs < other->m_startedAs);
+    }
+
+    qint64 dueMs() const { return m_dueMs; }
+
+    void fire()
+    {
+        if (m_mode == TimerMode::SingleShot)
+            m_active = false;
+        else
+            arm(m_dueMs + m_intervalMs);
+        m_clock.m_ticks.push_back({m_clock.m_nowMs, m_name, m_index});
+        // The handler may destroy this timer; keep the callable alive while it runs.
+        auto onTimeout = m_onTimeout;
+        onTimeout();
+    }
+
+private:
+    void arm(qint64 dueMs)
+    {
+        m_dueMs = dueMs;
+        m_startedAs = ++m_clock.m_startSequence;
+    }
+
+    FakeClock& m_clock;
+    QString m_name;
+    int m_index;
+    TimerMode m_mode;
+    std::function<void()> m_onTimeout;
+    int m_intervalMs = 0;
+    bool m_active = false;
+    qint64 m_dueMs = 0;
+    quint64 m_startedAs = 0;
+};
+
+// A family as one repeating timer an element; an element of interval 0 never ticks.
 class FakeClock::Family : public TimerFamily
 {
 public:
-    struct Element
-    {
-        int interval = 0;
-        bool enabled = false;
-        qint64 dueMs = 0;
-        quint64 armedAs = 0;
-    };
-
     Family(FakeClock& clock, QString name, std::function<void(int)> onTick)
         : m_clock(clock), m_name(std::move(name)), m_onTick(std::move(onTick))
+    {}
+
+    bool create(int index) override
     {
-        m_clock.m_families.push_back(this);
+        if (m_elements.count(index))
+            return false;
+        auto timer = std::make_unique<FakeTimer>(m_clock, m_name, index, TimerMode::Repeating, [this, index] {
+            // The handler may destroy this family; keep the callable alive while it runs.
+            auto onTick = m_onTick;
+            onTick(index);
+        });
+        m_elements.emplace(index, Element{0, false, std::move(timer)});
+        return true;
     }
 
-    ~Family() override { std::erase(m_clock.m_families, this); }
-
-    bool create(int index) override { return m_elements.emplace(index, Element{}).second; }
     bool exists(int index) const override { return m_elements.count(index) != 0; }
     void destroy(int index) override { m_elements.erase(index); }
 
@@ -34,7 +95,7 @@ public:
             return;
         it->second.interval = milliseconds;
         if (it->second.enabled)
-            arm(it->second);
+            restart(it->second);
     }
 
     int interval(int index) const override
@@ -46,11 +107,13 @@ public:
     void setEnabled(int index, bool enabled) override
     {
         auto it = m_elements.find(index);
-        if (it == m_elements.end())
+        if (it == m_elements.end() || it->second.enabled == enabled)
             return;
-        if (enabled && !it->second.enabled)
-            arm(it->second);
         it->second.enabled = enabled;
+        if (enabled)
+            restart(it->second);
+        else
+            it->second.timer->stop();
     }
 
     bool isEnabled(int index) const override
@@ -59,41 +122,22 @@ public:
         return it != m_elements.end() && it->second.enabled;
     }
 
-    void arm(Element& element)
-    {
-        element.dueMs = m_clock.m_nowMs + element.interval;
-        element.armedAs = ++m_clock.m_armSequence;
-    }
-
-    // The earliest element due at or before `limitMs`.
-    bool earliestDue(qint64 limitMs, qint64& dueMs, quint64& armedAs, int& index) const
-    {
-        bool found = false;
-        for (const auto& [i, element] : m_elements) {
-            if (!element.enabled || element.interval <= 0 || element.dueMs > limitMs)
-                continue;
-            if (!found || element.dueMs < dueMs || (element.dueMs == dueMs && element.armedAs < armedAs)) {
-                found = true;
-                dueMs = element.dueMs;
-                armedAs = element.armedAs;
-                index = i;
-            }
-        }
-        return found;
-    }
-
-    void fire(int index)
-    {
-        Element& element = m_elements.at(index);
-        element.dueMs += element.interval;
-        element.armedAs = ++m_clock.m_armSequence;
-        m_clock.m_ticks.push_back({m_clock.m_nowMs, m_name, index});
-        // The handler may destroy this family; keep the callable alive while it runs.
-        auto onTick = m_onTick;
-        onTick(index);
-    }
-
 private:
+    struct Element
+    {
+        int interval;
+        bool enabled;
+        std::unique_ptr<FakeTimer> timer;
+    };
+
+    static void restart(Element& element)
+    {
+        if (element.interval > 0)
+            element.timer->start(element.interval);
+        else
+            element.timer->stop();
+    }
+
     FakeClock& m_clock;
     QString m_name;
     std::function<void(int)> m_onTick;
@@ -103,6 +147,11 @@ private:
 FakeClock::FakeClock(QDateTime start) : m_start(std::move(start)) {}
 
 FakeClock::~FakeClock() = default;
+
+std::unique_ptr<Timer> FakeClock::createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout)
+{
+    return std::make_unique<FakeTimer>(*this, name, 0, mode, std::move(onTimeout));
+}
 
 std::unique_ptr<TimerFamily> FakeClock::createFamily(const QString& name, std::function<void(int)> onTick)
 {
@@ -133,36 +182,33 @@ void FakeClock::advance(qint64 milliseconds)
     const qint64 targetMs = m_nowMs + milliseconds;
     runPosted();
     for (;;) {
-        Family* next = nullptr;
-        qint64 bestDue = std::numeric_limits<qint64>::max();
-        quint64 bestArmed = 0;
-        int bestIndex = 0;
-        for (Family* family : m_families) {
-            qint64 due = 0;
-            quint64 armed = 0;
-            int index = 0;
-            if (family->earliestDue(targetMs, due, armed, index) &&
-                (next == nullptr || due < bestDue || (due == bestDue && armed < bestArmed))) {
-                next = family;
-                bestDue = due;
-                bestArmed = armed;
-                bestIndex = index;
-            }
+        FakeTimer* next = nullptr;
+        for (FakeTimer* timer : m_timers) {
+            if (timer->dueBefore(targetMs, next))
+                next = timer;
         }
         if (next == nullptr)
             break;
-        m_nowMs = bestDue;
-        next->fire(bestIndex);
+        m_nowMs = next->dueMs();
+        next->fire();
         runPosted();
     }
     m_nowMs = targetMs;
+}
+
+QStringList FakeClock::fired() const
+{
+    QStringList names;
+    for (const Tick& tick : m_ticks)
+        names.append(tick.name);
+    return names;
 }
 
 std::vector<int> FakeClock::ticksOf(const QString& family) const
 {
     std::vector<int> result;
     for (const Tick& tick : m_ticks) {
-        if (tick.family == family)
+        if (tick.name == family)
             result.push_back(tick.index);
     }
     return result;

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <vector>
@@ -16,18 +17,21 @@ public:
     struct Tick
     {
         qint64 atMs;
-        QString family;
+        QString name;
+        // The element of a family; 0 for a named timer.
         int index;
     };
 
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 5), QTime(7, 3)));
     ~FakeClock() override;
 
+    std::unique_ptr<Timer> createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout) override;
     std::unique_ptr<TimerFamily> createFamily(const QString& name, std::function<void(int)> onTick) override;
     void post(std::function<void()> task) override;
     QDateTime now() const override;
 
     // Moves time forward, firing every due timer in order and running posted tasks between them.
+    // Timers due at the same moment fire in the order they were started.
     void advance(qint64 milliseconds);
     // Runs the posted tasks (and those they post) without moving time.
     void runPosted();
@@ -36,17 +40,19 @@ public:
     // Every tick so far, in order.
     const std::vector<Tick>& ticks() const { return m_ticks; }
     void clearTicks() { m_ticks.clear(); }
+    // The names of the timers and families that fired, in order.
+    QStringList fired() const;
     // The ticks of one family, as element numbers.
     std::vector<int> ticksOf(const QString& family) const;
 
 private:
+    class FakeTimer;
     class Family;
-    friend class Family;
 
     QDateTime m_start;
     qint64 m_nowMs = 0;
-    quint64 m_armSequence = 0;
-    std::vector<Family*> m_families;
+    quint64 m_startSequence = 0;
+    std::vector<FakeTimer*> m_timers;
     std::deque<std::function<void()>> m_posted;
     std::vector<Tick> m_ticks;
 };

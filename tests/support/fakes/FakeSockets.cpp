@@ -1,5 +1,7 @@
 #include "support/fakes/FakeSockets.h"
 
+#include <utility>
+
 class FakeSocket : public TcpSocket
 {
 public:
@@ -16,21 +18,14 @@ public:
         m_record->m_socket = nullptr;
     }
 
-    void setRemoteHost(const QString& host) override { m_record->m_remoteHost = host; }
-    void setRemotePort(int port) override { m_record->m_remotePort = port; }
-    void connectToServer() override { m_record->m_connectCalled = true; }
-    void sendData(const QString& text) override { m_record->m_sends.append(text); }
-
-    QString getData(int maxLength) override
+    void connectToHost(const QString& host, quint16 port) override
     {
-        QByteArray& incoming = m_record->m_incoming;
-        const qsizetype taken = qMin<qsizetype>(qMax(maxLength, 0), incoming.size());
-        const QString data = QString::fromLatin1(incoming.left(taken));
-        incoming.remove(0, taken);
-        return data;
+        m_record->m_remoteHost = host;
+        m_record->m_remotePort = port;
+        m_record->m_connectCalled = true;
     }
-
-    qint64 bytesAvailable() const override { return m_record->m_incoming.size(); }
+    void write(const QByteArray& bytes) override { m_record->m_sends.append(QString::fromLatin1(bytes)); }
+    QByteArray readAll() override { return std::exchange(m_record->m_incoming, QByteArray()); }
 
     void close() override
     {
@@ -64,7 +59,7 @@ bool FakeSocketRecord::accept()
     if (socket == nullptr || !m_connectCalled)
         return false;
     m_connected = true;
-    if (auto handler = socket->onConnect) {
+    if (auto handler = socket->onConnected) {
         const HandlerScope scope(m_handlerDepth);
         handler();
     }
@@ -78,9 +73,9 @@ bool FakeSocketRecord::deliver(const QString& data)
     if (socket == nullptr)
         return false;
     m_incoming += data.toLatin1();
-    if (auto handler = socket->onDataArrival) {
+    if (auto handler = socket->onReadyRead) {
         const HandlerScope scope(m_handlerDepth);
-        handler(m_incoming.size());
+        handler();
     }
     afterEvent();
     return true;
@@ -92,7 +87,7 @@ bool FakeSocketRecord::remoteClose()
     if (socket == nullptr)
         return false;
     m_connected = false;
-    if (auto handler = socket->onRemoteClose) {
+    if (auto handler = socket->onClosed) {
         const HandlerScope scope(m_handlerDepth);
         handler();
     }

@@ -17,11 +17,11 @@ class FakeSocket;
 class FakeSocketRecord
 {
 public:
-    // The connection stands: onConnect. False when the socket is gone, closed or never connected.
+    // The connection stands: onConnected. False when the socket is gone, closed or never connected.
     bool accept();
-    // Data arrives in one piece (Latin-1): onDataArrival. False when the socket is gone or closed.
+    // Data arrives in one piece (Latin-1): onReadyRead. False when the socket is gone or closed.
     bool deliver(const QString& data);
-    // The peer closes after what it sent: onRemoteClose.
+    // The peer closes after what it sent: onClosed.
     bool remoteClose();
     // The connection fails (refused, reset, host not found): onError.
     bool fail(const QString& description = QStringLiteral("Connection refused"));
@@ -30,7 +30,7 @@ public:
     int remotePort() const { return m_remotePort; }
     bool connectCalled() const { return m_connectCalled; }
     bool isConnected() const { return m_connected; }
-    // Every sendData call, in order, and all of them joined.
+    // Every write, in order (Latin-1), and all of them joined.
     const QStringList& sends() const { return m_sends; }
     QString sent() const { return m_sends.join(QString()); }
     bool isClosed() const { return m_closed; }

@@ -2,33 +2,26 @@
 
 #include "desktop/platform/TrayIcon.h"
 
-#include <QString>
+#include <QStringList>
 
 #include <vector>
 
-// Records every call the program makes to the notification area.
+// Records what the program shows in the notification area.
 class FakeTray : public TrayIcon
 {
 public:
-    struct Call
-    {
-        Message message;
-        QByteArray record;
-    };
-
-    bool notify(Message message, const QByteArray& record) override
-    {
-        calls.push_back({message, record});
-        return true;
-    }
+    void show() override { visible = true; }
+    void hide() override { visible = false; }
+    void setToolTip(const QString& tip) override { toolTips.append(tip); }
     bool isAvailable() const override { return available; }
     void showPicture(Picture shown) override { picture = shown; }
     void showMessage(const QString& title, const QString& text) override { messages.push_back(title + ": " + text); }
 
-    // The tip of the last record, up to its NUL.
-    QString lastTip() const;
+    QString lastTip() const { return toolTips.isEmpty() ? QString() : toolTips.last(); }
 
-    std::vector<Call> calls;
+    bool visible = false;
+    // Every tip set, in order.
+    QStringList toolTips;
     bool available = true;
     Picture picture = Picture::Normal;
     // Each notice as "title: text".

@@ -8,12 +8,12 @@
 QtTcpSocket::QtTcpSocket() : m_socket(new QTcpSocket)
 {
     QObject::connect(m_socket, &QTcpSocket::connected, m_socket, [this] {
-        if (auto handler = onConnect)
+        if (auto handler = onConnected)
             handler();
     });
     QObject::connect(m_socket, &QTcpSocket::readyRead, m_socket, [this] {
-        if (auto handler = onDataArrival)
-            handler(m_socket->bytesAvailable());
+        if (auto handler = onReadyRead)
+            handler();
     });
     QObject::connect(m_socket, &QTcpSocket::disconnected, m_socket, [this] { reportRemoteClose(); });
     QObject::connect(m_socket, &QTcpSocket::errorOccurred, m_socket, [this](QAbstractSocket::SocketError error) {
@@ -39,36 +39,21 @@ QtTcpSocket::~QtTcpSocket()
         m_socket->deleteLater();
 }
 
-void QtTcpSocket::setRemoteHost(const QString& host)
-{
-    m_host = host;
-}
-
-void QtTcpSocket::setRemotePort(int port)
-{
-    m_port = port;
-}
-
-void QtTcpSocket::connectToServer()
+void QtTcpSocket::connectToHost(const QString& host, quint16 port)
 {
     m_closedHere = false;
     m_remoteCloseReported = false;
-    m_socket->connectToHost(m_host, quint16(m_port));
+    m_socket->connectToHost(host, port);
 }
 
-void QtTcpSocket::sendData(const QString& text)
+void QtTcpSocket::write(const QByteArray& bytes)
 {
-    m_socket->write(text.toLatin1());
+    m_socket->write(bytes);
 }
 
-QString QtTcpSocket::getData(int maxLength)
+QByteArray QtTcpSocket::readAll()
 {
-    return QString::fromLatin1(m_socket->read(qMax(maxLength, 0)));
-}
-
-qint64 QtTcpSocket::bytesAvailable() const
-{
-    return m_socket->bytesAvailable();
+    return m_socket->readAll();
 }
 
 void QtTcpSocket::close()
@@ -83,7 +68,7 @@ void QtTcpSocket::reportRemoteClose()
     if (m_closedHere || m_remoteCloseReported)
         return;
     m_remoteCloseReported = true;
-    if (auto handler = onRemoteClose)
+    if (auto handler = onClosed)
         handler();
 }
 

@@ -11,20 +11,15 @@ public:
     QtTcpSocket();
     ~QtTcpSocket() override;
 
-    void setRemoteHost(const QString& host) override;
-    void setRemotePort(int port) override;
-    void connectToServer() override;
-    void sendData(const QString& text) override;
-    QString getData(int maxLength) override;
-    qint64 bytesAvailable() const override;
+    void connectToHost(const QString& host, quint16 port) override;
+    void write(const QByteArray& bytes) override;
+    QByteArray readAll() override;
     void close() override;
 
 private:
     void reportRemoteClose();
 
     QTcpSocket* m_socket;
-    QString m_host;
-    int m_port = 0;
     bool m_closedHere = false;
     bool m_remoteCloseReported = false;
 };

@@ -7,6 +7,42 @@
 
 namespace {
 
+// Deleted later when this may run inside the timer's own timeout; while the application shuts down
+// nothing may be posted any more.
+void retireTimer(QTimer* timer)
+{
+    timer->stop();
+    timer->disconnect();
+    if (QCoreApplication::closingDown())
+        delete timer;
+    else
+        timer->deleteLater();
+}
+
+class QtTimer : public Timer
+{
+public:
+    QtTimer(TimerMode mode, std::function<void()> onTimeout) : m_timer(new QTimer), m_onTimeout(std::move(onTimeout))
+    {
+        m_timer->setSingleShot(mode == TimerMode::SingleShot);
+        QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] {
+            // The handler may destroy this timer; keep the callable alive while it runs.
+            auto onTimeout = m_onTimeout;
+            onTimeout();
+        });
+    }
+
+    ~QtTimer() override { retireTimer(m_timer); }
+
+    void start(int milliseconds) override { m_timer->start(milliseconds); }
+    void stop() override { m_timer->stop(); }
+    bool isActive() const override { return m_timer->isActive(); }
+
+private:
+    QTimer* m_timer;
+    std::function<void()> m_onTimeout;
+};
+
 class QtTimerFamily : public TimerFamily
 {
 public:
@@ -14,8 +50,8 @@ public:
 
     ~QtTimerFamily() override
     {
-        for (auto& [index, timer] : m_timers)
-            retire(timer);
+        for (auto& entry : m_timers)
+            retireTimer(entry.second.timer);
     }
 
     bool create(int index) override
@@ -39,7 +75,7 @@ public:
         auto it = m_timers.find(index);
         if (it == m_timers.end())
             return;
-        retire(it->second);
+        retireTimer(it->second.timer);
         m_timers.erase(it);
     }
 
@@ -90,22 +126,16 @@ private:
             slot.timer->start();
     }
 
-    // Deleted later, because this may run inside the timer's own tick.
-    static void retire(Slot& slot)
-    {
-        slot.timer->stop();
-        slot.timer->disconnect();
-        if (QCoreApplication::closingDown())
-            delete slot.timer;
-        else
-            slot.timer->deleteLater();
-    }
-
     std::function<void(int)> m_onTick;
     std::map<int, Slot> m_timers;
 };
 
 } // namespace
+
+std::unique_ptr<Timer> QtTimers::createTimer(const QString&, TimerMode mode, std::function<void()> onTimeout)
+{
+    return std::make_unique<QtTimer>(mode, std::move(onTimeout));
+}
 
 std::unique_ptr<TimerFamily> QtTimers::createFamily(const QString&, std::function<void(int)> onTick)
 {

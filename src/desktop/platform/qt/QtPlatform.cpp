@@ -1,27 +1,29 @@
 #include "desktop/platform/qt/QtPlatform.h"
 
-#include "desktop/platform/RegistryLoginStart.h"
-#include "desktop/platform/qt/XdgAutostart.h"
-
 #include <QCoreApplication>
 
-namespace {
-
-std::unique_ptr<LoginStart> makeLoginStart([[maybe_unused]] Registry& registry)
-{
-    const QString program = QCoreApplication::applicationFilePath();
 #ifdef Q_OS_WIN
-    return std::make_unique<RegistryLoginStart>(registry, program);
-#else
-    return std::make_unique<XdgAutostart>(program);
-#endif
-}
+#include "desktop/platform/windows/RegistryLoginStart.h"
+#include "desktop/platform/windows/RegistrySystemInfo.h"
+#include "desktop/platform/windows/WinRegistry.h"
 
+namespace {
+WinRegistry registry;
 } // namespace
 
 QtPlatform::QtPlatform()
-    : tray(QIcon(QStringLiteral(":/veltaro.png"))),
-      loginStart(makeLoginStart(registry)), platform{timers,  timers,      messageBoxes, app,       files,
-                                                     sockets, tray,        registry,     processes, browsers,
-                                                     desktop, *loginStart, network}
+    : tray(QIcon(QStringLiteral(":/veltaro.png"))), systemInfo(std::make_unique<RegistrySystemInfo>(registry, files)),
+      loginStart(std::make_unique<RegistryLoginStart>(registry, QCoreApplication::applicationFilePath())),
+      platform{timers,      timers,    messageBoxes, app,     files,       sockets, tray,
+               *systemInfo, processes, browsers,     desktop, *loginStart, network}
 {}
+#else
+#include "desktop/platform/qt/XdgAutostart.h"
+
+QtPlatform::QtPlatform()
+    : tray(QIcon(QStringLiteral(":/veltaro.png"))), systemInfo(std::make_unique<DesktopInfoTool>()),
+      loginStart(std::make_unique<XdgAutostart>(QCoreApplication::applicationFilePath())),
+      platform{timers,      timers,    messageBoxes, app,     files,       sockets, tray,
+               *systemInfo, processes, browsers,     desktop, *loginStart, network}
+{}
+#endif

@@ -8,7 +8,7 @@
 #include "desktop/platform/Platform.h"
 #include "desktop/platform/qt/QtBrowser.h"
 #include "desktop/platform/qt/QtMessageBoxes.h"
-#include "desktop/platform/qt/QtRegistry.h"
+#include "desktop/platform/qt/QtSystemInfo.h"
 #include "desktop/platform/qt/QtTray.h"
 
 #include <memory>
@@ -26,10 +26,10 @@ struct QtPlatform
     QtFiles files;
     QtSocketFactory sockets;
     QtTray tray;
-    QtRegistry registry;
     QtProcessStarter processes;
     QtBrowserFactory browsers{desktop};
-    // The Windows registry's Run key, or the freedesktop.org autostart folder.
+    // Both kept in the registry on Windows, the desktop's own elsewhere.
+    std::unique_ptr<SystemInfoTool> systemInfo;
     std::unique_ptr<LoginStart> loginStart;
     QtNetworkMonitor network;
     Platform platform;

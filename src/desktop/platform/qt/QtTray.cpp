@@ -24,40 +24,39 @@ QtTray::QtTray(QIcon icon) : m_icon(std::move(icon)), m_shown(m_icon) {}
 
 QtTray::~QtTray() = default;
 
-bool QtTray::notify(Message message, const QByteArray& record)
+void QtTray::show()
 {
-    const QByteArray tipField = record.mid(24, 64);
-    const QString tip = QString::fromLatin1(tipField.left(tipField.indexOf('\0')));
-    switch (message) {
-    case Add:
-        if (m_tray)
-            return false;
-        m_tray = std::make_unique<QSystemTrayIcon>(m_shown);
-        QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, m_tray.get(),
-                         [this](QSystemTrayIcon::ActivationReason reason) {
-                             if (!onEvent)
-                                 return;
-                             if (reason == QSystemTrayIcon::DoubleClick)
-                                 onEvent(LeftDoubleClick, QCursor::pos());
-                             else if (reason == QSystemTrayIcon::Context)
-                                 onEvent(RightButtonUp, QCursor::pos());
-                         });
+    if (m_tray)
+        return;
+    m_tray = std::make_unique<QSystemTrayIcon>(m_shown);
+    QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, m_tray.get(),
+                     [this](QSystemTrayIcon::ActivationReason reason) {
+                         if (!onActivated)
+                             return;
+                         if (reason == QSystemTrayIcon::Trigger)
+                             onActivated(Activation::Trigger, QCursor::pos());
+                         else if (reason == QSystemTrayIcon::DoubleClick)
+                             onActivated(Activation::DoubleClick, QCursor::pos());
+                         else if (reason == QSystemTrayIcon::Context)
+                             onActivated(Activation::Context, QCursor::pos());
+                     });
+    m_tray->setToolTip(m_toolTip);
+    m_tray->show();
+}
+
+void QtTray::hide()
+{
+    if (!m_tray)
+        return;
+    m_tray->hide();
+    m_tray.reset();
+}
+
+void QtTray::setToolTip(const QString& tip)
+{
+    m_toolTip = tip;
+    if (m_tray)
         m_tray->setToolTip(tip);
-        m_tray->show();
-        return true;
-    case Modify:
-        if (!m_tray)
-            return false;
-        m_tray->setToolTip(tip);
-        return true;
-    case Delete:
-        if (!m_tray)
-            return false;
-        m_tray->hide();
-        m_tray.reset();
-        return true;
-    }
-    return false;
 }
 
 bool QtTray::isAvailable() const

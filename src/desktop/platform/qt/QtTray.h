@@ -14,7 +14,9 @@ public:
     explicit QtTray(QIcon icon);
     ~QtTray() override;
 
-    bool notify(Message message, const QByteArray& record) override;
+    void show() override;
+    void hide() override;
+    void setToolTip(const QString& tip) override;
     bool isAvailable() const override;
     void showPicture(Picture picture) override;
     void showMessage(const QString& title, const QString& text) override;
@@ -22,5 +24,6 @@ public:
 private:
     QIcon m_icon;
     QIcon m_shown;
+    QString m_toolTip;
     std::unique_ptr<QSystemTrayIcon> m_tray;
 };

@@ -27,12 +27,3 @@ public:
                           const QByteArray& data) = 0;
     virtual long deleteValue(std::uint32_t root, const QString& path, const QString& name) = 0;
 };
-
-// Starts programs by their path.
-class ProcessStarter
-{
-public:
-    virtual ~ProcessStarter() = default;
-    // Runs the program as a new process without waiting for it. False when it cannot be started.
-    virtual bool start(const QString& path) = 0;
-};

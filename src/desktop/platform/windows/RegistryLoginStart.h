@@ -1,7 +1,7 @@
 #pragma once
 
 #include "desktop/platform/LoginStart.h"
-#include "desktop/platform/Registry.h"
+#include "desktop/platform/windows/Registry.h"
 
 // Start at login as Windows keeps it: a value of the user's "Run" key naming the program.
 class RegistryLoginStart : public LoginStart

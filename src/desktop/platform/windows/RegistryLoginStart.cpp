@@ -1,4 +1,4 @@
-#include "desktop/platform/RegistryLoginStart.h"
+#include "desktop/platform/windows/RegistryLoginStart.h"
 
 #include <QDir>
 
