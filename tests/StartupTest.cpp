@@ -49,7 +49,7 @@ TEST(StartupSettings, OnlyAutoUpdateOneChecksEnableAndOnlyMinimiseOneWithATrayHi
         EXPECT_EQ(main.enableUpdates->isChecked() && main.enableUpdatesTRAY->isChecked(), on) << value.toStdString();
         EXPECT_EQ(main.disableUpdates->isChecked() && main.disableUpdatesTRAY->isChecked(), !on);
         client.fake.clock.advance(60000);
-        EXPECT_EQ(client.fake.clock.ticksOf(QStringLiteral("minute")).size(), on ? 1u : 0u);
+        EXPECT_EQ(client.fake.clock.firings(QStringLiteral("minute")), on ? 1 : 0);
     }
     for (const auto& [minimize, trayAvailable, visible] : {std::tuple("1", true, false), std::tuple("0", true, true),
                                                            std::tuple("2", true, true), std::tuple("1", false, true)}) {

@@ -1,12 +1,12 @@
 #include "support/fakes/FakeClock.h"
 
-#include <map>
+#include <algorithm>
 
 class FakeClock::FakeTimer : public Timer
 {
 public:
-    FakeTimer(FakeClock& clock, QString name, int index, TimerMode mode, std::function<void()> onTimeout)
-        : m_clock(clock), m_name(std::move(name)), m_index(index), m_mode(mode), m_onTimeout(std::move(onTimeout))
+    FakeTimer(FakeClock& clock, QString name, TimerMode mode, std::function<void()> onTimeout)
+        : m_clock(clock), m_name(std::move(name)), m_mode(mode), m_onTimeout(std::move(onTimeout))
     {
         m_clock.m_timers.push_back(this);
     }
@@ -40,7 +40,7 @@ public:
             m_active = false;
         else
             arm(m_dueMs + m_intervalMs);
-        m_clock.m_ticks.push_back({m_clock.m_nowMs, m_name, m_index});
+        m_clock.m_ticks.push_back({m_clock.m_nowMs, m_name});
         // The handler may destroy this timer; keep the callable alive while it runs.
         auto onTimeout = m_onTimeout;
         onTimeout();
@@ -55,7 +55,6 @@ private:
 
     FakeClock& m_clock;
     QString m_name;
-    int m_index;
     TimerMode m_mode;
     std::function<void()> m_onTimeout;
     int m_intervalMs = 0;
@@ -64,98 +63,13 @@ private:
     quint64 m_startedAs = 0;
 };
 
-// A family as one repeating timer an element; an element of interval 0 never ticks.
-class FakeClock::Family : public TimerFamily
-{
-public:
-    Family(FakeClock& clock, QString name, std::function<void(int)> onTick)
-        : m_clock(clock), m_name(std::move(name)), m_onTick(std::move(onTick))
-    {}
-
-    bool create(int index) override
-    {
-        if (m_elements.count(index))
-            return false;
-        auto timer = std::make_unique<FakeTimer>(m_clock, m_name, index, TimerMode::Repeating, [this, index] {
-            // The handler may destroy this family; keep the callable alive while it runs.
-            auto onTick = m_onTick;
-            onTick(index);
-        });
-        m_elements.emplace(index, Element{0, false, std::move(timer)});
-        return true;
-    }
-
-    bool exists(int index) const override { return m_elements.count(index) != 0; }
-    void destroy(int index) override { m_elements.erase(index); }
-
-    void setInterval(int index, int milliseconds) override
-    {
-        auto it = m_elements.find(index);
-        if (it == m_elements.end())
-            return;
-        it->second.interval = milliseconds;
-        if (it->second.enabled)
-            restart(it->second);
-    }
-
-    int interval(int index) const override
-    {
-        auto it = m_elements.find(index);
-        return it == m_elements.end() ? 0 : it->second.interval;
-    }
-
-    void setEnabled(int index, bool enabled) override
-    {
-        auto it = m_elements.find(index);
-        if (it == m_elements.end() || it->second.enabled == enabled)
-            return;
-        it->second.enabled = enabled;
-        if (enabled)
-            restart(it->second);
-        else
-            it->second.timer->stop();
-    }
-
-    bool isEnabled(int index) const override
-    {
-        auto it = m_elements.find(index);
-        return it != m_elements.end() && it->second.enabled;
-    }
-
-private:
-    struct Element
-    {
-        int interval;
-        bool enabled;
-        std::unique_ptr<FakeTimer> timer;
-    };
-
-    static void restart(Element& element)
-    {
-        if (element.interval > 0)
-            element.timer->start(element.interval);
-        else
-            element.timer->stop();
-    }
-
-    FakeClock& m_clock;
-    QString m_name;
-    std::function<void(int)> m_onTick;
-    std::map<int, Element> m_elements;
-};
-
 FakeClock::FakeClock(QDateTime start) : m_start(std::move(start)) {}
 
 FakeClock::~FakeClock() = default;
 
 std::unique_ptr<Timer> FakeClock::createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout)
 {
-    return std::make_unique<FakeTimer>(*this, name, 0, mode, std::move(onTimeout));
-}
-
-std::unique_ptr<TimerFamily> FakeClock::createFamily(const QString& name, std::function<void(int)> onTick)
-{
-    return std::make_unique<Family>(*this, name, std::move(onTick));
+    return std::make_unique<FakeTimer>(*this, name, mode, std::move(onTimeout));
 }
 
 void FakeClock::post(std::function<void()> task)
@@ -204,12 +118,7 @@ QStringList FakeClock::fired() const
     return names;
 }
 
-std::vector<int> FakeClock::ticksOf(const QString& family) const
+int FakeClock::firings(const QString& name) const
 {
-    std::vector<int> result;
-    for (const Tick& tick : m_ticks) {
-        if (tick.name == family)
-            result.push_back(tick.index);
-    }
-    return result;
+    return int(std::count_if(m_ticks.begin(), m_ticks.end(), [&name](const Tick& tick) { return tick.name == name; }));
 }

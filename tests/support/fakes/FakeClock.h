@@ -18,15 +18,12 @@ public:
     {
         qint64 atMs;
         QString name;
-        // The element of a family; 0 for a named timer.
-        int index;
     };
 
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 5), QTime(7, 3)));
     ~FakeClock() override;
 
     std::unique_ptr<Timer> createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout) override;
-    std::unique_ptr<TimerFamily> createFamily(const QString& name, std::function<void(int)> onTick) override;
     void post(std::function<void()> task) override;
     QDateTime now() const override;
 
@@ -40,14 +37,13 @@ public:
     // Every tick so far, in order.
     const std::vector<Tick>& ticks() const { return m_ticks; }
     void clearTicks() { m_ticks.clear(); }
-    // The names of the timers and families that fired, in order.
+    // The names of the timers that fired, in order.
     QStringList fired() const;
-    // The ticks of one family, as element numbers.
-    std::vector<int> ticksOf(const QString& family) const;
+    // How often the timer `name` has fired.
+    int firings(const QString& name) const;
 
 private:
     class FakeTimer;
-    class Family;
 
     QDateTime m_start;
     qint64 m_nowMs = 0;

@@ -8,7 +8,6 @@ class QtTimers : public TimerService, public Clock
 {
 public:
     std::unique_ptr<Timer> createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout) override;
-    std::unique_ptr<TimerFamily> createFamily(const QString& name, std::function<void(int)> onTick) override;
     void post(std::function<void()> task) override;
     QDateTime now() const override;
 };
