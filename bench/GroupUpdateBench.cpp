@@ -5,7 +5,7 @@
 #include "core/net/ServerExchange.h"
 #include "core/platform/qt/QtSockets.h"
 #include "core/platform/qt/QtTimers.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Requests.h"
 #include "desktop/Windows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/fakes/FakePlatform.h"
@@ -142,12 +142,11 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
         int replies = 0;
         QElapsedTimer clock;
         std::vector<qint64> replyTimesMs;
-        const ServerExchange::ReplyProcessor process = state.exchange->processors.at(Lumeris_Commands::updateGroupsCMD);
-        state.exchange->processors[Lumeris_Commands::updateGroupsCMD] = [&, process](ClientState& s, CorePlatform& p,
-                                                                                     const QString& reply) {
+        const ServerExchange::ReplyProcessor process = state.exchange->processors.at(Requests::updateTag);
+        state.exchange->processors[Requests::updateTag] = [&, process](const QString& reply, const QString& group) {
             ++replies;
             replyTimesMs.push_back(clock.elapsed());
-            process(s, p, reply);
+            process(reply, group);
         };
 
         state.mainWindow->getHosts_Click();

@@ -1,6 +1,6 @@
 // Parsing and showing a large host list: 10,000 groups of 10 hosts each.
 #include "core/client/ClientState.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
 #include "desktop/Windows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/fakes/FakePlatform.h"
@@ -49,7 +49,7 @@ void parseAndShow(benchmark::State& run, const QString& checkedGroups)
     const QString reply = bigReply();
     for (auto _ : run) {
         state.hostsRequestPending = true;
-        Lumeris_Commands::processHostsReply(state, fake.platform, reply);
+        state.client->handleHostsReply(reply);
         // The lists lay themselves out and paint on the next pass of the event loop.
         QCoreApplication::processEvents();
     }

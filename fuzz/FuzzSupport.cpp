@@ -1,13 +1,13 @@
 #include "FuzzSupport.h"
 
+#include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
-#include "core/protocol/Lumeris_Commands.h"
 #include "support/fakes/RecordingView.h"
 
 FuzzClient::FuzzClient()
 {
-    state.exchange.setFactory([this] { return Lumeris_Commands::makeExchange(state, fake.platform); });
-    state.view = std::make_unique<RecordingView>();
+    state.client = std::make_unique<UpdateClient>(state, fake.platform, std::make_unique<RecordingView>(),
+                                                  UpdateScheduler::Pacing{});
 }
 
 void FuzzClient::settle()

@@ -1,15 +1,14 @@
 // Feeds arbitrary server replies, unscrambled as the exchange does, to one reply processor.
 #include "FuzzSupport.h"
 
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
 #include "core/protocol/Scrambling.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzClient& client = fuzzClient();
     client.state.hostsRequestPending = true;
-    Lumeris_Commands::processMyIPReply(client.state, client.fake.platform,
-                                       Common_Functions::unscrambleText(latin1Text(data, size)));
+    client.state.client->handleAddressReply(Common_Functions::unscrambleText(latin1Text(data, size)));
     client.settle();
     return 0;
 }

@@ -2,7 +2,7 @@
 // Byte 0 picks the command; in the rest 0xFE ends a piece and 0xFD is a gap of more than a second.
 #include "FuzzSupport.h"
 
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -15,17 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int before = fake.sockets.count();
     switch (data[0] & 3) {
     case 0:
-        Lumeris_Commands::requestMyIP(state, fake.platform);
+        state.client->checkAddressQuietly();
         break;
     case 1:
-        state.hostsRequestPending = true;
-        Lumeris_Commands::requestHosts(state, fake.platform);
+        state.client->refreshHostList();
         break;
     case 2:
-        Lumeris_Commands::requestVersion(state, fake.platform);
+        state.client->checkVersionQuietly();
         break;
     default:
-        Lumeris_Commands::requestNews(state, fake.platform);
+        state.client->checkNews();
         break;
     }
     if (fake.sockets.count() > before) {

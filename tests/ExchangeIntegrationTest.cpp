@@ -1,7 +1,8 @@
+#include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
 #include "core/platform/qt/QtSockets.h"
 #include "core/platform/qt/QtTimers.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Requests.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/platform/qt/QtMessageBoxes.h"
 #include "support/ServerProcess.h"
@@ -9,7 +10,7 @@
 
 #include <QLabel>
 
-namespace Cmd = Lumeris_Commands;
+namespace Cmd = Requests;
 
 namespace {
 
@@ -31,9 +32,9 @@ protected:
         server = std::make_unique<ServerProcess>(arguments);
         state.serverPort = server->commandPort();
         ServerExchange::ReplyProcessor real = state.exchange->processors.at(tag);
-        state.exchange->processors[tag] = [this, real](ClientState& s, CorePlatform& p, const QString& reply) {
+        state.exchange->processors[tag] = [this, real](const QString& reply, const QString& group) {
             replies.append(reply);
-            real(s, p, reply);
+            real(reply, group);
         };
         return server->isListening();
     }
@@ -57,9 +58,9 @@ TEST_F(ExchangeIntegrationTest, ReplyBoxesLeftOpenWhileTheirExchangesEndAreClose
     // "No update(s)" from the version check, then the news box: each stays open for two seconds,
     // long after its exchange and sockets are gone, while the next exchange runs underneath.
     ASSERT_TRUE(
-        startServer(Cmd::checkVersionCMD, {QStringLiteral("--news"), QStringLiteral("http://news.test/a.html:HELLO")}));
-    Cmd::requestVersion(state, platform);
-    Cmd::requestNews(state, platform);
+        startServer(Cmd::versionTag, {QStringLiteral("--news"), QStringLiteral("http://news.test/a.html:HELLO")}));
+    state.client->checkVersionQuietly();
+    state.client->checkNews();
     ASSERT_TRUE(server->waitForLine(QStringLiteral("REQUEST CHECKNEWS")));
     ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
     runUntil([] { return false; }, 2000);
@@ -77,8 +78,8 @@ TEST_F(ExchangeIntegrationTest, ReplyBoxesLeftOpenWhileTheirExchangesEndAreClose
 
 TEST_F(ExchangeIntegrationTest, APeerThatClosesWithoutAReplyIsToldAsSuchAndAPostedTaskWaitsForTheCurrentEvent)
 {
-    ASSERT_TRUE(startServer(Cmd::getHostsCMD, {QStringLiteral("--close-without-reply")}));
-    Cmd::requestHosts(state, platform);
+    ASSERT_TRUE(startServer(Cmd::hostsTag, {QStringLiteral("--close-without-reply")}));
+    state.client->refreshHostList();
     ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
     EXPECT_EQ(state.mainWindow->lblStatusBar->text(),
               QStringLiteral("Connection failed: the server closed the connection without replying."));

@@ -1,10 +1,11 @@
 #include "BuildConfig.h"
+#include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Requests.h"
 #include "support/TestSupport.h"
 
 using Common_Functions::scrambleText;
-namespace Cmd = Lumeris_Commands;
+namespace Cmd = Requests;
 
 namespace {
 
@@ -18,9 +19,8 @@ protected:
         state.serverHost = QStringLiteral("cmd.example");
         state.serverPort = 4000;
         // Every processor records "tag <- reply", so these tests lean on no processor's own work.
-        for (const QString& tag :
-             {Cmd::getMyIPCMD, Cmd::getHostsCMD, Cmd::checkVersionCMD, Cmd::checkNewsCMD, Cmd::updateGroupsCMD}) {
-            exchange().processors[tag] = [this, tag](ClientState&, CorePlatform&, const QString& reply) {
+        for (const QString& tag : {Cmd::myIPTag, Cmd::hostsTag, Cmd::versionTag, Cmd::newsTag, Cmd::updateTag}) {
+            exchange().processors[tag] = [this, tag](const QString& reply, const QString&) {
                 replies.append(tag + QStringLiteral(" <- ") + reply);
                 if (auto hook = onReply)
                     hook(reply);
@@ -39,7 +39,7 @@ protected:
         std::vector<QString> requests;
         for (int i = 1; i <= groups; ++i)
             requests.push_back(QStringLiteral("update:u:p:g%1:1.2.3.4:").arg(i));
-        exchange().submit(ExchangeCommand{Cmd::updateGroupsCMD, QStringLiteral("Updating..."), {}, requests});
+        exchange().submit(ExchangeCommand{Cmd::updateTag, QStringLiteral("Updating..."), {}, requests});
     }
     void answer(int creationIndex, const QString& plainReply)
     {
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecondAfterTheReply)
 {
-    submit(Cmd::checkVersionCMD, QStringLiteral("checkVersion:u:p:"));
+    submit(Cmd::versionTag, QStringLiteral("checkVersion:u:p:"));
     EXPECT_EQ(statusBar(), QStringLiteral("checkVersionCMD status"));
     ASSERT_EQ(fake.sockets.count(), 1);
     EXPECT_EQ(socket(0).remoteHost() + ':' + QString::number(socket(0).remotePort()), "cmd.example:4000");
@@ -73,7 +73,7 @@ TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecon
 
     // An empty server host falls back to the built-in server.
     state.serverHost.clear();
-    submit(Cmd::getHostsCMD);
+    submit(Cmd::hostsTag);
     EXPECT_EQ(socket(1).remoteHost(), QString::fromUtf8(BuildConfig::serverHost));
     EXPECT_EQ(socket(1).remotePort(), BuildConfig::serverPort);
 }
@@ -88,7 +88,7 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
         if (update)
             submitUpdate(2);
         else
-            submit(Cmd::getHostsCMD);
+            submit(Cmd::hostsTag);
         for (int i = first; i < fake.sockets.count(); ++i)
             socket(i).accept();
         fake.clock.advance(59999);
@@ -103,7 +103,7 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
 
     // Once the reply is in, the minute no longer counts, however long the exchange stays open.
     exchange().setCloseDelays(70000, 70000);
-    submit(Cmd::getMyIPCMD);
+    submit(Cmd::myIPTag);
     answer(fake.sockets.count() - 1, QStringLiteral("GETMYIP:10.0.0.1:"));
     EXPECT_EQ(replies, QStringList{"getMyIPCMD <- GETMYIP:10.0.0.1:"});
     fake.clock.advance(70000);
@@ -112,12 +112,12 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
 
 TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)
 {
-    submit(Cmd::getMyIPCMD);
+    submit(Cmd::myIPTag);
     socket(0).fail(QStringLiteral("Connection refused"));
     EXPECT_FALSE(state.exchangeBusy);
     EXPECT_EQ(statusBar(), QStringLiteral("Connection failed: Connection refused"));
 
-    submit(Cmd::getMyIPCMD);
+    submit(Cmd::myIPTag);
     socket(1).accept();
     socket(1).remoteClose();
     EXPECT_FALSE(state.exchangeBusy);
@@ -131,7 +131,7 @@ TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)
 // after a second of silence.
 TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrAtTheServersClose)
 {
-    submit(Cmd::getHostsCMD);
+    submit(Cmd::hostsTag);
     socket(0).accept();
     const QString wire = scrambleText(QStringLiteral("GETHOSTS:GHOME:HPC1:"));
     socket(0).deliver(wire.left(7));
@@ -144,7 +144,7 @@ TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrA
     fake.clock.advance(2000);
 
     const QString unended = scrambleText(QStringLiteral("GETMYIP:10.0.0.1:")).chopped(2);
-    submit(Cmd::getMyIPCMD);
+    submit(Cmd::myIPTag);
     socket(1).accept();
     socket(1).deliver(unended);
     fake.clock.advance(999);
@@ -153,7 +153,7 @@ TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrA
     EXPECT_EQ(replies.last(), "getMyIPCMD <- GETMYIP:10.0.0.1:");
 
     fake.clock.advance(250);
-    submit(Cmd::getMyIPCMD);
+    submit(Cmd::myIPTag);
     socket(2).accept();
     socket(2).deliver(unended);
     socket(2).remoteClose();
@@ -163,7 +163,7 @@ TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrA
 
 TEST_F(ExchangeTest, OversizedRepliesAreCutAtTheirCap)
 {
-    submit(Cmd::getHostsCMD);
+    submit(Cmd::hostsTag);
     socket(0).accept();
     socket(0).deliver(QString(40000, 'X'));
     socket(0).deliver(QString(40000, 'X') + "\r\n");
@@ -205,11 +205,11 @@ TEST_F(ExchangeTest, GroupUpdateClosesHalfASecondAfterTheLastConnectionHasReplie
 
 TEST_F(ExchangeTest, WaitingCommandsRunInTurnAndANewerOneOfATagTakesTheOldersPlace)
 {
-    submit(Cmd::getHostsCMD);
-    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:old:"));
-    submit(Cmd::checkNewsCMD);
-    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:new:"));
-    const QString tags[] = {Cmd::getHostsCMD, Cmd::getMyIPCMD, Cmd::checkNewsCMD};
+    submit(Cmd::hostsTag);
+    submit(Cmd::myIPTag, QStringLiteral("getMyIP:old:"));
+    submit(Cmd::newsTag);
+    submit(Cmd::myIPTag, QStringLiteral("getMyIP:new:"));
+    const QString tags[] = {Cmd::hostsTag, Cmd::myIPTag, Cmd::newsTag};
     const QString requests[] = {QStringLiteral("request:"), QStringLiteral("getMyIP:new:"), QStringLiteral("request:")};
     for (int i = 0; i < 3; ++i) {
         ASSERT_EQ(fake.sockets.count(), i + 1);
@@ -232,8 +232,8 @@ TEST_F(ExchangeTest, ProcessorRunsAfterTheSocketEventAndItsBoxHoldsUpNothing)
                                QStringLiteral("Check for update..."), MsgButtons::Ok, MsgIcon::Information);
         onReply = nullptr;
     };
-    submit(Cmd::checkVersionCMD);
-    submit(Cmd::getMyIPCMD);
+    submit(Cmd::versionTag);
+    submit(Cmd::myIPTag);
     answer(0, QStringLiteral("CHECKVERSION:2.1.3:"));
     EXPECT_EQ(replies.size(), 1);
     EXPECT_FALSE(ranInsideSocketHandler);
@@ -261,7 +261,7 @@ TEST_F(ExchangeTest, WithoutCloseDelaysItUnloadsOnceTheProcessorHasRunAndTellsHo
     };
     onReply = [this](const QString&) { EXPECT_TRUE(exchange().isLoaded()); };
 
-    submit(Cmd::getHostsCMD, QStringLiteral("getHosts:u:p:"));
+    submit(Cmd::hostsTag, QStringLiteral("getHosts:u:p:"));
     answer(0, QStringLiteral("GETHOSTS:"));
     EXPECT_FALSE(state.exchangeBusy);
 
@@ -271,9 +271,9 @@ TEST_F(ExchangeTest, WithoutCloseDelaysItUnloadsOnceTheProcessorHasRunAndTellsHo
     answer(2, QStringLiteral("UPDATE:G2:1.2.3.4:SUCCESS:"));
     EXPECT_FALSE(state.exchangeBusy);
 
-    submit(Cmd::getMyIPCMD, QStringLiteral("getMyIP:u:p:"));
+    submit(Cmd::myIPTag, QStringLiteral("getMyIP:u:p:"));
     socket(3).fail();
-    submit(Cmd::checkNewsCMD, QStringLiteral("checkNews:u:p:"));
+    submit(Cmd::newsTag, QStringLiteral("checkNews:u:p:"));
     fake.clock.advance(4999);
     EXPECT_TRUE(state.exchangeBusy);
     fake.clock.advance(1);

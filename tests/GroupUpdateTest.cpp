@@ -1,5 +1,6 @@
+#include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Requests.h"
 #include "support/TestSupport.h"
 
 #include <QRegularExpression>
@@ -14,10 +15,10 @@ protected:
     void receiveHostList(const QString& reply)
     {
         state.hostsRequestPending = true;
-        Lumeris_Commands::processHostsReply(state, fake.platform, reply);
+        state.client->handleHostsReply(reply);
     }
 
-    void reply(const QString& text) { Lumeris_Commands::processUpdateReply(state, fake.platform, text); }
+    void reply(const QString& text) { state.client->handleUpdateReply(text, QString()); }
 };
 
 } // namespace
@@ -48,7 +49,6 @@ TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSu
     // Nothing checked; checked in the settings but not listed.
     for (const char* checked : {"", "Z:"}) {
         state.checkedGroups = QLatin1String(checked);
-        state.updateRequestCount = 5;
         state.mainWindow->lblLastUpdate->clear();
         state.mainWindow->Update_Click();
         fake.clock.runPosted();

@@ -1,4 +1,5 @@
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
+#include "core/protocol/Requests.h"
 #include "support/TestSupport.h"
 
 #include <QPushButton>
@@ -12,7 +13,7 @@ protected:
     void answer(const QString& reply)
     {
         state.hostsRequestPending = true;
-        Lumeris_Commands::processHostsReply(state, fake.platform, reply);
+        state.client->handleHostsReply(reply);
     }
 
     QStringList groupNames() { return lineTexts(main.lstGroups); }
@@ -35,7 +36,7 @@ TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestores
 {
     server.hostsReply = QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:");
     state.checkedGroups = QStringLiteral("OFFICE:");
-    Lumeris_Commands::requestHosts(state, fake.platform);
+    state.client->refreshHostList();
     server.answerAll();
 
     ASSERT_EQ(server.requests.size(), 1u);
@@ -72,7 +73,7 @@ TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryDropsStrayEntriesAndLaterPiecesAn
 
     // Only the first piece that parses counts.
     answer(QStringLiteral("GETHOSTS:GHOME:HPC1:"));
-    Lumeris_Commands::processHostsReply(state, fake.platform, QStringLiteral("GOTHER:HZ:"));
+    state.client->handleHostsReply(QStringLiteral("GOTHER:HZ:"));
     EXPECT_EQ(groupNames(), QStringList({"HOME"}));
     EXPECT_EQ(state.groupHosts[0], "PC1:");
 

@@ -1,4 +1,5 @@
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
+#include "core/protocol/Requests.h"
 #include "desktop/preferences/PreferencesDialog.h"
 #include "support/TestSupport.h"
 
@@ -11,7 +12,7 @@ class IpCheckTest : public ClientTest
 protected:
     IpCheckTest() { state.currentIP = QStringLiteral("10.0.0.1"); }
 
-    void reply(const QString& text) { Lumeris_Commands::processMyIPReply(state, fake.platform, text); }
+    void reply(const QString& text) { state.client->handleAddressReply(text); }
     QLineEdit& preferencesAddress() { return *state.preferencesDialog->findChild<QLineEdit*>("addressEdit"); }
 };
 

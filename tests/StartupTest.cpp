@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
+#include "core/protocol/Requests.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/main/MainWindow.h"
 
@@ -32,7 +33,7 @@ TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutWhatAnEarlierRunLeftIsClearedA
     lines[6] = QString(Common_Functions::kLongestConfigLine + 1, u'S');
     MainWindow& main = start(*this, lines);
     EXPECT_FALSE(state.upgradeOffered || state.hostsRequestPending || state.ipCheckRequested || state.hostsPanelShown);
-    EXPECT_EQ(state.pendingCommand, Lumeris_Commands::getMyIPCMD);
+    EXPECT_EQ(state.pendingCommand, Requests::myIPTag);
     EXPECT_EQ(main.lblUsername->text(), QStringLiteral("ALICE"));
     EXPECT_FALSE(main.cmdViewHosts->isEnabled());
     EXPECT_TRUE(main.isVisible());
@@ -80,7 +81,7 @@ TEST_F(StartupTest, AFixedAddressFromTheFileIsKeptShownNeverLookedUpAndSavedBack
 {
     MainWindow& main = start(*this, settings("1"));
     EXPECT_TRUE(state.useStaticIP);
-    EXPECT_NE(state.pendingCommand, Lumeris_Commands::getMyIPCMD);
+    EXPECT_NE(state.pendingCommand, Requests::myIPTag);
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
     EXPECT_EQ(main.lblCurrentIP->text(), QStringLiteral("1.2.3.4"));
     EXPECT_EQ(fake.tray.lastTip(), QStringLiteral("Veltaro [1.2.3.4]"));

@@ -1,6 +1,6 @@
 #include "core/client/UpdateHistory.h"
 #include "core/client/UpdateClient.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Requests.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -50,8 +50,8 @@ TEST_F(UpdateHistoryTest, TheProgramRecordsItsStartEachGroupsVerdictANewAddressA
 
 TEST_F(UpdateHistoryTest, AReplysLineBreaksAndTabsStayInsideTheirField)
 {
-    state.replyGroup = QStringLiteral("HO\tME") + QString(500, 'E');
-    Lumeris_Commands::processUpdateReply(state, fake.platform, QStringLiteral("NO\r\nFAKE\tLINE\x1b[31m\x07"));
+    state.client->handleUpdateReply(QStringLiteral("NO\r\nFAKE\tLINE\x1b[31m\x07"),
+                                    QStringLiteral("HO\tME") + QString(500, 'E'));
     ASSERT_EQ(history.entries().size(), 1);
     // Control characters become blanks; a field's length is bounded.
     EXPECT_EQ(history.entries()[0].group, "HO ME" + QString(155, 'E'));

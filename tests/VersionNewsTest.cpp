@@ -1,7 +1,8 @@
 #include "support/TestSupport.h"
 
 #include "BuildConfig.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
+#include "core/protocol/Requests.h"
 #include "desktop/web/WebWindow.h"
 
 namespace {
@@ -14,14 +15,8 @@ const QString kQuestion = QStringLiteral("There is a newer version available.  W
 class VersionNewsTest : public ClientTest
 {
 protected:
-    void version(const QString& v)
-    {
-        Lumeris_Commands::processVersionReply(state, fake.platform, "CHECKVERSION:" + v + ":");
-    }
-    void news(const QString& body)
-    {
-        Lumeris_Commands::processNewsReply(state, fake.platform, "CHECKNEWS:" + body + ":");
-    }
+    void version(const QString& v) { state.client->handleVersionReply("CHECKVERSION:" + v + ":"); }
+    void news(const QString& body) { state.client->handleNewsReply("CHECKNEWS:" + body + ":"); }
     // The user closes every box still open.
     void closeBoxes()
     {
@@ -52,7 +47,7 @@ TEST_F(VersionNewsTest, VersionsCompareAsNumbersAndAMalformedReplyGivesNoVerdict
         state.upgradeOffered = false;
         state.mainWindow->lblStatusBar->clear();
         const std::size_t shown = boxes().size();
-        Lumeris_Commands::processVersionReply(state, fake.platform, QLatin1String(reply));
+        state.client->handleVersionReply(QLatin1String(reply));
         closeBoxes();
         EXPECT_EQ(statusBar(), status) << reply;
         EXPECT_EQ(boxes().size(), shown + (status == failed ? 0 : 1)) << reply;
@@ -88,7 +83,7 @@ TEST_F(VersionNewsTest, BoxesAreNotStackedAndAnUpgradeIsOfferedOncePerRunUnlessT
 
 TEST_F(VersionNewsTest, YesFetchesTheFileInAHiddenWindowEvenWhenTheWebWindowIsStillLoaded)
 {
-    Lumeris_Commands::requestVersion(state, fake.platform);
+    state.client->checkVersionQuietly();
     EXPECT_EQ(statusBar(), "Checking version info...");
     version(QStringLiteral("2.2.0"));
     fake.messageBoxes.answer(MsgAnswer::Yes);
@@ -123,7 +118,7 @@ TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
     // An address with a port is cut at its colon.
     state.webWindow->close();
     news(QStringLiteral("HTTP://NEWS.TEST:8080/A.HTML:HELLO"));
-    EXPECT_EQ(state.newsText, "8080/A.HTML:HELLO");
+    EXPECT_EQ(fake.messageBoxes.shown().back().text, "8080/A.HTML:HELLO");
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST"});
 }
 

@@ -2,7 +2,7 @@
 // history with demo data into PNG files, and, where the display has a notification area, a tray
 // notice:  veltaro-screenshots <folder>
 #include "core/client/ClientState.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/client/UpdateClient.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/Windows.h"
 #include "desktop/about/AboutDialog.h"
@@ -88,12 +88,11 @@ int main(int argc, char** argv)
     MainWindow& main = *state.mainWindow;
     main.Form_Load();
 
-    Lumeris_Commands::processMyIPReply(state, fake.platform, QStringLiteral("GETMYIP:203.0.113.7:"));
+    state.client->handleAddressReply(QStringLiteral("GETMYIP:203.0.113.7:"));
     state.hostsRequestPending = true;
-    Lumeris_Commands::processHostsReply(
-        state, fake.platform,
+    state.client->handleHostsReply(
         QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:HNAS:GOFFICE:HSERVER:HPRINTER:GLAB:HBOX1:HBOX2:GFAMILY:HTABLET:"));
-    Lumeris_Commands::processUpdateReply(state, fake.platform, QStringLiteral("UPDATE:HOME:203.0.113.7:SUCCESS:"));
+    state.client->handleUpdateReply(QStringLiteral("UPDATE:HOME:203.0.113.7:SUCCESS:"), QStringLiteral("HOME"));
 
     bool ok = save(&main, folder + QStringLiteral("/main-window.png"));
     main.cmdViewHosts_Click();

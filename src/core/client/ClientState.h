@@ -32,13 +32,8 @@ struct ClientState
     WindowRef<::MainWindow> mainWindow;
     WindowRef<::AboutDialog> aboutDialog;
     bool hostsRequestPending = false;
-    QString requestText;
     QString pendingCommand;
-    QString newsText;
-    QString newsURL;
     bool ipCheckRequested = false;
-    std::vector<QString> updateRequests;
-    qint32 updateRequestCount = 0;
     bool upgradeOffered = false;
     qint16 minimizeOnStartup = 0;
     QString checkedGroups;
@@ -67,8 +62,6 @@ struct ClientState
     std::unique_ptr<ClientView> view;
     // The client's engine; it ends first, with the view it relays to.
     std::unique_ptr<UpdateClient> client;
-    // The group whose update reply is being handled; empty outside an update's processor.
-    QString replyGroup;
     // Hears what happened, for the history and the tray; may be empty.
     std::function<void(const ClientEvent&)> onEvent;
 

@@ -4,63 +4,35 @@
 #include "core/client/ClientView.h"
 #include "core/client/UpdateHistory.h"
 #include "core/platform/CorePlatform.h"
-#include "core/protocol/Lumeris_Commands.h"
+#include "core/protocol/Requests.h"
 #include "core/settings/CheckedGroups.h"
 #include "core/settings/ConfigFile.h"
 
-// Hands each reply on to the front end's view, and keeps what the client needs of it.
-class UpdateClient::ViewRelay : public ClientView
-{
-public:
-    explicit ViewRelay(UpdateClient& client) : m_client(client) {}
-
-    void showStatus(const QString& text) override { view().showStatus(text); }
-    void showFailure(const QString& text) override { view().showFailure(text); }
-    void showUpdateVerdict(bool allSucceeded) override { view().showUpdateVerdict(allSucceeded); }
-    void showLastUpdate(const QDateTime& when) override { view().showLastUpdate(when); }
-    void showAddress() override { view().showAddress(); }
-    void showAddressInPreferences(const QString& address) override { view().showAddressInPreferences(address); }
-    void noticeFixedAddress() override { view().noticeFixedAddress(); }
-    void noticeNoUpgrade() override { view().noticeNoUpgrade(); }
-    void offerUpgrade(const QString& downloadUrl) override { view().offerUpgrade(downloadUrl); }
-    void showNews(const QString& text, const QString& webPage) override { view().showNews(text, webPage); }
-
-    void showHostList(const HostList& list) override
-    {
-        m_client.m_hostList = list;
-        view().showHostList(list);
-        m_client.m_scheduler.listAnswered(true);
-        emit m_client.listAnswered(true);
-    }
-
-    void showAccountRefused() override
-    {
-        m_client.m_hostList = HostList{};
-        view().showAccountRefused();
-        m_client.m_scheduler.listAnswered(false);
-        emit m_client.listAnswered(false);
-    }
-
-private:
-    ClientView& view() { return *m_client.m_view; }
-
-    UpdateClient& m_client;
-};
-
 UpdateClient::UpdateClient(ClientState& state, CorePlatform& platform, std::unique_ptr<ClientView> view,
                            UpdateScheduler::Pacing pacing)
-    : m_state(state), m_platform(platform), m_view(std::move(view)), m_scheduler(*this, state, platform.timers, pacing)
+    : m_state(state), m_platform(platform), m_scheduler(*this, state, platform.timers, pacing)
 {
-    m_state.view = std::make_unique<ViewRelay>(*this);
+    m_state.view = std::move(view);
     m_state.onEvent = [this](const ClientEvent& event) { report(event); };
-    m_state.exchange.setFactory([this] {
-        std::shared_ptr<ServerExchange> exchange = Lumeris_Commands::makeExchange(m_state, m_platform);
-        exchange->onUnloaded = [this](ExchangeEnd end) {
-            m_scheduler.exchangeEnded();
-            emit exchangeEnded(end);
-        };
-        return exchange;
-    });
+    m_state.exchange.setFactory([this] { return makeExchange(); });
+}
+
+std::shared_ptr<ServerExchange> UpdateClient::makeExchange()
+{
+    auto made = std::make_shared<ServerExchange>(m_state, m_platform);
+    made->processors = {
+        {Requests::myIPTag, [this](const QString& reply, const QString&) { handleAddressReply(reply); }},
+        {Requests::newsTag, [this](const QString& reply, const QString&) { handleNewsReply(reply); }},
+        {Requests::hostsTag, [this](const QString& reply, const QString&) { handleHostsReply(reply); }},
+        {Requests::versionTag, [this](const QString& reply, const QString&) { handleVersionReply(reply); }},
+        {Requests::updateTag, [this](const QString& reply, const QString& group) { handleUpdateReply(reply, group); }},
+    };
+    made->updateTag = Requests::updateTag;
+    made->onUnloaded = [this](ExchangeEnd end) {
+        m_scheduler.exchangeEnded();
+        emit exchangeEnded(end);
+    };
+    return made;
 }
 
 UpdateClient::~UpdateClient()
@@ -68,7 +40,6 @@ UpdateClient::~UpdateClient()
     if (m_state.exchange.exists())
         m_state.exchange->onUnloaded = nullptr;
     m_state.onEvent = nullptr;
-    m_state.view.reset();
 }
 
 ServerExchange& UpdateClient::exchange()
@@ -90,36 +61,48 @@ void UpdateClient::report(const ClientEvent& event)
     emit happened(event);
 }
 
+void UpdateClient::submitAccountCommand(const QString& tag, const QString& statusText, const QString& word)
+{
+    exchange().submit(
+        ExchangeCommand{tag, statusText, Requests::accountRequest(word, m_state.userName, m_state.password), {}});
+}
+
 void UpdateClient::checkAddress()
 {
     m_state.ipCheckRequested = true;
-    Lumeris_Commands::requestMyIP(m_state, m_platform);
+    checkAddressQuietly();
 }
 
 void UpdateClient::checkAddressQuietly()
 {
-    Lumeris_Commands::requestMyIP(m_state, m_platform);
+    if (m_state.useStaticIP) {
+        view().noticeFixedAddress();
+        return;
+    }
+    submitAccountCommand(Requests::myIPTag, QStringLiteral("Checking for new IP..."), QStringLiteral("getMyIP"));
 }
 
 void UpdateClient::refreshHostList()
 {
-    Lumeris_Commands::requestHosts(m_state, m_platform);
+    m_state.hostsRequestPending = true;
+    submitAccountCommand(Requests::hostsTag, QStringLiteral("Refreshing hosts..."), QStringLiteral("getHosts"));
 }
 
 void UpdateClient::checkVersion()
 {
     m_state.upgradeOffered = false;
-    Lumeris_Commands::requestVersion(m_state, m_platform);
+    checkVersionQuietly();
 }
 
 void UpdateClient::checkVersionQuietly()
 {
-    Lumeris_Commands::requestVersion(m_state, m_platform);
+    submitAccountCommand(Requests::versionTag, QStringLiteral("Checking version info..."),
+                         QStringLiteral("checkVersion"));
 }
 
 void UpdateClient::checkNews()
 {
-    Lumeris_Commands::requestNews(m_state, m_platform);
+    submitAccountCommand(Requests::newsTag, QStringLiteral("Checking news..."), QStringLiteral("checkNews"));
 }
 
 QStringList UpdateClient::checkedGroupNames() const
@@ -140,10 +123,13 @@ void UpdateClient::sendGroupUpdate()
 void UpdateClient::sendGroupUpdate(const QStringList& groups)
 {
     const qsizetype count = std::min<qsizetype>(groups.size(), kListUpperBound + 1);
+    std::vector<QString> requests;
+    requests.reserve(std::size_t(count));
     for (qsizetype i = 0; i < count; ++i)
-        m_state.updateRequests[std::size_t(i)] = Lumeris_Commands::groupUpdateRequest(m_state, groups[i]);
-    m_state.updateRequestCount = qint32(count);
-    Lumeris_Commands::requestGroupUpdate(m_state, m_platform);
+        requests.push_back(
+            Requests::groupUpdateRequest(m_state.userName, m_state.password, groups[i], m_state.currentIP));
+    exchange().submit(ExchangeCommand{Requests::updateTag, QStringLiteral("Updating selected groups..."), QString(),
+                                      std::move(requests)});
     emit groupUpdateStarted(int(count));
 }
 

@@ -31,7 +31,7 @@ public:
     CorePlatform& platform() { return m_platform; }
     UpdateScheduler& scheduler() { return m_scheduler; }
     ServerExchange& exchange();
-    // What the replies are shown on: the front end's view.
+    // What the replies are shown on: the front end's view, kept in the state.
     ClientView& view();
 
     // The user's check for a new address: a new one is told in the status line.
@@ -55,6 +55,13 @@ public:
     const HostList& hostList() const { return m_hostList; }
     QStringList checkedGroupNames() const;
 
+    // The replies, as the exchange hands them over.
+    void handleAddressReply(const QString& reply);
+    void handleHostsReply(const QString& reply);
+    void handleUpdateReply(const QString& reply, const QString& group);
+    void handleVersionReply(const QString& reply);
+    void handleNewsReply(const QString& reply);
+
     // From now on what happens goes into the history beside the settings file.
     void keepHistory();
     const UpdateHistory* history() const { return m_history.get(); }
@@ -70,14 +77,13 @@ signals:
     void historyNotWritten(const QString& path);
 
 private:
-    class ViewRelay;
-
     void report(const ClientEvent& event);
+    // Gives the exchange a command whose request is `word`, the user name and the password.
+    void submitAccountCommand(const QString& tag, const QString& statusText, const QString& word);
+    std::shared_ptr<ServerExchange> makeExchange();
 
     ClientState& m_state;
     CorePlatform& m_platform;
-    // The front end's view, behind the relay that the replies are shown through.
-    std::unique_ptr<ClientView> m_view;
     UpdateScheduler m_scheduler;
     HostList m_hostList;
     std::unique_ptr<UpdateHistory> m_history;

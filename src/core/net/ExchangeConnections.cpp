@@ -193,11 +193,5 @@ void ServerExchange::dispatch(const QString& tag, const QString& reply, const QS
     if (it == processors.end() || !it->second)
         return;
     const ReplyProcessor processor = it->second;
-    ClientState& state = m_state;
-    CorePlatform& platform = m_platform;
-    platform.timers.post([processor, &state, &platform, reply, group] {
-        state.replyGroup = group;
-        processor(state, platform, reply);
-        state.replyGroup.clear();
-    });
+    m_platform.timers.post([processor, reply, group] { processor(reply, group); });
 }

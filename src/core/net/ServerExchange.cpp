@@ -68,17 +68,8 @@ void ServerExchange::start(ExchangeCommand command)
     m_command = std::move(command);
     m_state.view->showStatus(m_command.statusText);
     m_state.pendingCommand = m_command.tag;
-    if (isUpdate()) {
+    if (isUpdate())
         updateFailed = false;
-        // The shared list has room for kListUpperBound + 1 requests; the exchange sends what it holds.
-        if (m_command.updateRequests.size() > m_state.updateRequests.size())
-            m_command.updateRequests.resize(m_state.updateRequests.size());
-        std::copy(m_command.updateRequests.begin(), m_command.updateRequests.end(), m_state.updateRequests.begin());
-        m_state.updateRequestCount = qint32(m_command.updateRequests.size());
-        m_state.requestText.clear();
-    } else {
-        m_state.requestText = m_command.requestText;
-    }
     Form_Load();
 }
 

@@ -33,7 +33,8 @@ class ServerExchange : public QObject
     Q_OBJECT
 
 public:
-    using ReplyProcessor = std::function<void(ClientState&, CorePlatform&, const QString&)>;
+    // Takes a reply; an update reply comes with the group it answers.
+    using ReplyProcessor = std::function<void(const QString& reply, const QString& group)>;
 
     ServerExchange(ClientState& state, CorePlatform& platform);
     ~ServerExchange() override;
