@@ -3,6 +3,7 @@
 #include "core/client/ClientEvent.h"
 #include "core/client/ClientView.h"
 #include "core/client/WindowRef.h"
+#include "core/settings/Settings.h"
 
 #include <QString>
 
@@ -16,13 +17,12 @@ class WebWindow;
 class PreferencesDialog;
 class ServerExchange;
 class UpdateClient;
-class Files;
 
 // Highest index of the fixed string lists (they hold 32001 entries).
 inline constexpr int kListUpperBound = 32000;
 
-// The one record of settings and run-time state that the whole client shares.
-struct ClientState
+// The settings and the run-time state that the client and its windows share.
+struct ClientState : Settings
 {
     ClientState();
     ~ClientState();
@@ -35,26 +35,15 @@ struct ClientState
     QString pendingCommand;
     bool ipCheckRequested = false;
     bool upgradeOffered = false;
-    qint16 minimizeOnStartup = 0;
-    QString checkedGroups;
     qint32 groupCount = 0;
     std::vector<QString> groupHosts;
     bool hostsPanelShown = false;
     qint32 serverPort = 0;
     QString serverHost;
-    QString currentIP;
-    Files* fileSystem = nullptr;
-    // A read-only "DNS.conf" has been reported in this run.
-    bool configReadOnlyTold = false;
-    QString userName;
-    QString password;
-    bool useStaticIP = false;
     bool preferencesOpen = false;
     bool exchangeBusy = false;
     QString browserURL;
-    qint32 updateInterval = 0;
     bool groupListReady = false;
-    qint16 autoUpdate = 0;
     WindowRef<::WebWindow> webWindow;
     WindowRef<::PreferencesDialog> preferencesDialog;
     WindowRef<::ServerExchange> exchange;

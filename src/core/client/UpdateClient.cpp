@@ -19,7 +19,21 @@ UpdateClient::UpdateClient(ClientState& state, CorePlatform& platform, std::uniq
 
 std::shared_ptr<ServerExchange> UpdateClient::makeExchange()
 {
-    auto made = std::make_shared<ServerExchange>(m_state, m_platform);
+    auto made = std::make_shared<ServerExchange>(m_platform);
+    ServerExchange* exchange = made.get();
+    connect(exchange, &ServerExchange::started, this, [this](const QString& tag, const QString& statusText) {
+        view().showStatus(statusText);
+        m_state.pendingCommand = tag;
+    });
+    connect(exchange, &ServerExchange::busyChanged, this, [this](bool busy) { m_state.exchangeBusy = busy; });
+    connect(exchange, &ServerExchange::failed, this, [this](const QString& statusText, const QString& reason) {
+        view().showFailure(statusText);
+        report({ClientEvent::Kind::Failure, QString(), QString(), reason});
+    });
+    connect(exchange, &ServerExchange::groupFailed, this, [this](const QString& group, const QString& reason) {
+        view().showUpdateVerdict(false);
+        report({ClientEvent::Kind::GroupFailed, group, m_state.currentIP, reason});
+    });
     made->processors = {
         {Requests::myIPTag, [this](const QString& reply, const QString&) { handleAddressReply(reply); }},
         {Requests::newsTag, [this](const QString& reply, const QString&) { handleNewsReply(reply); }},
@@ -61,10 +75,17 @@ void UpdateClient::report(const ClientEvent& event)
     emit happened(event);
 }
 
+void UpdateClient::submit(ExchangeCommand command)
+{
+    command.serverHost = m_state.serverHost;
+    command.serverPort = quint16(m_state.serverPort);
+    command.address = m_state.currentIP;
+    exchange().submit(std::move(command));
+}
+
 void UpdateClient::submitAccountCommand(const QString& tag, const QString& statusText, const QString& word)
 {
-    exchange().submit(
-        ExchangeCommand{tag, statusText, Requests::accountRequest(word, m_state.userName, m_state.password), {}});
+    submit(ExchangeCommand{tag, statusText, Requests::accountRequest(word, m_state.userName, m_state.password), {}});
 }
 
 void UpdateClient::checkAddress()
@@ -128,8 +149,8 @@ void UpdateClient::sendGroupUpdate(const QStringList& groups)
     for (qsizetype i = 0; i < count; ++i)
         requests.push_back(
             Requests::groupUpdateRequest(m_state.userName, m_state.password, groups[i], m_state.currentIP));
-    exchange().submit(ExchangeCommand{Requests::updateTag, QStringLiteral("Updating selected groups..."), QString(),
-                                      std::move(requests)});
+    submit(ExchangeCommand{Requests::updateTag, QStringLiteral("Updating selected groups..."), QString(),
+                           std::move(requests)});
     emit groupUpdateStarted(int(count));
 }
 

@@ -78,6 +78,8 @@ signals:
 
 private:
     void report(const ClientEvent& event);
+    // Gives the exchange a command, addressed to the settings' server.
+    void submit(ExchangeCommand command);
     // Gives the exchange a command whose request is `word`, the user name and the password.
     void submitAccountCommand(const QString& tag, const QString& statusText, const QString& word);
     std::shared_ptr<ServerExchange> makeExchange();

@@ -51,14 +51,8 @@ void UpdateClient::handleAddressReply(const QString& reply)
         m_state.currentIP = *newIP;
         shown.showAddressInPreferences(m_state.currentIP);
     } else {
-        if (*newIP != m_state.currentIP && m_state.ipCheckRequested) {
-            exchange().lblStatus = QStringLiteral("New IP found: ") + *newIP;
-            shown.showStatus(QStringLiteral(" New IP found: ") + *newIP);
-        } else {
-            exchange().lblStatus = QStringLiteral("IP is current.");
-            shown.showStatus(*newIP == m_state.currentIP ? QStringLiteral(" IP is current.")
-                                                         : QStringLiteral(" New IP found: ") + *newIP);
-        }
+        shown.showStatus(*newIP == m_state.currentIP ? QStringLiteral(" IP is current.")
+                                                     : QStringLiteral(" New IP found: ") + *newIP);
         m_state.currentIP = *newIP;
         m_state.ipCheckRequested = false;
     }

@@ -15,4 +15,9 @@ struct ExchangeCommand
     QString requestText;
     // The group update's requests (plain form), one connection each.
     std::vector<QString> updateRequests;
+    // Where the server listens; without a host, the built-in server.
+    QString serverHost;
+    quint16 serverPort = 0;
+    // The address an update sends: an update of no group at all succeeds for it.
+    QString address;
 };

@@ -2,7 +2,6 @@
 // a failed connection means.
 #include "core/net/ServerExchange.h"
 
-#include "core/client/ClientState.h"
 #include "core/platform/CorePlatform.h"
 #include "core/protocol/Scrambling.h"
 
@@ -57,9 +56,7 @@ void ServerExchange::socket_Connected(int index)
         return;
     const QString& request =
         index == kClient ? m_command.requestText : m_command.updateRequests.at(std::size_t(index - 1));
-    lblStatus = QStringLiteral("Connected...");
     socket->write(Common_Functions::scrambleText(request).toLatin1());
-    lblStatus += QStringLiteral("waiting for reply.");
 }
 
 void ServerExchange::socket_ReadyRead(int index)
@@ -74,7 +71,6 @@ void ServerExchange::socket_ReadyRead(int index)
         socket->readAll();
         return;
     }
-    lblStatus = QStringLiteral("Receiving data...");
     connection.reply.add(socket->readAll());
     if (connection.reply.isComplete()) {
         finishReply(index);
@@ -127,7 +123,6 @@ void ServerExchange::finishReply(int index)
         dispatch(updateTag, reply, groupOf(index));
         updateSettled();
     }
-    lblStatus = QStringLiteral("Closing connection");
 }
 
 void ServerExchange::failUpdate(int index)
@@ -144,9 +139,7 @@ void ServerExchange::failUpdate(int index)
         if (!self)
             return;
         self->updateFailed = true;
-        self->m_state.view->showUpdateVerdict(false);
-        self->m_state.report({ClientEvent::Kind::GroupFailed, group, self->m_state.currentIP,
-                              QStringLiteral("the connection failed before a reply")});
+        emit self->groupFailed(group, QStringLiteral("the connection failed before a reply"));
     });
 }
 
@@ -168,8 +161,7 @@ void ServerExchange::replyIsIn(int closeMs)
 void ServerExchange::endWithFailure(const QString& statusText)
 {
     Form_Unload(ExchangeEnd::ConnectionFailed);
-    m_state.view->showFailure(statusText);
-    m_state.report({ClientEvent::Kind::Failure, QString(), QString(), statusText.trimmed()});
+    emit failed(statusText, statusText.trimmed());
 }
 
 QString ServerExchange::groupOf(int index) const

@@ -1,22 +1,18 @@
 #include "core/net/ServerExchange.h"
 
 #include "BuildConfig.h"
-#include "core/client/ClientState.h"
 #include "core/platform/CorePlatform.h"
 #include "core/platform/TcpSocket.h"
 #include "core/platform/Timers.h"
 
 #include <QPointer>
 
-ServerExchange::ServerExchange(ClientState& state, CorePlatform& platform)
-    : m_state(state), m_platform(platform),
-      closeTimer(platform.timers.createTimer(QStringLiteral("closeTimer"), TimerMode::SingleShot,
-                                             [this] { closeTimer_Timer(); })),
+ServerExchange::ServerExchange(CorePlatform& platform)
+    : m_platform(platform), closeTimer(platform.timers.createTimer(QStringLiteral("closeTimer"), TimerMode::SingleShot,
+                                                                   [this] { closeTimer_Timer(); })),
       timeoutTimer(platform.timers.createTimer(QStringLiteral("timeoutTimer"), TimerMode::SingleShot,
                                                [this] { timeoutTimer_Timer(); }))
-{
-    lblStatus = QStringLiteral("Label1");
-}
+{}
 
 ServerExchange::~ServerExchange() = default;
 
@@ -66,8 +62,11 @@ void ServerExchange::startWaiting()
 void ServerExchange::start(ExchangeCommand command)
 {
     m_command = std::move(command);
-    m_state.view->showStatus(m_command.statusText);
-    m_state.pendingCommand = m_command.tag;
+    if (m_command.serverHost.isEmpty()) {
+        m_command.serverHost = QString::fromUtf8(BuildConfig::serverHost);
+        m_command.serverPort = BuildConfig::serverPort;
+    }
+    emit started(m_command.tag, m_command.statusText);
     if (isUpdate())
         updateFailed = false;
     Form_Load();
@@ -82,17 +81,12 @@ void ServerExchange::Form_Load()
 {
     m_loaded = true;
     const quint64 generation = ++m_generation;
-    m_state.exchangeBusy = true;
-    if (m_state.serverHost.isEmpty()) {
-        m_state.serverPort = BuildConfig::serverPort;
-        m_state.serverHost = QString::fromUtf8(BuildConfig::serverHost);
-    }
-    lblStatus = QStringLiteral("Connecting to server...");
+    emit busyChanged(true);
 
     // A socket may report a failure from inside its connect call; then the exchange is over.
     if (!isUpdate()) {
         tcpClient = openConnection(0);
-        tcpClient->connectToHost(m_state.serverHost, quint16(m_state.serverPort));
+        tcpClient->connectToHost(m_command.serverHost, m_command.serverPort);
         if (generation != m_generation)
             return;
     } else if (!m_command.updateRequests.empty()) {
@@ -101,11 +95,11 @@ void ServerExchange::Form_Load()
         for (int i = 1; i <= count; ++i)
             tcpUpdater[i] = openConnection(i);
         for (int i = 1; i <= count && generation == m_generation; ++i)
-            tcpUpdater[i]->connectToHost(m_state.serverHost, quint16(m_state.serverPort));
+            tcpUpdater[i]->connectToHost(m_command.serverHost, m_command.serverPort);
         if (generation != m_generation)
             return;
     } else {
-        const QString emptyListReply = QStringLiteral("update::") + m_state.currentIP + QStringLiteral(":SUCCESS:");
+        const QString emptyListReply = QStringLiteral("update::") + m_command.address + QStringLiteral(":SUCCESS:");
         dispatch(updateTag, emptyListReply);
         startCloseTimer(m_clientCloseMs);
     }
@@ -123,7 +117,7 @@ void ServerExchange::Form_Unload(ExchangeEnd end)
     timeoutTimer->stop();
     m_connections.clear();
     m_updatesOutstanding = 0;
-    m_state.exchangeBusy = false;
+    emit busyChanged(false);
 
     // The next command starts once the handler that unloaded has returned, so nothing of this
     // exchange is touched by it and a status text written after the unload comes first.
@@ -174,8 +168,7 @@ void ServerExchange::closeTimer_Timer()
 void ServerExchange::timeoutTimer_Timer()
 {
     Form_Unload(ExchangeEnd::TimedOut);
-    m_state.view->showFailure(QStringLiteral("Timeout expired...connection failed."));
-    m_state.report({ClientEvent::Kind::Failure, QString(), QString(), QStringLiteral("the server did not answer")});
+    emit failed(QStringLiteral("Timeout expired...connection failed."), QStringLiteral("the server did not answer"));
 }
 
 void ServerExchange::startCloseTimer(int milliseconds)

@@ -13,7 +13,6 @@
 
 class TcpSocket;
 class Timer;
-struct ClientState;
 struct CorePlatform;
 
 // How an exchange ended: its reply (or each update connection's reply or failure) came in, the
@@ -36,7 +35,7 @@ public:
     // Takes a reply; an update reply comes with the group it answers.
     using ReplyProcessor = std::function<void(const QString& reply, const QString& group)>;
 
-    ServerExchange(ClientState& state, CorePlatform& platform);
+    explicit ServerExchange(CorePlatform& platform);
     ~ServerExchange() override;
 
     // Starts the command at once when no exchange runs; otherwise it waits until the running
@@ -51,8 +50,6 @@ public:
     // How long an exchange may take before it gives up.
     void setTimeout(int milliseconds);
 
-    // Progress text of the exchange.
-    QString lblStatus;
     // A group of the running update has failed; a later success does not hide it.
     bool updateFailed = false;
     // The reply processor of each pending-command tag; a reply with any other tag is dropped.
@@ -62,6 +59,16 @@ public:
     QString updateTag;
     // Runs after each unload, once the exchange's processors and status texts are through.
     std::function<void(ExchangeEnd)> onUnloaded;
+
+signals:
+    // A command has started; its status text says what it does.
+    void started(const QString& tag, const QString& statusText);
+    // Busy from the start of a command until it has unloaded.
+    void busyChanged(bool busy);
+    // The exchange failed: the status text to show, and the reason for the history.
+    void failed(const QString& statusText, const QString& reason);
+    // One group's update connection failed before its reply.
+    void groupFailed(const QString& group, const QString& reason);
 
 private:
     // One connection of the running exchange: 0 is tcpClient, i >= 1 is tcpUpdater(i).
@@ -100,7 +107,6 @@ private:
     // The group of update connection `index`, read back from its request.
     QString groupOf(int index) const;
 
-    ClientState& m_state;
     CorePlatform& m_platform;
 
     std::unique_ptr<TcpSocket> tcpClient;

@@ -1,8 +1,8 @@
 #include "core/settings/ConfigFile.h"
 
-#include "core/client/ClientState.h"
 #include "core/platform/CorePlatform.h"
 #include "core/protocol/Scrambling.h"
+#include "core/settings/Settings.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -91,12 +91,12 @@ QByteArray scrambledLine(const QString& field)
 }
 
 // Which setting holds a line break that would split its line in two, or nothing.
-std::optional<QString> fieldWithLineBreak(const ClientState& state)
+std::optional<QString> fieldWithLineBreak(const Settings& settings)
 {
-    const std::pair<const QString*, const char*> fields[] = {{&state.userName, "the user name"},
-                                                             {&state.currentIP, "the IP address"},
-                                                             {&state.password, "the password"},
-                                                             {&state.checkedGroups, "the list of checked groups"}};
+    const std::pair<const QString*, const char*> fields[] = {{&settings.userName, "the user name"},
+                                                             {&settings.currentIP, "the IP address"},
+                                                             {&settings.password, "the password"},
+                                                             {&settings.checkedGroups, "the list of checked groups"}};
     for (const auto& [text, name] : fields) {
         if (text->contains(u'\r') || text->contains(u'\n'))
             return QString::fromLatin1(name);
@@ -105,18 +105,18 @@ std::optional<QString> fieldWithLineBreak(const ClientState& state)
 }
 
 // The nine lines as they are written, each ended by CR LF.
-QByteArray fileContent(const ClientState& state)
+QByteArray fileContent(const Settings& settings)
 {
     const QByteArray lines[] = {
         kHeaderLine,
-        scrambledLine(state.userName),
-        state.useStaticIP ? "1" : "0",
-        state.currentIP.toLatin1(),
-        scrambledLine(state.password),
-        QByteArray::number(state.updateInterval),
-        scrambledLine(state.checkedGroups),
-        QByteArray::number(state.minimizeOnStartup),
-        QByteArray::number(state.autoUpdate),
+        scrambledLine(settings.userName),
+        settings.useStaticIP ? "1" : "0",
+        settings.currentIP.toLatin1(),
+        scrambledLine(settings.password),
+        QByteArray::number(settings.updateInterval),
+        scrambledLine(settings.checkedGroups),
+        QByteArray::number(settings.minimizeOnStartup),
+        QByteArray::number(settings.autoUpdate),
     };
     QByteArray content;
     for (const QByteArray& line : lines)
@@ -124,36 +124,36 @@ QByteArray fileContent(const ClientState& state)
     return content;
 }
 
-// The lines of the file into the state; each line is read only if the line before it was.
-void readLines(ClientState& state, LineReader& reader)
+// The lines of the file into the settings; each line is read only if the line before it was.
+void readLines(Settings& settings, LineReader& reader)
 {
     if (reader.atEnd())
         return;
     reader.readLine();
     if (reader.atEnd())
         return;
-    state.userName = trimSpaces(unscrambleText(reader.readLine()));
+    settings.userName = trimSpaces(unscrambleText(reader.readLine()));
     if (reader.atEnd())
         return;
-    state.useStaticIP = reader.readLine() == QStringLiteral("1");
+    settings.useStaticIP = reader.readLine() == QStringLiteral("1");
     if (reader.atEnd())
         return;
-    state.currentIP = reader.readLine();
+    settings.currentIP = reader.readLine();
     if (reader.atEnd())
         return;
-    state.password = trimSpaces(unscrambleText(reader.readLine()));
+    settings.password = trimSpaces(unscrambleText(reader.readLine()));
     if (reader.atEnd())
         return;
-    state.updateInterval = parseWholeNumber<qint32>(reader.readLine()).value_or(0);
+    settings.updateInterval = parseWholeNumber<qint32>(reader.readLine()).value_or(0);
     if (reader.atEnd())
         return;
-    state.checkedGroups = unscrambleText(reader.readLine());
+    settings.checkedGroups = unscrambleText(reader.readLine());
     if (reader.atEnd())
         return;
-    state.minimizeOnStartup = parseWholeNumber<qint16>(reader.readLine()).value_or(0);
+    settings.minimizeOnStartup = parseWholeNumber<qint16>(reader.readLine()).value_or(0);
     if (reader.atEndOfLine())
         return;
-    state.autoUpdate = parseWholeNumber<qint16>(reader.readLine()).value_or(1);
+    settings.autoUpdate = parseWholeNumber<qint16>(reader.readLine()).value_or(1);
 }
 
 } // namespace
@@ -168,52 +168,48 @@ QString besideConfig(const QString& settingsPath, const QString& name)
     return QFileInfo(settingsPath).path() + QLatin1Char('/') + name;
 }
 
-QString loadConfig(ClientState& state, CorePlatform& platform)
+QString loadConfig(Settings& settings, CorePlatform& platform)
 {
-    if (state.fileSystem == nullptr)
-        state.fileSystem = &platform.files;
     const QString path = configPath(platform);
     // A save killed half-way leaves its temporary file, with the scrambled password in it.
-    state.fileSystem->removeStaleTemporaries(path);
-    std::optional<QByteArray> content = state.fileSystem->read(path, kLongestUsefulFile);
-    if (!content && !state.fileSystem->isFile(path)) {
+    platform.files.removeStaleTemporaries(path);
+    std::optional<QByteArray> content = platform.files.read(path, kLongestUsefulFile);
+    if (!content && !platform.files.isFile(path)) {
         const QString startingPoint = platform.app.configStartingPoint();
         if (!startingPoint.isEmpty())
-            content = state.fileSystem->read(startingPoint, kLongestUsefulFile);
+            content = platform.files.read(startingPoint, kLongestUsefulFile);
     }
     if (!content) {
-        state.fileSystem->createEmpty(path, nullptr);
+        platform.files.createEmpty(path, nullptr);
         return QString();
     }
 
     LineReader reader(*content);
-    readLines(state, reader);
+    readLines(settings, reader);
     if (!reader.cutAny())
         return QString();
     return QStringLiteral(" Lines of \"%1\" longer than %2 characters were cut.").arg(path).arg(kLongestConfigLine);
 }
 
-SaveResult saveConfig(ClientState& state, CorePlatform& platform)
+SaveResult saveConfig(Settings& settings, CorePlatform& platform)
 {
-    if (state.fileSystem == nullptr)
-        state.fileSystem = &platform.files;
     const QString path = configPath(platform);
 
     // The owner chose to keep the file as it is; that needs saying once, not at every save.
-    if (state.fileSystem->isReadOnly(path)) {
-        if (state.configReadOnlyTold)
+    if (platform.files.isReadOnly(path)) {
+        if (settings.configReadOnlyTold)
             return {};
-        state.configReadOnlyTold = true;
+        settings.configReadOnlyTold = true;
         return {false, QStringLiteral("The settings are not saved: \"%1\" is read-only.").arg(path)};
     }
 
     QString error;
-    if (const std::optional<QString> field = fieldWithLineBreak(state))
+    if (const std::optional<QString> field = fieldWithLineBreak(settings))
         error = QStringLiteral("%1 holds a line break").arg(*field);
     // A file that is there but cannot be read was never loaded; replacing it would lose it.
-    else if (state.fileSystem->isFile(path) && !state.fileSystem->read(path, 0))
+    else if (platform.files.isFile(path) && !platform.files.read(path, 0))
         error = QStringLiteral("the existing file cannot be read, so it was not replaced");
-    else if (state.fileSystem->writeAtomically(path, fileContent(state), &error))
+    else if (platform.files.writeAtomically(path, fileContent(settings), &error))
         return {true, QString()};
     return {false,
             QStringLiteral("The settings could not be saved to \"%1\": %2. The previous settings file is unchanged.")

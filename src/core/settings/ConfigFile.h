@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct ClientState;
+struct Settings;
 struct CorePlatform;
 
 namespace Common_Functions {
@@ -19,7 +19,7 @@ QString besideConfig(const QString& settingsPath, const QString& name);
 // Removes what interrupted saves left beside "DNS.conf", then reads it into the state, line by line
 // until the first missing line; a missing file is created empty. Returns what the status line should
 // say about the file (lines that were cut), or nothing.
-QString loadConfig(ClientState& state, CorePlatform& platform);
+QString loadConfig(Settings& settings, CorePlatform& platform);
 
 struct SaveResult
 {
@@ -31,7 +31,7 @@ struct SaveResult
 
 // Writes the nine lines of "DNS.conf". A failure leaves the old file whole; the caller tells the
 // problem to the user.
-SaveResult saveConfig(ClientState& state, CorePlatform& platform);
+SaveResult saveConfig(Settings& settings, CorePlatform& platform);
 
 // The characters of `text` that the settings file and the wire cannot carry (they hold one byte per
 // character), each once, quoted and separated by commas; empty when there is none.
