@@ -1,60 +1,10 @@
-#include "core/client/ClientState.h"
-#include "core/client/UpdateClient.h"
-#include "support/FakeCommandServer.h"
-#include "support/fakes/FakeCorePlatform.h"
-#include "support/fakes/RecordingView.h"
+#include "support/Engine.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr qint64 kMinute = 60000;
-
-// The client of alice, who has OFFICE checked, without any window, over a server that answers at
-// once. The desktop paces the start-up chain a second a step; the command line does not.
-struct Engine
-{
-    enum Pace
-    {
-        Desktop,
-        CommandLine
-    };
-
-    explicit Engine(Pace pace = Desktop, qint32 interval = 3)
-    {
-        state.userName = QStringLiteral("alice");
-        state.password = QStringLiteral("pw");
-        state.checkedGroups = QStringLiteral("OFFICE:");
-        state.autoUpdate = 1;
-        state.updateInterval = interval;
-        auto recording = std::make_unique<RecordingView>();
-        view = recording.get();
-        const UpdateScheduler::Pacing pacing{.startStepMs = pace == Desktop ? 1000 : 0};
-        client = std::make_unique<UpdateClient>(state, fake.platform, std::move(recording), pacing);
-        if (pace == CommandLine)
-            client->exchange().setCloseDelays(0, 0);
-    }
-
-    UpdateScheduler& scheduler() { return client->scheduler(); }
-
-    // Starts and lets the start-up chain run to its end, then forgets its requests.
-    void startUp()
-    {
-        scheduler().start();
-        server.run(3000);
-        ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
-        server.requests.clear();
-    }
-
-    // Moves to 50 ms before the next whole minute of the cycle.
-    void toNextMinute() { server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50); }
-
-    FakeCorePlatform fake;
-    ClientState state;
-    RecordingView* view = nullptr;
-    std::unique_ptr<UpdateClient> client;
-    FakeCommandServer server{fake};
-};
 
 } // namespace
 
