@@ -53,15 +53,7 @@ struct Engine
     // Moves to 50 ms before the next whole minute.
     void toNextMinute() { server.run(60000 - fake.clock.elapsedMs() % 60000 - 50); }
 
-    // The last status text shown, without its "status " tag; empty when none was.
-    QString status() const
-    {
-        for (qsizetype i = view->lines.size() - 1; i >= 0; --i) {
-            if (view->lines[i].startsWith(QLatin1String("status ")))
-                return view->lines[i].mid(7);
-        }
-        return QString();
-    }
+    QString status() const { return view->lastStatus(); }
 
     FakeCorePlatform fake;
     ClientState state;

@@ -36,14 +36,7 @@ protected:
     }
 
     ServerExchange& exchange() { return m_exchange; }
-    QString statusBar() const
-    {
-        for (qsizetype i = view->lines.size() - 1; i >= 0; --i) {
-            if (view->lines[i].startsWith(QLatin1String("status ")))
-                return view->lines[i].mid(7);
-        }
-        return QString();
-    }
+    QString statusBar() const { return view->lastStatus(); }
     FakeSocketRecord& socket(int creationIndex) { return fake.sockets.socket(creationIndex); }
     void submit(const QString& tag, const QString& request = QStringLiteral("request:"))
     {
