@@ -62,7 +62,7 @@ QString FakeCommandServer::answer(const QString& request) const
     if (word == QLatin1String("CHECKVERSION"))
         return versionReply;
     if (word == QLatin1String("CHECKNEWS"))
-        return QStringLiteral("CHECKNEWS:NONE:");
+        return newsReply;
     if (word == QLatin1String("UPDATE")) {
         const QString group = fields.value(3).mid(1);
         if (failingGroups.contains(group))

@@ -40,6 +40,7 @@ public:
     QString address = QStringLiteral("203.0.113.9");
     QString hostsReply = QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:GLAB:");
     QString versionReply = QStringLiteral("CHECKVERSION:2.1.3:");
+    QString newsReply = QStringLiteral("CHECKNEWS:NONE:");
     // Updates of these groups are refused.
     QSet<QString> failingGroups;
     std::vector<Request> requests;

@@ -4,6 +4,7 @@
 #include "core/protocol/Scrambling.h"
 #include "desktop/Windows.h"
 #include "desktop/main/MainWindow.h"
+#include "support/Engine.h"
 #include "support/FakeCommandServer.h"
 #include "support/fakes/FakePlatform.h"
 
@@ -51,21 +52,6 @@ class SignedInTest : public ::testing::Test, public SignedInClient
 {
 };
 
-// A settings file of the given lines, each ended by CR LF.
-inline QByteArray configFile(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
-// A field as a scrambled line of the settings file.
-inline QString scrambledLine(const QString& field)
-{
-    return Common_Functions::scrambleText(field).chopped(2);
-}
-
 // The texts of a list's lines, or of its checked lines only.
 inline QStringList lineTexts(const QListWidget* list, bool checkedOnly = false)
 {
@@ -97,10 +83,4 @@ inline QMessageBox* openBox()
             return box;
     }
     return nullptr;
-}
-
-// Readable failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
 }

@@ -51,3 +51,12 @@ void RecordingView::showNews(const QString& text, const QString& webPage)
 {
     lines << QStringLiteral("news ") + webPage + QLatin1Char(' ') + text;
 }
+
+QString RecordingView::lastStatus() const
+{
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (lines[i].startsWith(QLatin1String("status ")))
+            return lines[i].mid(7);
+    }
+    return QString();
+}

@@ -19,5 +19,8 @@ public:
     void offerUpgrade(const QString& downloadUrl) override;
     void showNews(const QString& text, const QString& webPage) override;
 
+    // The last status text shown; empty when none was.
+    QString lastStatus() const;
+
     QStringList lines;
 };

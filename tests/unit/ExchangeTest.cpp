@@ -1,25 +1,41 @@
 #include "BuildConfig.h"
-#include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
-#include "core/protocol/Requests.h"
-#include "support/TestSupport.h"
+#include "support/Engine.h"
 
 using Common_Functions::scrambleText;
-namespace Cmd = Requests;
 
 namespace {
 
 const QString kTimeoutText = QStringLiteral("Timeout expired...connection failed.");
 
-class ExchangeTest : public ClientTest
+const QString kMyIP = QStringLiteral("getMyIPCMD");
+const QString kHosts = QStringLiteral("getHostsCMD");
+const QString kVersion = QStringLiteral("checkVersionCMD");
+const QString kNews = QStringLiteral("checkNewsCMD");
+const QString kUpdate = QStringLiteral("updateGroupsCMD");
+
+class ExchangeTest : public ::testing::Test
 {
 protected:
     ExchangeTest()
     {
+        auto recording = std::make_unique<RecordingView>();
+        view = recording.get();
+        state.view = std::move(recording);
         state.serverHost = QStringLiteral("cmd.example");
         state.serverPort = 4000;
+        m_exchange.updateTag = kUpdate;
+        // What the client does with the exchange's news, kept where these tests read it.
+        QObject::connect(&m_exchange, &ServerExchange::started,
+                         [this](const QString&, const QString& statusText) { view->showStatus(statusText); });
+        QObject::connect(&m_exchange, &ServerExchange::busyChanged, [this](bool busy) { state.exchangeBusy = busy; });
+        QObject::connect(&m_exchange, &ServerExchange::failed,
+                         [this](const QString& statusText, const QString& reason) {
+                             view->showStatus(statusText);
+                             state.report({ClientEvent::Kind::Failure, {}, {}, reason});
+                         });
         // Every processor records "tag <- reply", so these tests lean on no processor's own work.
-        for (const QString& tag : {Cmd::myIPTag, Cmd::hostsTag, Cmd::versionTag, Cmd::newsTag, Cmd::updateTag}) {
+        for (const QString& tag : {kMyIP, kHosts, kVersion, kNews, kUpdate}) {
             exchange().processors[tag] = [this, tag](const QString& reply, const QString&) {
                 replies.append(tag + QStringLiteral(" <- ") + reply);
                 if (auto hook = onReply)
@@ -28,18 +44,21 @@ protected:
         }
     }
 
-    ServerExchange& exchange() { return *state.exchange; }
+    ServerExchange& exchange() { return m_exchange; }
+    QString statusBar() const { return view->lastStatus(); }
     FakeSocketRecord& socket(int creationIndex) { return fake.sockets.socket(creationIndex); }
     void submit(const QString& tag, const QString& request = QStringLiteral("request:"))
     {
-        exchange().submit(ExchangeCommand{tag, tag + QStringLiteral(" status"), request, {}});
+        exchange().submit(ExchangeCommand{
+            tag, tag + QStringLiteral(" status"), request, {}, state.serverHost, quint16(state.serverPort)});
     }
     void submitUpdate(int groups)
     {
         std::vector<QString> requests;
         for (int i = 1; i <= groups; ++i)
             requests.push_back(QStringLiteral("update:u:p:g%1:1.2.3.4:").arg(i));
-        exchange().submit(ExchangeCommand{Cmd::updateTag, QStringLiteral("Updating..."), {}, requests});
+        exchange().submit(ExchangeCommand{
+            kUpdate, QStringLiteral("Updating..."), {}, requests, state.serverHost, quint16(state.serverPort)});
     }
     void answer(int creationIndex, const QString& plainReply)
     {
@@ -47,6 +66,10 @@ protected:
         socket(creationIndex).deliver(scrambleText(plainReply));
     }
 
+    FakeCorePlatform fake;
+    ClientState state;
+    RecordingView* view = nullptr;
+    ServerExchange m_exchange{fake.platform};
     QStringList replies;
     std::function<void(const QString&)> onReply;
 };
@@ -55,7 +78,7 @@ protected:
 
 TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecondAfterTheReply)
 {
-    submit(Cmd::versionTag, QStringLiteral("checkVersion:u:p:"));
+    submit(kVersion, QStringLiteral("checkVersion:u:p:"));
     EXPECT_EQ(statusBar(), QStringLiteral("checkVersionCMD status"));
     ASSERT_EQ(fake.sockets.count(), 1);
     EXPECT_EQ(socket(0).remoteHost() + ':' + QString::number(socket(0).remotePort()), "cmd.example:4000");
@@ -73,7 +96,7 @@ TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecon
 
     // An empty server host falls back to the built-in server.
     state.serverHost.clear();
-    submit(Cmd::hostsTag);
+    submit(kHosts);
     EXPECT_EQ(socket(1).remoteHost(), QString::fromUtf8(BuildConfig::serverHost));
     EXPECT_EQ(socket(1).remotePort(), BuildConfig::serverPort);
 }
@@ -88,7 +111,7 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
         if (update)
             submitUpdate(2);
         else
-            submit(Cmd::hostsTag);
+            submit(kHosts);
         for (int i = first; i < fake.sockets.count(); ++i)
             socket(i).accept();
         fake.clock.advance(59999);
@@ -103,7 +126,7 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
 
     // Once the reply is in, the minute no longer counts, however long the exchange stays open.
     exchange().setCloseDelays(70000, 70000);
-    submit(Cmd::myIPTag);
+    submit(kMyIP);
     answer(fake.sockets.count() - 1, QStringLiteral("GETMYIP:10.0.0.1:"));
     EXPECT_EQ(replies, QStringList{"getMyIPCMD <- GETMYIP:10.0.0.1:"});
     fake.clock.advance(70000);
@@ -112,12 +135,12 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
 
 TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)
 {
-    submit(Cmd::myIPTag);
+    submit(kMyIP);
     socket(0).fail(QStringLiteral("Connection refused"));
     EXPECT_FALSE(state.exchangeBusy);
     EXPECT_EQ(statusBar(), QStringLiteral("Connection failed: Connection refused"));
 
-    submit(Cmd::myIPTag);
+    submit(kMyIP);
     socket(1).accept();
     socket(1).remoteClose();
     EXPECT_FALSE(state.exchangeBusy);
@@ -131,7 +154,7 @@ TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)
 // after a second of silence.
 TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrAtTheServersClose)
 {
-    submit(Cmd::hostsTag);
+    submit(kHosts);
     socket(0).accept();
     const QString wire = scrambleText(QStringLiteral("GETHOSTS:GHOME:HPC1:"));
     socket(0).deliver(wire.left(7));
@@ -144,7 +167,7 @@ TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrA
     fake.clock.advance(2000);
 
     const QString unended = scrambleText(QStringLiteral("GETMYIP:10.0.0.1:")).chopped(2);
-    submit(Cmd::myIPTag);
+    submit(kMyIP);
     socket(1).accept();
     socket(1).deliver(unended);
     fake.clock.advance(999);
@@ -153,7 +176,7 @@ TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrA
     EXPECT_EQ(replies.last(), "getMyIPCMD <- GETMYIP:10.0.0.1:");
 
     fake.clock.advance(250);
-    submit(Cmd::myIPTag);
+    submit(kMyIP);
     socket(2).accept();
     socket(2).deliver(unended);
     socket(2).remoteClose();
@@ -163,7 +186,7 @@ TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrA
 
 TEST_F(ExchangeTest, OversizedRepliesAreCutAtTheirCap)
 {
-    submit(Cmd::hostsTag);
+    submit(kHosts);
     socket(0).accept();
     socket(0).deliver(QString(40000, 'X'));
     socket(0).deliver(QString(40000, 'X') + "\r\n");
@@ -188,11 +211,10 @@ TEST_F(ExchangeTest, GroupUpdateClosesHalfASecondAfterTheLastConnectionHasReplie
     }
     socket(2).deliver(scrambleText(QStringLiteral("UPDATE:3:SUCCESS:")));
     fake.clock.advance(100);
-    // A failed connection fails its group's update, but brings no reply: the last-update time stays.
+    // A failed connection fails its group's update, but brings no reply.
     socket(0).fail(QStringLiteral("Connection reset by peer"));
     EXPECT_TRUE(socket(0).isClosed());
     EXPECT_EQ(statusBar(), QStringLiteral(" Update failed"));
-    EXPECT_TRUE(state.mainWindow->lblLastUpdate->text().isEmpty());
     fake.clock.advance(500);
     socket(1).deliver(scrambleText(QStringLiteral("UPDATE:2:SUCCESS:")));
 
@@ -205,11 +227,11 @@ TEST_F(ExchangeTest, GroupUpdateClosesHalfASecondAfterTheLastConnectionHasReplie
 
 TEST_F(ExchangeTest, WaitingCommandsRunInTurnAndANewerOneOfATagTakesTheOldersPlace)
 {
-    submit(Cmd::hostsTag);
-    submit(Cmd::myIPTag, QStringLiteral("getMyIP:old:"));
-    submit(Cmd::newsTag);
-    submit(Cmd::myIPTag, QStringLiteral("getMyIP:new:"));
-    const QString tags[] = {Cmd::hostsTag, Cmd::myIPTag, Cmd::newsTag};
+    submit(kHosts);
+    submit(kMyIP, QStringLiteral("getMyIP:old:"));
+    submit(kNews);
+    submit(kMyIP, QStringLiteral("getMyIP:new:"));
+    const QString tags[] = {kHosts, kMyIP, kNews};
     const QString requests[] = {QStringLiteral("request:"), QStringLiteral("getMyIP:new:"), QStringLiteral("request:")};
     for (int i = 0; i < 3; ++i) {
         ASSERT_EQ(fake.sockets.count(), i + 1);
@@ -232,8 +254,8 @@ TEST_F(ExchangeTest, ProcessorRunsAfterTheSocketEventAndItsBoxHoldsUpNothing)
                                QStringLiteral("Check for update..."), MsgButtons::Ok, MsgIcon::Information);
         onReply = nullptr;
     };
-    submit(Cmd::versionTag);
-    submit(Cmd::myIPTag);
+    submit(kVersion);
+    submit(kMyIP);
     answer(0, QStringLiteral("CHECKVERSION:2.1.3:"));
     EXPECT_EQ(replies.size(), 1);
     EXPECT_FALSE(ranInsideSocketHandler);
@@ -261,7 +283,7 @@ TEST_F(ExchangeTest, WithoutCloseDelaysItUnloadsOnceTheProcessorHasRunAndTellsHo
     };
     onReply = [this](const QString&) { EXPECT_TRUE(exchange().isLoaded()); };
 
-    submit(Cmd::hostsTag, QStringLiteral("getHosts:u:p:"));
+    submit(kHosts, QStringLiteral("getHosts:u:p:"));
     answer(0, QStringLiteral("GETHOSTS:"));
     EXPECT_FALSE(state.exchangeBusy);
 
@@ -271,9 +293,9 @@ TEST_F(ExchangeTest, WithoutCloseDelaysItUnloadsOnceTheProcessorHasRunAndTellsHo
     answer(2, QStringLiteral("UPDATE:G2:1.2.3.4:SUCCESS:"));
     EXPECT_FALSE(state.exchangeBusy);
 
-    submit(Cmd::myIPTag, QStringLiteral("getMyIP:u:p:"));
+    submit(kMyIP, QStringLiteral("getMyIP:u:p:"));
     socket(3).fail();
-    submit(Cmd::newsTag, QStringLiteral("checkNews:u:p:"));
+    submit(kNews, QStringLiteral("checkNews:u:p:"));
     fake.clock.advance(4999);
     EXPECT_TRUE(state.exchangeBusy);
     fake.clock.advance(1);

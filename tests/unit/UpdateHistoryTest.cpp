@@ -1,36 +1,37 @@
 #include "core/client/UpdateHistory.h"
-#include "core/client/UpdateClient.h"
-#include "core/protocol/Requests.h"
-#include "support/TestSupport.h"
+#include "core/protocol/Replies.h"
+#include "support/Engine.h"
 
 namespace {
 
-class UpdateHistoryTest : public SignedInTest
+class UpdateHistoryTest : public ::testing::Test, public Engine
 {
 protected:
-    UpdateHistoryTest() { state.client->keepHistory(); }
+    UpdateHistoryTest() { client->keepHistory(); }
 
     QStringList lines() const
     {
         return QString::fromUtf8(fake.files.contents.value(history.path())).split('\n', Qt::SkipEmptyParts);
     }
+    void report(ClientEvent::Kind kind) { state.report({kind, {}, {}, {}}); }
 
     UpdateHistory history{fake.files, QStringLiteral("/program/DNS.conf")};
 };
 
 } // namespace
 
-TEST_F(UpdateHistoryTest, TheProgramRecordsItsStartEachGroupsVerdictANewAddressAFailureAndItsEnd)
+TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAFailureAndItsEnd)
 {
     state.checkedGroups = QStringLiteral("HOME:OFFICE:");
     server.failingGroups = {QStringLiteral("OFFICE")};
-    state.mainWindow->Form_Load();
+    report(ClientEvent::Kind::Started);
+    scheduler().start();
     server.run(3000);
     ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE", "UPDATE"}));
     server.refusing = true;
-    state.mainWindow->getMyIP_Click();
+    client->checkAddress();
     server.run(1000);
-    state.mainWindow->exitWithoutAsking();
+    report(ClientEvent::Kind::Ended);
 
     QStringList withoutTimes;
     for (const QString& line : lines())
@@ -50,8 +51,8 @@ TEST_F(UpdateHistoryTest, TheProgramRecordsItsStartEachGroupsVerdictANewAddressA
 
 TEST_F(UpdateHistoryTest, AReplysLineBreaksAndTabsStayInsideTheirField)
 {
-    state.client->handleUpdateReply(QStringLiteral("NO\r\nFAKE\tLINE\x1b[31m\x07"),
-                                    QStringLiteral("HO\tME") + QString(500, 'E'));
+    const QString reason = updateFailureReason(QStringLiteral("NO\r\nFAKE\tLINE\x1b[31m\x07"));
+    state.report({ClientEvent::Kind::GroupFailed, QStringLiteral("HO\tME") + QString(500, 'E'), {}, reason});
     ASSERT_EQ(history.entries().size(), 1);
     // Control characters become blanks; a field's length is bounded.
     EXPECT_EQ(history.entries()[0].group, "HO ME" + QString(155, 'E'));
@@ -65,11 +66,11 @@ TEST_F(UpdateHistoryTest, PastTwoThousandFiveHundredLinesTheLastTwoThousandAreKe
         earlier += "2026-12-01T00:00:00Z\tUPDATE\tG" + QByteArray::number(i) + "\t1.2.3.4\tok\n";
     fake.files.contents.insert(history.path(), earlier);
 
-    state.report({ClientEvent::Kind::Started, {}, {}, {}});
+    report(ClientEvent::Kind::Started);
     EXPECT_EQ(lines().size(), UpdateHistory::kMostLines);
     EXPECT_EQ(fake.files.writes, 0);
 
-    state.report({ClientEvent::Kind::Ended, {}, {}, {}});
+    report(ClientEvent::Kind::Ended);
     EXPECT_EQ(fake.files.writes, 1);
     ASSERT_EQ(lines().size(), UpdateHistory::kKeptLines);
     EXPECT_TRUE(lines().first().contains("\tG501\t"));
@@ -77,9 +78,9 @@ TEST_F(UpdateHistoryTest, PastTwoThousandFiveHundredLinesTheLastTwoThousandAreKe
 
     // The count carries on from the rewrite: the next rewrite comes 500 lines later.
     for (int i = 0; i < UpdateHistory::kMostLines - UpdateHistory::kKeptLines; ++i)
-        state.report({ClientEvent::Kind::Started, {}, {}, {}});
+        report(ClientEvent::Kind::Started);
     EXPECT_EQ(fake.files.writes, 1);
-    state.report({ClientEvent::Kind::Started, {}, {}, {}});
+    report(ClientEvent::Kind::Started);
     EXPECT_EQ(fake.files.writes, 2);
 }
 
@@ -92,7 +93,7 @@ TEST_F(UpdateHistoryTest, AFileOfLongLinesIsReadFromItsEndAndItsNewestLinesAreKe
     fake.files.contents.insert(history.path(), earlier);
     EXPECT_EQ(history.entries().last().group, longName + "2999");
 
-    state.report({ClientEvent::Kind::Started, {}, {}, {}});
+    report(ClientEvent::Kind::Started);
     EXPECT_TRUE(fake.files.staleTemporariesRemoved.contains(history.path())) << "a killed rewrite's leftover";
     EXPECT_EQ(fake.files.writes, 1);
     ASSERT_EQ(lines().size(), UpdateHistory::kKeptLines);

@@ -1,60 +1,13 @@
-#include "core/client/ClientState.h"
-#include "core/client/UpdateClient.h"
-#include "support/FakeCommandServer.h"
-#include "support/fakes/FakeCorePlatform.h"
-#include "support/fakes/RecordingView.h"
+#include "core/client/UpdateCycle.h"
+#include "support/Engine.h"
+
+#include <limits>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr qint64 kMinute = 60000;
-
-// The client of alice, who has OFFICE checked, without any window, over a server that answers at
-// once. The desktop paces the start-up chain a second a step; the command line does not.
-struct Engine
-{
-    enum Pace
-    {
-        Desktop,
-        CommandLine
-    };
-
-    explicit Engine(Pace pace = Desktop, qint32 interval = 3)
-    {
-        state.userName = QStringLiteral("alice");
-        state.password = QStringLiteral("pw");
-        state.checkedGroups = QStringLiteral("OFFICE:");
-        state.autoUpdate = 1;
-        state.updateInterval = interval;
-        auto recording = std::make_unique<RecordingView>();
-        view = recording.get();
-        const UpdateScheduler::Pacing pacing{.startStepMs = pace == Desktop ? 1000 : 0};
-        client = std::make_unique<UpdateClient>(state, fake.platform, std::move(recording), pacing);
-        if (pace == CommandLine)
-            client->exchange().setCloseDelays(0, 0);
-    }
-
-    UpdateScheduler& scheduler() { return client->scheduler(); }
-
-    // Starts and lets the start-up chain run to its end, then forgets its requests.
-    void startUp()
-    {
-        scheduler().start();
-        server.run(3000);
-        ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
-        server.requests.clear();
-    }
-
-    // Moves to 50 ms before the next whole minute of the cycle.
-    void toNextMinute() { server.run(kMinute - fake.clock.elapsedMs() % kMinute - 50); }
-
-    FakeCorePlatform fake;
-    ClientState state;
-    RecordingView* view = nullptr;
-    std::unique_ptr<UpdateClient> client;
-    FakeCommandServer server{fake};
-};
 
 } // namespace
 
@@ -101,32 +54,34 @@ TEST(UpdateScheduler, CommandLineStartUpStepsFollowEachOtherAtOnceThenRunTheSame
               QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
 }
 
-TEST(UpdateScheduler, EachIntervalUpdatesOnItsMinuteWithTheChecksTheMinuteBeforeAndNoneBelowOne)
+TEST(UpdateCycleTick, TheUpdateComesOnTheIntervalsMinuteAndTheChecksTheMinuteBeforeUnlessBusy)
 {
-    const QStringList nothing = {"", "", "", "", ""};
-    const std::pair<qint32, QStringList> cases[] = {
-        {1, {"UPDATE", "UPDATE", "UPDATE"}},
-        {2, {"GETMYIP CHECKVERSION", "UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}},
-        {0, nothing},
-        {-5, nothing},
+    using UpdateCycle::Step;
+    constexpr qint32 kMost = std::numeric_limits<qint32>::max();
+    const struct
+    {
+        qint32 counter, interval;
+        bool busy;
+        Step step;
+        qint32 next;
+    } cases[] = {
+        {1, 3, false, Step::Nothing, 2},
+        {2, 3, false, Step::CheckStep, 3},
+        {2, 3, true, Step::Nothing, 3},
+        {3, 3, false, Step::Update, 1},
+        {3, 3, true, Step::Nothing, 3},
+        {16, 15, false, Step::Update, 1},
+        {1, 1, false, Step::Update, 1},
+        {1, 0, false, Step::Nothing, 2},
+        {5, -5, false, Step::Nothing, 6},
+        {kMost, 0, false, Step::Nothing, kMost},
+        {kMost, std::numeric_limits<qint32>::min(), false, Step::Nothing, kMost},
     };
-    for (const auto& [interval, expected] : cases) {
-        Engine engine(Engine::Desktop, interval);
-        engine.startUp();
-        EXPECT_EQ(engine.server.minutes(expected.size()), expected) << interval;
+    for (const auto& c : cases) {
+        const UpdateCycle::Tick tick = UpdateCycle::tick(c.counter, c.interval, c.busy);
+        EXPECT_EQ(std::pair(tick.step, tick.minuteCounter), std::pair(c.step, c.next))
+            << c.counter << " of " << c.interval << (c.busy ? " busy" : "");
     }
-}
-
-TEST(UpdateScheduler, ABusyExchangeHoldsTheUpdateBackToTheNextFreeTickAndSkipsACheckStep)
-{
-    Engine engine(Engine::Desktop, 2);
-    engine.startUp();
-    // Busy from just before the cycle's next tick.
-    engine.toNextMinute();
-    engine.state.exchangeBusy = true;
-    EXPECT_EQ(engine.server.minutes(3), QStringList({"", "", ""}));
-    engine.state.exchangeBusy = false;
-    EXPECT_EQ(engine.server.minutes(3), QStringList({"UPDATE", "GETMYIP CHECKVERSION", "UPDATE"}));
 }
 
 TEST(UpdateScheduler, AListFetchedLaterIsNotFollowedByASecondStartUpUpdateAndALowerIntervalUpdatesAtTheNextTick)

@@ -1,11 +1,10 @@
-#include "support/TestSupport.h"
-
 #include "core/settings/ConfigFile.h"
+#include "support/Engine.h"
 
 using Common_Functions::loadConfig;
 using Common_Functions::saveConfig;
 
-class ConfigFileTest : public ClientTest
+class ConfigFileTest : public ::testing::Test
 {
 protected:
     QString path() { return Common_Functions::configPath(fake.platform); }
@@ -17,6 +16,9 @@ protected:
         state.autoUpdate = 1;
         return loadConfig(state, fake.platform);
     }
+
+    FakeCorePlatform fake;
+    ClientState state;
 };
 
 TEST_F(ConfigFileTest, SavedFileIsNineCrLfLinesThatLoadBackUpperCased)

@@ -1,0 +1,87 @@
+#include "core/protocol/Replies.h"
+#include "support/Engine.h"
+
+namespace {
+
+// The groups of a parsed list as "NAME=HOSTS", hosts ":"-ended.
+QStringList groupsOf(const HostList& list)
+{
+    QStringList groups;
+    for (const HostList::Group& group : list.groups)
+        groups << group.name + QLatin1Char('=') + group.hosts;
+    return groups;
+}
+
+QStringList checkedOf(const HostList& list)
+{
+    QStringList names;
+    for (const HostList::Group& group : list.groups) {
+        if (group.checked)
+            names << group.name;
+    }
+    return names;
+}
+
+} // namespace
+
+TEST(HostListReply, GroupsCollectTheirHostsUpToTheFirstEmptyEntryAndStrayEntriesAreDropped)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:", {"HOME=PC1:PC2:", "OFFICE=SERVER:"}},
+        {"GETHOSTS:GA:HX::GB:HY:", {"A=X:"}},
+        {"GETHOSTS:HLOST:GA:ZODD:HX:GB:HY:TRAILING", {"A=X:", "B=Y:"}},
+        {"GETH", {}},
+        {"GETHOSTS:", {}},
+    };
+    for (const auto& [reply, groups] : cases) {
+        const HostList list = parseHostsReply(QLatin1String(reply));
+        EXPECT_EQ(groupsOf(list), groups) << reply;
+        EXPECT_FALSE(list.refused) << reply;
+    }
+    EXPECT_TRUE(parseHostsReply(QStringLiteral("ERROR:INVALIDUSER:")).refused);
+}
+
+TEST(HostList, TheRequestCarriesTheAccountAndTheReplyMarksTheWholeCheckedEntries)
+{
+    Engine engine;
+    // Names come upper-cased; µ and ÿ stay as they are, since their upper cases do not fit the
+    // settings file.
+    engine.state.checkedGroups = QStringLiteral("MYHOME:B:µNET:ÿ:X");
+    engine.server.hostsReply = QStringLiteral("GETHOSTS:Gb:GHOME:HPC1:GMYHOME:GAB:GX:Gµnet:Gÿ:");
+    engine.client->refreshHostList();
+    engine.server.answerAll();
+
+    ASSERT_EQ(engine.server.requests.size(), 1u);
+    EXPECT_EQ(engine.server.requests[0].text, "GETHOSTS:ALICE:PW:");
+    EXPECT_EQ(checkedOf(engine.client->hostList()), QStringList({"B", "MYHOME", "µNET", "ÿ"}));
+    EXPECT_EQ(engine.client->checkedGroupNames(), QStringList({"B", "MYHOME", "µNET", "ÿ"}));
+    EXPECT_EQ(engine.state.groupHosts[1], "PC1:");
+    EXPECT_EQ(engine.view->lines.last(), "host list of 7 groups");
+    EXPECT_EQ(engine.state.checkedGroups, "MYHOME:B:µNET:ÿ:X") << "receiving the list changes no setting";
+}
+
+TEST(HostList, ARefusedAccountEmptiesTheListAndStopsTheChecksFromEditingTheSettings)
+{
+    Engine engine;
+    engine.state.checkedGroups = QStringLiteral("HOME:OLD:");
+    engine.server.hostsReply = QStringLiteral("GETHOSTS:GHOME:GOFFICE:");
+    engine.client->refreshHostList();
+    engine.server.run(1000);
+    engine.client->setGroupChecked(0, false);
+    EXPECT_EQ(engine.state.checkedGroups, "OLD:");
+    engine.client->setGroupChecked(1, true);
+    engine.client->setGroupChecked(0, true);
+    engine.client->setGroupChecked(0, false);
+    engine.client->setGroupChecked(0, true);
+    engine.client->setGroupChecked(2, true);
+    EXPECT_EQ(engine.state.checkedGroups, "OLD:OFFICE:HOME:");
+    EXPECT_EQ(engine.client->checkedGroupNames(), QStringList({"HOME", "OFFICE"}));
+
+    engine.server.hostsReply = QStringLiteral("ERROR:INVALIDUSER:");
+    engine.client->refreshHostList();
+    engine.server.answerAll();
+    EXPECT_TRUE(engine.client->hostList().groups.empty());
+    EXPECT_TRUE(engine.view->lines.contains("account refused"));
+    engine.client->setGroupChecked(0, false);
+    EXPECT_EQ(engine.state.checkedGroups, "OLD:OFFICE:HOME:");
+}
