@@ -192,7 +192,7 @@ TEST_F(ExchangeTest, GroupUpdateClosesHalfASecondAfterTheLastConnectionHasReplie
     socket(0).fail(QStringLiteral("Connection reset by peer"));
     EXPECT_TRUE(socket(0).isClosed());
     EXPECT_EQ(statusBar(), QStringLiteral(" Update failed"));
-    EXPECT_TRUE(state.mainWindow->lblLastUpdate->text().isEmpty());
+    EXPECT_TRUE(labelText("lastUpdateLabel").isEmpty());
     fake.clock.advance(500);
     socket(1).deliver(scrambleText(QStringLiteral("UPDATE:2:SUCCESS:")));
 

@@ -27,7 +27,7 @@ TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionInListOrderAndOneR
     state.checkedGroups = QStringLiteral("E:B:D:");
     receiveHostList(QStringLiteral("GETHOSTS:GA:GB:GC:GD:GE:"));
     server.failingGroups = {QStringLiteral("D")};
-    state.mainWindow->Update_Click();
+    state.mainWindow->updateCheckedGroups();
     EXPECT_EQ(statusBar(), "Updating selected groups...");
     server.run(1000);
 
@@ -37,7 +37,7 @@ TEST_F(GroupUpdateTest, EachCheckedGroupGoesOnItsOwnConnectionInListOrderAndOneR
     EXPECT_EQ(statusBar(), " Update failed");
 
     server.failingGroups.clear();
-    state.mainWindow->Update_Click();
+    state.mainWindow->updateCheckedGroups();
     server.run(1000);
     EXPECT_EQ(statusBar(), " Update successful");
 }
@@ -49,13 +49,13 @@ TEST_F(GroupUpdateTest, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSu
     for (const char* checked : {"", "Z:"}) {
         state.checkedGroups = QLatin1String(checked);
         state.updateRequestCount = 5;
-        state.mainWindow->lblLastUpdate->clear();
-        state.mainWindow->Update_Click();
+        mainControl<QLabel>("lastUpdateLabel")->clear();
+        state.mainWindow->updateCheckedGroups();
         fake.clock.runPosted();
 
         EXPECT_EQ(fake.sockets.count(), 0) << checked;
         EXPECT_EQ(statusBar(), " Update successful") << checked;
-        EXPECT_FALSE(state.mainWindow->lblLastUpdate->text().isEmpty()) << checked;
+        EXPECT_FALSE(labelText("lastUpdateLabel").isEmpty()) << checked;
         fake.clock.advance(249);
         EXPECT_TRUE(state.exchangeBusy) << checked;
         fake.clock.advance(1);
@@ -77,13 +77,13 @@ TEST_F(GroupUpdateTest, TheUpdateSucceedsOnlyWhenEveryReplyEndsInSuccessExactlyA
     for (const auto& [replies, verdict] : cases) {
         // As a new exchange starts: no failure yet, and this shown before any of its replies.
         state.exchange->updateFailed = false;
-        state.mainWindow->lblStatusBar->setText(QStringLiteral("Updating selected groups..."));
-        state.mainWindow->lblLastUpdate->clear();
+        state.mainWindow->showStatus(QStringLiteral("Updating selected groups..."));
+        mainControl<QLabel>("lastUpdateLabel")->clear();
         for (const QString& text : replies)
             reply(text);
         EXPECT_EQ(statusBar(), verdict) << replies.join(QLatin1Char('|')).toStdString();
         // 5 December 2026, 10:04, with whatever separators this system uses.
-        const QString stamp = state.mainWindow->lblLastUpdate->text();
+        const QString stamp = labelText("lastUpdateLabel");
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^12(\\D+)05\\g{1}26 10\\D+04$")).match(stamp).hasMatch())
             << stamp.toStdString();
     }

@@ -15,18 +15,19 @@ protected:
         Lumeris_Commands::processHostsReply(state, fake.platform, reply);
     }
 
-    QStringList groupNames() { return lineTexts(main.lstGroups); }
-    QStringList checkedNames() { return lineTexts(main.lstGroups, true); }
+    QListWidget* groups() { return mainControl<QListWidget>("groupsList"); }
+    QStringList groupNames() { return lineTexts(groups()); }
+    QStringList checkedNames() { return lineTexts(groups(), true); }
+    QStringList hostNames() { return lineTexts(mainControl<QListWidget>("hostsList")); }
+    QPushButton* viewHostsButton() { return mainControl<QPushButton>("viewHostsButton"); }
 
     // The user clicks the check box of the named group.
     void setChecked(const QString& name, bool checked)
     {
-        const QList<QListWidgetItem*> items = main.lstGroups->findItems(name, Qt::MatchExactly);
+        const QList<QListWidgetItem*> items = groups()->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         items[0]->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
-
-    MainWindow& main = *state.mainWindow;
 };
 
 } // namespace
@@ -44,9 +45,9 @@ TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestores
     EXPECT_EQ(checkedNames(), QStringList({"OFFICE"}));
     EXPECT_EQ(state.groupCount, 2);
     EXPECT_EQ(state.groupHosts[1], "SERVER:");
-    EXPECT_EQ(main.lblGroup->text(), "HOME");
-    EXPECT_EQ(lineTexts(main.lstHosts), QStringList({"PC1", "PC2"}));
-    EXPECT_TRUE(main.cmdViewHosts->isEnabled());
+    EXPECT_EQ(labelText("groupLabel"), "HOME");
+    EXPECT_EQ(hostNames(), QStringList({"PC1", "PC2"}));
+    EXPECT_TRUE(viewHostsButton()->isEnabled());
     EXPECT_EQ(statusBar(), " List refreshed");
     EXPECT_EQ(state.checkedGroups, "OFFICE:");
 }
@@ -81,8 +82,8 @@ TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryDropsStrayEntriesAndLaterPiecesAn
     EXPECT_TRUE(groupNames().isEmpty());
     EXPECT_EQ(state.groupCount, 0);
     EXPECT_FALSE(state.groupListReady);
-    EXPECT_EQ(lineTexts(main.lstHosts), QStringList({"PC1"}));
-    EXPECT_EQ(main.lblGroup->text(), "");
+    EXPECT_EQ(hostNames(), QStringList({"PC1"}));
+    EXPECT_EQ(labelText("groupLabel"), "");
 
     // Checks are restored for whole upper-case entries; text after the last ":" is no entry. µ and ÿ
     // stay as they are, since their upper cases do not fit the settings file.
@@ -94,17 +95,17 @@ TEST_F(HostListTest, ParsingStopsAtAnEmptyEntryDropsStrayEntriesAndLaterPiecesAn
 TEST_F(HostListTest, RefusedAccountEmptiesTheListsClosesThePanelAndSaysSo)
 {
     answer(QStringLiteral("GETHOSTS:GHOME:HPC1:GOFFICE:"));
-    main.cmdViewHosts_Click();
-    EXPECT_EQ(main.outerWidthTwips(), 9585);
-    EXPECT_EQ(main.cmdViewHosts->text(), "<< Hide Hosts");
+    viewHostsButton()->click();
+    EXPECT_EQ(state.mainWindow->outerWidthTwips(), 9585);
+    EXPECT_EQ(viewHostsButton()->text(), "<< Hide Hosts");
     answer(QStringLiteral("ERROR:INVALIDUSER:"));
 
     EXPECT_TRUE(groupNames().isEmpty());
-    EXPECT_TRUE(lineTexts(main.lstHosts).isEmpty());
+    EXPECT_TRUE(hostNames().isEmpty());
     EXPECT_FALSE(state.hostsPanelShown);
-    EXPECT_EQ(main.outerWidthTwips(), 4905);
-    EXPECT_EQ(main.cmdViewHosts->text(), "View Hosts in Group >>");
-    EXPECT_FALSE(main.cmdViewHosts->isEnabled());
+    EXPECT_EQ(state.mainWindow->outerWidthTwips(), 4905);
+    EXPECT_EQ(viewHostsButton()->text(), "View Hosts in Group >>");
+    EXPECT_FALSE(viewHostsButton()->isEnabled());
     EXPECT_EQ(statusBar(), " The user name or password was not accepted");
     EXPECT_FALSE(state.groupListReady);
 }
@@ -117,8 +118,11 @@ TEST_F(HostListTest, GroupPastTheListEndIsShownWithoutItsHosts)
     answer(reply);
 
     EXPECT_EQ(state.groupCount, kListUpperBound + 2);
-    EXPECT_EQ(main.lstGroups->count(), kListUpperBound + 2);
+    EXPECT_EQ(groups()->count(), kListUpperBound + 2);
     EXPECT_EQ(state.groupHosts[kListUpperBound], "32000:");
+    groups()->setCurrentRow(kListUpperBound + 1);
+    EXPECT_EQ(labelText("groupLabel"), "32001");
+    EXPECT_TRUE(hostNames().isEmpty());
 }
 
 TEST_F(HostListTest, EachCheckChangeEditsTheCheckedGroupsOnceTheListIsReady)
@@ -144,15 +148,13 @@ TEST_F(HostListTest, SelectingAGroupShowsItsNameAndHosts)
     const std::tuple<int, const char*, QStringList> rows[] = {
         {2, "OFFICE", {"SERVER"}}, {1, "EMPTY", {}}, {0, "HOME", {"PC1", "PC2"}}, {-1, "", {}}};
     for (const auto& [row, group, hosts] : rows) {
-        main.lstGroups->setCurrentRow(row);
-        EXPECT_EQ(main.lblGroup->text(), group) << row;
-        EXPECT_EQ(lineTexts(main.lstHosts), hosts) << row;
+        groups()->setCurrentRow(row);
+        EXPECT_EQ(labelText("groupLabel"), group) << row;
+        EXPECT_EQ(hostNames(), hosts) << row;
     }
 
-    // The hosts end at an empty entry; a group past the list's end has none.
-    state.groupHosts[3] = QStringLiteral("WWW:MAIL::LOST:");
-    Common_Functions::showGroupHosts(state, 3);
-    EXPECT_EQ(lineTexts(main.lstHosts), QStringList({"WWW", "MAIL"}));
-    Common_Functions::showGroupHosts(state, kListUpperBound + 1);
-    EXPECT_TRUE(lineTexts(main.lstHosts).isEmpty());
+    // The hosts end at an empty entry.
+    state.groupHosts[1] = QStringLiteral("WWW:MAIL::LOST:");
+    groups()->setCurrentRow(1);
+    EXPECT_EQ(hostNames(), QStringList({"WWW", "MAIL"}));
 }

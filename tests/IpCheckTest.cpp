@@ -32,14 +32,14 @@ TEST_F(IpCheckTest, ReplyTellsWhetherTheAddressChanged)
     EXPECT_EQ(state.currentIP, QStringLiteral("192.168.17.254"));
     EXPECT_FALSE(state.ipCheckRequested);
     EXPECT_EQ(statusBar(), QStringLiteral(" New IP found: 192.168.17.254"));
-    EXPECT_EQ(state.mainWindow->lblCurrentIP->text(), state.currentIP);
+    EXPECT_EQ(labelText("addressLabel"), state.currentIP);
 }
 
 TEST_F(IpCheckTest, WithThePreferencesOpenTheAddressGoesToTheirBoxUnlessAFixedOneWasChosen)
 {
     state.preferencesOpen = true;
     state.ipCheckRequested = true;
-    state.mainWindow->lblStatusBar->setText(QStringLiteral("Checking for new IP..."));
+    state.mainWindow->showStatus(QStringLiteral("Checking for new IP..."));
     reply(QStringLiteral("GETMYIP:10.0.0.9:"));
     EXPECT_EQ(state.currentIP, QStringLiteral("10.0.0.9"));
     EXPECT_EQ(preferencesAddress().text(), QStringLiteral("10.0.0.9"));

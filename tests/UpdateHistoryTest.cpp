@@ -24,11 +24,11 @@ TEST_F(UpdateHistoryTest, TheProgramRecordsItsStartEachGroupsVerdictANewAddressA
 {
     state.checkedGroups = QStringLiteral("HOME:OFFICE:");
     server.failingGroups = {QStringLiteral("OFFICE")};
-    state.mainWindow->Form_Load();
+    state.mainWindow->start();
     server.run(3000);
     ASSERT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE", "UPDATE"}));
     server.refusing = true;
-    state.mainWindow->getMyIP_Click();
+    state.mainWindow->checkAddress();
     server.run(1000);
     state.mainWindow->exitWithoutAsking();
 

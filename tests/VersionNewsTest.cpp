@@ -50,7 +50,7 @@ TEST_F(VersionNewsTest, VersionsCompareAsNumbersAndAMalformedReplyGivesNoVerdict
     };
     for (const auto& [reply, status] : cases) {
         state.upgradeOffered = false;
-        state.mainWindow->lblStatusBar->clear();
+        state.mainWindow->showStatus({});
         const std::size_t shown = boxes().size();
         Lumeris_Commands::processVersionReply(state, fake.platform, QLatin1String(reply));
         closeBoxes();
@@ -81,7 +81,7 @@ TEST_F(VersionNewsTest, BoxesAreNotStackedAndAnUpgradeIsOfferedOncePerRunUnlessT
     closeBoxes();
     version(QStringLiteral("2.2.0"));
     EXPECT_EQ(boxes().size(), 3u);
-    state.mainWindow->checkVersion_Click();
+    state.mainWindow->checkVersion();
     version(QStringLiteral("2.2.0"));
     EXPECT_EQ(boxes().size(), 4u);
 }
@@ -96,7 +96,7 @@ TEST_F(VersionNewsTest, YesFetchesTheFileInAHiddenWindowEvenWhenTheWebWindowIsSt
     EXPECT_FALSE(state.webWindow->isVisible());
     EXPECT_EQ(navigations(), QStringList{kDownload});
 
-    state.mainWindow->checkVersion_Click();
+    state.mainWindow->checkVersion();
     version(QStringLiteral("2.2.0"));
     fake.messageBoxes.answer(MsgAnswer::Yes);
     EXPECT_EQ(navigations(), (QStringList{kDownload, kDownload}));
@@ -104,7 +104,7 @@ TEST_F(VersionNewsTest, YesFetchesTheFileInAHiddenWindowEvenWhenTheWebWindowIsSt
 
 TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
 {
-    state.mainWindow->lblStatusBar->setText("Checking news...");
+    state.mainWindow->showStatus("Checking news...");
     news(QStringLiteral("HTTP://NEWS.TEST/A.HTML:MEETING AT 10:30: BRING COFFEE"));
 
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/A.HTML"});
@@ -130,11 +130,11 @@ TEST_F(VersionNewsTest, NewsOpensTheSmallWebWindowAndShowsTheMessage)
 TEST_F(VersionNewsTest, NoneIsNoNewsAndAnAddressThatIsNoWebPageOnlyShowsTheMessage)
 {
     for (const char* body : {"NONE", "NONE AT THIS TIME:REALLY"}) {
-        state.mainWindow->lblStatusBar->clear();
+        state.mainWindow->showStatus({});
         news(QLatin1String(body));
         EXPECT_EQ(statusBar(), " No news at this time.") << body;
     }
-    state.mainWindow->lblStatusBar->clear();
+    state.mainWindow->showStatus({});
     news(QStringLiteral("HTTPS:X")); // no separator after the address
     EXPECT_EQ(statusBar(), QString());
     EXPECT_TRUE(boxes().empty());

@@ -1,6 +1,5 @@
 #include "desktop/Windows.h"
 
-#include <QLabel>
 #include <QtGlobal>
 
 #include "core/client/ClientState.h"
@@ -30,18 +29,11 @@ static void followPreferences(PreferencesDialog& dialog, ClientState& state)
 {
     ClientState* s = &state;
     QObject::connect(&dialog, &PreferencesDialog::accountChanged, &dialog,
-                     [s](const QString& userName) { s->mainWindow->lblUsername->setText(userName); });
-    QObject::connect(&dialog, &PreferencesDialog::autoUpdateChosen, &dialog, [s](bool on) {
-        if (on)
-            s->mainWindow->enableUpdates_Click();
-        else
-            s->mainWindow->disableUpdates_Click();
-    });
-    QObject::connect(&dialog, &PreferencesDialog::saveRequested, &dialog, [s] { s->mainWindow->mnuSave_Click(); });
-    QObject::connect(&dialog, &PreferencesDialog::closed, &dialog, [s] {
-        s->mainWindow->UpdateIcon();
-        s->mainWindow->UnloadPreferences();
-    });
+                     [s](const QString& userName) { s->mainWindow->setUserName(userName); });
+    QObject::connect(&dialog, &PreferencesDialog::autoUpdateChosen, &dialog,
+                     [s](bool on) { s->mainWindow->setAutomaticUpdates(on); });
+    QObject::connect(&dialog, &PreferencesDialog::saveRequested, &dialog, [s] { s->mainWindow->saveSettings(); });
+    QObject::connect(&dialog, &PreferencesDialog::closed, &dialog, [s] { s->mainWindow->preferencesClosed(); });
 }
 
 void installWindowFactories(ClientState& state, Platform& platform)
