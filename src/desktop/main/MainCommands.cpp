@@ -38,12 +38,12 @@ void MainWindow::checkNews()
 
 void MainWindow::openMembersArea()
 {
-    openServicePage(m_state, m_platform, QStringLiteral("/members/"));
+    openServicePage(m_state, m_platform, QStringLiteral("/members/"), this);
 }
 
 void MainWindow::openSupport()
 {
-    openServicePage(m_state, m_platform, QStringLiteral("/faq.php"));
+    openServicePage(m_state, m_platform, QStringLiteral("/faq.php"), this);
 }
 
 void MainWindow::showPreferences()
