@@ -47,7 +47,6 @@ TEST_F(HostListTest, RequestCarriesTheAccountAndItsReplyFillsTheListsAndRestores
     EXPECT_EQ(state.groupHosts[1], "SERVER:");
     EXPECT_EQ(labelText("groupLabel"), "HOME");
     EXPECT_EQ(hostNames(), QStringList({"PC1", "PC2"}));
-    EXPECT_TRUE(viewHostsButton()->isEnabled());
     EXPECT_EQ(statusBar(), " List refreshed");
     EXPECT_EQ(state.checkedGroups, "OFFICE:");
 }
@@ -108,6 +107,10 @@ TEST_F(HostListTest, RefusedAccountEmptiesTheListsClosesThePanelAndSaysSo)
     EXPECT_FALSE(viewHostsButton()->isEnabled());
     EXPECT_EQ(statusBar(), " The user name or password was not accepted");
     EXPECT_FALSE(state.groupListReady);
+
+    // A list that comes in again opens the way to the panel again.
+    answer(QStringLiteral("GETHOSTS:GHOME:"));
+    EXPECT_TRUE(viewHostsButton()->isEnabled());
 }
 
 TEST_F(HostListTest, GroupPastTheListEndIsShownWithoutItsHosts)
