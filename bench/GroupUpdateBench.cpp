@@ -149,7 +149,7 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
             process(reply, group);
         };
 
-        state.mainWindow->getHosts_Click();
+        state.mainWindow->refreshHostList();
         if (!waitUntil([&] { return !state.exchangeBusy && state.groupCount == kGroups; })) {
             run.SkipWithError("the host list did not arrive");
             return;
@@ -163,7 +163,7 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
             replies = 0;
             replyTimesMs.clear();
             clock.start();
-            state.mainWindow->Update_Click();
+            state.mainWindow->updateCheckedGroups();
             const bool allReplied = waitUntil([&] { return replies >= kGroups; });
             run.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
             const bool unloaded = waitUntil([&] { return !state.exchangeBusy; });
@@ -172,7 +172,8 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
             waitUntil([] { return false; }, 100);
             fileDescriptorsLeft = openFileDescriptors() - descriptorsBefore;
             waitUntil([&] { return server.updated - updatedBefore >= kGroups; }, 5000);
-            const bool allSucceeded = state.mainWindow->lblStatusBar->text() == QLatin1String(" Update successful");
+            const bool allSucceeded =
+                state.mainWindow->findChild<QLabel*>("statusLabel")->text() == QLatin1String(" Update successful");
             if (!allReplied || !unloaded || !allSucceeded || server.updated - updatedBefore != kGroups) {
                 run.SkipWithError("not every group was updated");
                 break;

@@ -124,7 +124,7 @@ TEST_F(BrowserWindowTest, ServicePagesLeaveHiddenLaunchersAndReachTheDesktop)
 {
     const QString site = QLatin1String(BuildConfig::webSite);
     for (const char* path : {"/members/", "/faq.php"})
-        openServicePage(state, fake.platform, QLatin1String(path));
+        openServicePage(state, fake.platform, QLatin1String(path), state.mainWindow.get());
 
     EXPECT_EQ(fake.desktop.opened, (QList<QUrl>{QUrl(site + "/members/"), QUrl(site + "/faq.php")}));
     EXPECT_EQ(fake.browsers.created, 0) << "a launcher makes no web view";

@@ -49,37 +49,37 @@ TEST_F(MainWindowRepliesTest, TheHostListFillsTheListsAndSelectingAGroupShowsIts
 {
     state.checkedGroups = QStringLiteral("OFFICE:");
     listHosts(QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GEMPTY:GOFFICE:HSERVER:"));
-    EXPECT_EQ(lineTexts(main.lstGroups), QStringList({"HOME", "EMPTY", "OFFICE"}));
-    EXPECT_EQ(lineTexts(main.lstGroups, true), QStringList({"OFFICE"}));
-    EXPECT_TRUE(main.cmdViewHosts->isEnabled());
+    EXPECT_EQ(lineTexts(mainControl<QListWidget>("groupsList")), QStringList({"HOME", "EMPTY", "OFFICE"}));
+    EXPECT_EQ(lineTexts(mainControl<QListWidget>("groupsList"), true), QStringList({"OFFICE"}));
+    EXPECT_TRUE(mainControl<QPushButton>("viewHostsButton")->isEnabled());
     EXPECT_EQ(statusBar(), " List refreshed");
 
     const std::tuple<int, const char*, QStringList> rows[] = {
         {2, "OFFICE", {"SERVER"}}, {1, "EMPTY", {}}, {0, "HOME", {"PC1", "PC2"}}, {-1, "", {}}};
     for (const auto& [row, group, hosts] : rows) {
-        main.lstGroups->setCurrentRow(row);
-        EXPECT_EQ(main.lblGroup->text(), group) << row;
-        EXPECT_EQ(lineTexts(main.lstHosts), hosts) << row;
+        mainControl<QListWidget>("groupsList")->setCurrentRow(row);
+        EXPECT_EQ(labelText("groupLabel"), group) << row;
+        EXPECT_EQ(lineTexts(mainControl<QListWidget>("hostsList")), hosts) << row;
     }
 
     // A click on a check box edits the checked groups.
-    main.lstGroups->item(0)->setCheckState(Qt::Checked);
+    mainControl<QListWidget>("groupsList")->item(0)->setCheckState(Qt::Checked);
     EXPECT_EQ(state.checkedGroups, "OFFICE:HOME:");
 }
 
 TEST_F(MainWindowRepliesTest, ARefusedAccountEmptiesTheListsClosesThePanelAndSaysSo)
 {
     listHosts(QStringLiteral("GETHOSTS:GHOME:HPC1:GOFFICE:"));
-    main.cmdViewHosts_Click();
+    main.toggleHostsPanel();
     EXPECT_EQ(main.outerWidthTwips(), 9585);
-    EXPECT_EQ(main.cmdViewHosts->text(), "<< Hide Hosts");
+    EXPECT_EQ(mainControl<QPushButton>("viewHostsButton")->text(), "<< Hide Hosts");
     listHosts(QStringLiteral("ERROR:INVALIDUSER:"));
 
-    EXPECT_TRUE(lineTexts(main.lstGroups).isEmpty());
-    EXPECT_TRUE(lineTexts(main.lstHosts).isEmpty());
+    EXPECT_TRUE(lineTexts(mainControl<QListWidget>("groupsList")).isEmpty());
+    EXPECT_TRUE(lineTexts(mainControl<QListWidget>("hostsList")).isEmpty());
     EXPECT_EQ(main.outerWidthTwips(), 4905);
-    EXPECT_EQ(main.cmdViewHosts->text(), "View Hosts in Group >>");
-    EXPECT_FALSE(main.cmdViewHosts->isEnabled());
+    EXPECT_EQ(mainControl<QPushButton>("viewHostsButton")->text(), "View Hosts in Group >>");
+    EXPECT_FALSE(mainControl<QPushButton>("viewHostsButton")->isEnabled());
     EXPECT_EQ(statusBar(), " The user name or password was not accepted");
 }
 
@@ -106,7 +106,7 @@ TEST_F(MainWindowRepliesTest, VersionVerdictsComeInBoxesNeverStackedAndYesFetche
     EXPECT_EQ(navigations(), QStringList{download});
 
     // Even with the web window still loaded the file is fetched again.
-    main.checkVersion_Click();
+    main.checkVersion();
     server.run(1000);
     fake.messageBoxes.answer(MsgAnswer::Yes);
     EXPECT_EQ(navigations(), (QStringList{download, download}));
@@ -140,12 +140,12 @@ TEST_F(MainWindowRepliesTest, TheAddressAndTheLastUpdateTimeAreShownInTheLocalFo
     fake.clock.advance(3 * 60 * 60 * 1000 + 60 * 1000);
     state.checkedGroups = QStringLiteral("HOME:");
     run(&UpdateClient::checkAddress);
-    EXPECT_EQ(main.lblCurrentIP->text(), "203.0.113.9");
+    EXPECT_EQ(labelText("addressLabel"), "203.0.113.9");
     EXPECT_TRUE(fake.tray.lastTip().contains(QStringLiteral("203.0.113.9")));
     listHosts(QStringLiteral("GETHOSTS:GHOME:"));
     run(&UpdateClient::sendGroupUpdate);
     // 5 December 2026, 10:04, with whatever separators this system uses.
-    const QString stamp = main.lblLastUpdate->text();
+    const QString stamp = labelText("lastUpdateLabel");
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^12(\\D+)05\\g{1}26 10\\D+04$")).match(stamp).hasMatch())
         << stamp.toStdString();
 }

@@ -41,44 +41,42 @@ TEST_F(MainWindowMenus, EachShortcutReachesItsHandler)
 
 TEST_F(MainWindowMenus, ItemsWithoutShortcutsReachTheirHandlers)
 {
-    window->mnuPreferences->trigger();
-    window->Preferences->trigger();
+    trigger("trayPreferencesAction");
+    trigger("preferencesAction");
     EXPECT_EQ(QApplication::topLevelWidgets().count(state.preferencesDialog.get()), 1);
     EXPECT_TRUE(state.preferencesDialog->isVisible());
 
-    window->mnuSave->trigger();
+    trigger("saveAction");
     EXPECT_TRUE(fake.files.contents.contains(QStringLiteral("/program/DNS.conf")));
 
-    window->disableUpdatesTRAY->trigger();
+    trigger("trayDisableUpdatesAction");
     EXPECT_EQ(state.autoUpdate, 0);
-    EXPECT_TRUE(window->disableUpdates->isChecked());
-    window->enableUpdatesTRAY->trigger();
+    EXPECT_TRUE(mainControl<QAction>("disableUpdatesAction")->isChecked());
+    trigger("trayEnableUpdatesAction");
     EXPECT_EQ(state.autoUpdate, 1);
-    EXPECT_TRUE(window->enableUpdates->isChecked());
+    EXPECT_TRUE(mainControl<QAction>("enableUpdatesAction")->isChecked());
 
-    window->mnuManageHosts->trigger();
+    trigger("trayManageHostsAction");
     ASSERT_EQ(fake.desktop.opened.size(), 1);
     EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith(QLatin1String("/members/")));
 
-    window->mnuExit->trigger();
+    trigger("trayExitAction");
     EXPECT_EQ(fake.app.quitCalls, 1);
 }
 
 TEST(StartAtLogin, ItsMarkShowsWhetherItIsOnAndARefusedChangePutsTheMarkBack)
 {
-    FakePlatform fake;
-    fake.loginStart.enabled = true;
-    ClientState state;
-    installWindowFactories(state, fake.platform);
-    MainWindow& window = *state.mainWindow;
-    EXPECT_TRUE(window.startAtLogin->isChecked());
+    FakeClient client;
+    client.fake.loginStart.enabled = true;
+    QAction* startAtLogin = client.mainControl<QAction>("startAtLoginAction");
+    EXPECT_TRUE(startAtLogin->isChecked());
 
-    window.startAtLogin->trigger();
-    EXPECT_FALSE(window.startAtLogin->isChecked());
-    EXPECT_FALSE(fake.loginStart.enabled);
+    startAtLogin->trigger();
+    EXPECT_FALSE(startAtLogin->isChecked());
+    EXPECT_FALSE(client.fake.loginStart.enabled);
 
-    fake.loginStart.refuseWith = QStringLiteral("Permission denied");
-    window.startAtLogin->trigger();
-    EXPECT_FALSE(window.startAtLogin->isChecked());
-    EXPECT_EQ(window.lblStatusBar->text(), " Start at Login could not be changed: Permission denied");
+    client.fake.loginStart.refuseWith = QStringLiteral("Permission denied");
+    startAtLogin->trigger();
+    EXPECT_FALSE(startAtLogin->isChecked());
+    EXPECT_EQ(client.statusBar(), " Start at Login could not be changed: Permission denied");
 }

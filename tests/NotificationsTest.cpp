@@ -63,7 +63,7 @@ protected:
         state.checkedGroups = QStringLiteral("OFFICE:");
         state.minimizeOnStartup = 1;
         server.failingGroups = {QStringLiteral("OFFICE")};
-        state.mainWindow->Form_Load();
+        state.mainWindow->start();
         server.run(3000);
     }
 };
@@ -76,23 +76,23 @@ TEST_F(NotificationsTest, AHiddenWindowsFailedUpdateIsToldUnlessNotificationsAre
                                     "Veltaro: Update of OFFICE failed: the group is not in this account"}));
     EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Failed);
 
-    state.mainWindow->mnuNotifications->trigger();
+    trigger("notificationsAction");
     server.failingGroups.clear();
-    state.mainWindow->Update_Click();
+    state.mainWindow->updateCheckedGroups();
     server.run(1000);
     EXPECT_EQ(fake.tray.messages.size(), 2u);
     EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Normal);
 
     ClientState later;
     installWindowFactories(later, fake.platform);
-    later.mainWindow->Form_Load();
-    EXPECT_FALSE(later.mainWindow->mnuNotifications->isChecked());
+    later.mainWindow->start();
+    EXPECT_FALSE(later.mainWindow->findChild<QAction*>("notificationsAction")->isChecked());
 }
 
 TEST_F(NotificationsTest, TheHistoryWindowShowsNewestFirstWithFailuresInRedAndCopiesTheSelectedRows)
 {
     startHiddenWithOfficeFailing();
-    state.mainWindow->mnuHistory->trigger();
+    trigger("historyAction");
     auto* window = state.mainWindow->findChild<HistoryWindow*>();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->isVisible());

@@ -105,7 +105,7 @@ TEST_F(PreferencesTest, TypedIntervalsAreReplacedAndSavedOnesBelow15Become15)
 TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
 {
     state.autoUpdate = 1;
-    state.mainWindow->enableUpdates_Click();
+    state.mainWindow->setAutomaticUpdates(true);
     open();
     // As pasted, with line ends and a tab that must not reach the settings file or a request.
     control<QLineEdit>("userNameEdit")->setText(QStringLiteral("new\r\n"));
@@ -118,7 +118,7 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_EQ(state.userName + state.password, "newpw");
     EXPECT_EQ(state.minimizeOnStartup, 1);
     EXPECT_EQ(state.autoUpdate, 0);
-    EXPECT_EQ(state.mainWindow->lblUsername->text(), "new");
+    EXPECT_EQ(labelText("userNameLabel"), "new");
     EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
     // The file holds the choices: the updates were turned off before it was written.
@@ -185,7 +185,7 @@ TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAn
     EXPECT_EQ(state.updateInterval, 5);
     EXPECT_TRUE(state.useStaticIP);
     EXPECT_EQ(state.currentIP, "192.0.2.7");
-    EXPECT_EQ(state.mainWindow->lblCurrentIP->text(), "192.0.2.7");
+    EXPECT_EQ(labelText("addressLabel"), "192.0.2.7");
     EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
     open();
     EXPECT_EQ(control<QLineEdit>("userNameEdit")->text(), "old");
@@ -211,7 +211,7 @@ TEST_F(PreferencesTest, EscapeAsksAndSavesOnYesAndACloseDuringTheQuestionIsTheSa
 
 TEST_F(PreferencesTest, StartupWithoutCredentialsWaitsForTheDialog)
 {
-    state.mainWindow->Form_Load();
+    state.mainWindow->start();
     EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
 
     fake.clock.clearTicks();

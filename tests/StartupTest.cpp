@@ -5,6 +5,7 @@
 #include "core/settings/ConfigFile.h"
 #include "desktop/main/MainWindow.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,8 +20,13 @@ MainWindow& start(FakeClient& client, const std::optional<QStringList>& lines = 
 {
     if (lines)
         client.fake.files.contents.insert(Common_Functions::configPath(client.fake.platform), configFile(*lines));
-    client.state.mainWindow->Form_Load();
+    client.state.mainWindow->start();
     return *client.state.mainWindow;
+}
+
+bool checked(FakeClient& client, const char* action)
+{
+    return client.mainControl<QAction>(action)->isChecked();
 }
 } // namespace
 
@@ -34,8 +40,8 @@ TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutWhatAnEarlierRunLeftIsClearedA
     MainWindow& main = start(*this, lines);
     EXPECT_FALSE(state.upgradeOffered || state.hostsRequestPending || state.ipCheckRequested || state.hostsPanelShown);
     EXPECT_EQ(state.pendingCommand, Requests::myIPTag);
-    EXPECT_EQ(main.lblUsername->text(), QStringLiteral("ALICE"));
-    EXPECT_FALSE(main.cmdViewHosts->isEnabled());
+    EXPECT_EQ(labelText("userNameLabel"), QStringLiteral("ALICE"));
+    EXPECT_FALSE(mainControl<QPushButton>("viewHostsButton")->isEnabled());
     EXPECT_TRUE(main.isVisible());
     // Over the IP check's own text.
     EXPECT_TRUE(statusBar().contains(QStringLiteral("cut"))) << statusBar().toStdString();
@@ -45,10 +51,11 @@ TEST(StartupSettings, OnlyAutoUpdateOneChecksEnableAndOnlyMinimiseOneWithATrayHi
 {
     for (const QString value : {"1", "-1", "2", "0"}) {
         FakeClient client;
-        MainWindow& main = start(client, settings("0", "0", value));
+        start(client, settings("0", "0", value));
         const bool on = value == "1";
-        EXPECT_EQ(main.enableUpdates->isChecked() && main.enableUpdatesTRAY->isChecked(), on) << value.toStdString();
-        EXPECT_EQ(main.disableUpdates->isChecked() && main.disableUpdatesTRAY->isChecked(), !on);
+        EXPECT_EQ(checked(client, "enableUpdatesAction") && checked(client, "trayEnableUpdatesAction"), on)
+            << value.toStdString();
+        EXPECT_EQ(checked(client, "disableUpdatesAction") && checked(client, "trayDisableUpdatesAction"), !on);
         client.fake.clock.advance(60000);
         EXPECT_EQ(client.fake.clock.firings(QStringLiteral("minute")), on ? 1 : 0);
     }
@@ -68,7 +75,7 @@ TEST_F(StartupTest, MinimisingHidesTheWindowOnlyWhenTheTrayCanShowItAgain)
     main.setWindowState(Qt::WindowMinimized);
     fake.clock.runPosted();
     EXPECT_FALSE(main.isVisible());
-    main.ShowForm_Click();
+    main.showFromTray();
     EXPECT_TRUE(main.isVisible() && !main.isMinimized());
 
     fake.tray.available = false;
@@ -83,15 +90,15 @@ TEST_F(StartupTest, AFixedAddressFromTheFileIsKeptShownNeverLookedUpAndSavedBack
     EXPECT_TRUE(state.useStaticIP);
     EXPECT_NE(state.pendingCommand, Requests::myIPTag);
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
-    EXPECT_EQ(main.lblCurrentIP->text(), QStringLiteral("1.2.3.4"));
+    EXPECT_EQ(labelText("addressLabel"), QStringLiteral("1.2.3.4"));
     EXPECT_EQ(fake.tray.lastTip(), QStringLiteral("Veltaro [1.2.3.4]"));
     // Only the user's own check says that a fixed address is not looked up.
-    main.getMyIP_Click();
+    main.checkAddress();
     ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
     EXPECT_EQ(fake.messageBoxes.shown()[0].title, QStringLiteral("Static Address"));
     EXPECT_EQ(fake.sockets.count(), 0);
 
-    main.Exit_Click();
+    main.quit();
     EXPECT_EQ(fake.files.contents.value(Common_Functions::configPath(fake.platform)).split('\n').value(2), "1\r");
 }
 

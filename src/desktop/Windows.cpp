@@ -1,6 +1,5 @@
 #include "desktop/Windows.h"
 
-#include <QLabel>
 #include <QtGlobal>
 
 #include "core/client/ClientState.h"
@@ -26,22 +25,19 @@ void initResources()
 }
 
 // What a save or a close of the preferences means to the main window.
-static void followPreferences(PreferencesDialog& dialog, ClientState& state)
+static void followPreferences(PreferencesDialog& dialog, ClientState& state, Platform& platform)
 {
     ClientState* s = &state;
+    Platform* p = &platform;
     QObject::connect(&dialog, &PreferencesDialog::accountChanged, &dialog,
-                     [s](const QString& userName) { s->mainWindow->lblUsername->setText(userName); });
-    QObject::connect(&dialog, &PreferencesDialog::autoUpdateChosen, &dialog, [s](bool on) {
-        if (on)
-            s->mainWindow->enableUpdates_Click();
-        else
-            s->mainWindow->disableUpdates_Click();
-    });
-    QObject::connect(&dialog, &PreferencesDialog::saveRequested, &dialog, [s] { s->mainWindow->mnuSave_Click(); });
-    QObject::connect(&dialog, &PreferencesDialog::closed, &dialog, [s] {
-        s->mainWindow->UpdateIcon();
-        s->mainWindow->UnloadPreferences();
-    });
+                     [s](const QString& userName) { s->mainWindow->setUserName(userName); });
+    QObject::connect(&dialog, &PreferencesDialog::autoUpdateChosen, &dialog,
+                     [s](bool on) { s->mainWindow->setAutomaticUpdates(on); });
+    QObject::connect(&dialog, &PreferencesDialog::saveRequested, &dialog, [s] { s->mainWindow->saveSettings(); });
+    QObject::connect(&dialog, &PreferencesDialog::closed, &dialog, [s] { s->mainWindow->preferencesClosed(); });
+    // The main window keeps the page's launcher: the dialog may be gone before the browser has it.
+    QObject::connect(&dialog, &PreferencesDialog::signupRequested, &dialog,
+                     [s, p] { openServicePage(*s, *p, QStringLiteral("/signup.php"), s->mainWindow.get()); });
 }
 
 void installWindowFactories(ClientState& state, Platform& platform)
@@ -54,7 +50,7 @@ void installWindowFactories(ClientState& state, Platform& platform)
     state.webWindow.setFactory([s, p] { return std::make_shared<WebWindow>(*s, *p); });
     state.preferencesDialog.setFactory([s, p] {
         auto dialog = std::make_shared<PreferencesDialog>(*s, *p);
-        followPreferences(*dialog, *s);
+        followPreferences(*dialog, *s, *p);
         return dialog;
     });
     // The desktop's pace: the start-up steps a second apart, each once the exchange is free.

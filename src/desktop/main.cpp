@@ -69,12 +69,12 @@ int main(int argc, char** argv)
 
     ClientState state;
     installWindowFactories(state, qt.platform);
-    if (!instance.listen([&state] { state.mainWindow->ShowForm_Click(); }))
+    if (!instance.listen([&state] { state.mainWindow->showFromTray(); }))
         qt.app.printError(QStringLiteral("A later start cannot bring this window to the front: %1.")
                               .arg(instance.socketPath().isEmpty()
                                        ? QStringLiteral("this user has no private runtime folder")
                                        : QStringLiteral("\"%1\" cannot be listened on").arg(instance.socketPath())));
     installShutdownHandlers([&state] { state.mainWindow->exitWithoutAsking(); });
-    state.mainWindow->Form_Load();
+    state.mainWindow->start();
     return QApplication::exec();
 }

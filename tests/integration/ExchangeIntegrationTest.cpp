@@ -69,7 +69,7 @@ TEST_F(ExchangeIntegrationTest, APeerThatClosesWithoutAReplyIsToldAsSuchAndAPost
     ASSERT_TRUE(startServer({QStringLiteral("--close-without-reply")}));
     state.client->refreshHostList();
     ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
-    EXPECT_EQ(state.mainWindow->lblStatusBar->text(),
+    EXPECT_EQ(state.mainWindow->findChild<QLabel*>("statusLabel")->text(),
               QStringLiteral("Connection failed: the server closed the connection without replying."));
 
     bool ran = false;

@@ -8,6 +8,7 @@
 #include "support/FakeCommandServer.h"
 #include "support/fakes/FakePlatform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
@@ -25,7 +26,17 @@
 struct FakeClient
 {
     FakeClient() { installWindowFactories(state, fake.platform); }
-    QString statusBar() { return state.mainWindow->lblStatusBar->text(); }
+    // A control of the main window by its object name, as the user finds it on screen.
+    template <typename T> T* mainControl(const char* name)
+    {
+        T* control = state.mainWindow->findChild<T*>(QLatin1String(name));
+        if (control == nullptr)
+            ADD_FAILURE() << "the main window has no " << name;
+        return control;
+    }
+    QString labelText(const char* name) { return mainControl<QLabel>(name)->text(); }
+    void trigger(const char* actionName) { mainControl<QAction>(actionName)->trigger(); }
+    QString statusBar() { return labelText("statusLabel"); }
 
     FakePlatform fake;
     ClientState state;

@@ -34,6 +34,8 @@ protected:
                              view->showStatus(statusText);
                              state.report({ClientEvent::Kind::Failure, {}, {}, reason});
                          });
+        QObject::connect(&m_exchange, &ServerExchange::groupFailed,
+                         [this](const QString&, const QString&) { view->showUpdateVerdict(false); });
         // Every processor records "tag <- reply", so these tests lean on no processor's own work.
         for (const QString& tag : {kMyIP, kHosts, kVersion, kNews, kUpdate}) {
             exchange().processors[tag] = [this, tag](const QString& reply, const QString&) {

@@ -1,4 +1,4 @@
-// Menu items and buttons that only hand on to the procedure doing the work.
+// Menu items and buttons: each hands on to the client, a dialog or the desktop.
 #include "desktop/main/MainWindow.h"
 
 #include "core/client/ClientState.h"
@@ -9,53 +9,78 @@
 #include "desktop/preferences/PreferencesDialog.h"
 #include "desktop/web/WebWindow.h"
 
-#include <QLabel>
+#include <QAction>
 
-void MainWindow::getMyIP_Click()
+void MainWindow::refreshHostList()
+{
+    m_state.client->refreshHostList();
+}
+
+void MainWindow::updateCheckedGroups()
+{
+    m_state.client->scheduler().updateNow();
+}
+
+void MainWindow::checkAddress()
 {
     m_state.client->checkAddress();
 }
 
-void MainWindow::checkVersion_Click()
+void MainWindow::checkVersion()
 {
     m_state.client->checkVersion();
 }
 
-void MainWindow::CheckNews_Click()
+void MainWindow::checkNews()
 {
     m_state.client->checkNews();
 }
 
-void MainWindow::OpenMembersArea()
+void MainWindow::openMembersArea()
 {
-    openServicePage(m_state, m_platform, QStringLiteral("/members/"));
+    openServicePage(m_state, m_platform, QStringLiteral("/members/"), this);
 }
 
-void MainWindow::Support_Click()
+void MainWindow::openSupport()
 {
-    openServicePage(m_state, m_platform, QStringLiteral("/faq.php"));
+    openServicePage(m_state, m_platform, QStringLiteral("/faq.php"), this);
 }
 
-void MainWindow::Preferences_Click()
+void MainWindow::showPreferences()
 {
     m_state.preferencesDialog->showDialog();
 }
 
-void MainWindow::About_Click()
+void MainWindow::showAbout()
 {
     m_state.aboutDialog->showDialog();
 }
 
-void MainWindow::mnuSave_Click()
+void MainWindow::saveSettings()
 {
     tellSaveProblem(Common_Functions::saveConfig(m_state, m_platform).problem, true);
 }
 
-void MainWindow::startAtLogin_Click(bool checked)
+void MainWindow::setAutomaticUpdates(bool on)
+{
+    m_state.autoUpdate = on ? 1 : 0;
+    showAutomaticUpdates(on);
+    m_state.client->scheduler().setAutoUpdate(on);
+}
+
+void MainWindow::showAutomaticUpdates(bool on)
+{
+    m_enableUpdatesAction->setChecked(on);
+    m_disableUpdatesAction->setChecked(!on);
+    m_trayEnableUpdatesAction->setChecked(on);
+    m_trayDisableUpdatesAction->setChecked(!on);
+}
+
+void MainWindow::setStartAtLogin(bool on)
 {
     QString error;
-    if (m_platform.loginStart.setEnabled(checked, &error))
+    if (m_platform.loginStart.setEnabled(on, &error))
         return;
-    startAtLogin->setChecked(!checked);
-    lblStatusBar->setText(QStringLiteral(" Start at Login could not be changed: %1").arg(error));
+    m_startAtLoginAction->setChecked(!on);
+    showStatus(QStringLiteral(" Start at Login could not be changed: %1").arg(error));
 }

@@ -6,60 +6,93 @@
 #include "core/protocol/Replies.h"
 #include "core/settings/CheckedGroups.h"
 #include "desktop/Twips.h"
-#include "desktop/platform/Platform.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
-void MainWindow::lstGroups_Click()
+namespace {
+
+QListWidgetItem* newGroupItem(const QString& name, bool checked)
 {
-    const int row = lstGroups->currentRow();
-    const QListWidgetItem* item = lstGroups->item(row);
-    lblGroup->setText(item ? item->text() : QString());
-    Common_Functions::showGroupHosts(m_state, row);
+    auto* item = new QListWidgetItem(name);
+    item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
+    item->setCheckState(state);
+    // The state last seen: the list reports a check only when it differs from this.
+    item->setData(Qt::UserRole, int(state));
+    return item;
 }
 
-void MainWindow::lstGroups_ItemCheck(int item)
+} // namespace
+
+void MainWindow::showHostList(const HostList& list)
+{
+    // Nothing that happens to the list while it is rebuilt is the user's doing: no selection or
+    // check change is reported until it is complete. The items also carry their check state from
+    // birth, so the check handler would see no change anyway.
+    QSignalBlocker quietGroups(m_groupsList);
+    m_groupsList->clear();
+    m_hostsList->clear();
+    m_groupsList->setUpdatesEnabled(false);
+    for (const HostList::Group& group : list.groups)
+        m_groupsList->addItem(newGroupItem(group.name, group.checked));
+    m_groupsList->setUpdatesEnabled(true);
+    quietGroups.unblock();
+
+    m_viewHostsButton->setEnabled(true);
+    const QListWidgetItem* first = m_groupsList->item(0);
+    m_groupLabel->setText(first ? first->text() : QString());
+    showGroupHosts(0);
+    showStatus(QStringLiteral(" List refreshed"));
+}
+
+void MainWindow::showAccountRefused()
+{
+    {
+        const QSignalBlocker quietGroups(m_groupsList);
+        m_groupsList->clear();
+    }
+    m_hostsList->clear();
+    if (m_state.hostsPanelShown)
+        toggleHostsPanel();
+    m_viewHostsButton->setEnabled(false);
+    showStatus(QStringLiteral(" The user name or password was not accepted"));
+}
+
+void MainWindow::showSelectedGroup()
+{
+    const int row = m_groupsList->currentRow();
+    const QListWidgetItem* item = m_groupsList->item(row);
+    m_groupLabel->setText(item ? item->text() : QString());
+    showGroupHosts(row);
+}
+
+void MainWindow::showGroupHosts(int groupIndex)
+{
+    m_hostsList->clear();
+    if (groupIndex < 0 || groupIndex > kListUpperBound)
+        return;
+    m_hostsList->addItems(entriesOf(m_state.groupHosts[std::size_t(groupIndex)]));
+}
+
+void MainWindow::groupCheckChanged(int row)
 {
     if (!m_state.groupListReady)
         return;
-    const QListWidgetItem* line = lstGroups->item(item);
+    const QListWidgetItem* line = m_groupsList->item(row);
     if (line == nullptr)
         return;
-    m_state.client->setGroupChecked(item, line->checkState() == Qt::Checked);
+    m_state.client->setGroupChecked(row, line->checkState() == Qt::Checked);
     showTrayPicture();
 }
 
-void MainWindow::cmdViewHosts_Click()
+void MainWindow::toggleHostsPanel()
 {
-    if (!m_state.hostsPanelShown) {
-        cmdViewHosts->setText(QStringLiteral("<< Hide Hosts"));
-        setOuterWidthTwips(kWideOuterWidth);
-        cmdViewHosts->move(twipsToPixels(kWideButtonLeft), cmdViewHosts->y());
-        m_state.hostsPanelShown = true;
-    } else {
-        cmdViewHosts->setText(QStringLiteral("View Hosts in Group >>"));
-        setOuterWidthTwips(kNarrowOuterWidth);
-        cmdViewHosts->move(twipsToPixels(kNarrowButtonLeft), cmdViewHosts->y());
-        m_state.hostsPanelShown = false;
-    }
+    const bool show = !m_state.hostsPanelShown;
+    m_viewHostsButton->setText(show ? QStringLiteral("<< Hide Hosts") : QStringLiteral("View Hosts in Group >>"));
+    setOuterWidthTwips(show ? kWideOuterWidth : kNarrowOuterWidth);
+    m_viewHostsButton->move(twipsToPixels(show ? kWideButtonLeft : kNarrowButtonLeft), m_viewHostsButton->y());
+    m_state.hostsPanelShown = show;
 }
-
-void MainWindow::getHosts_Click()
-{
-    m_state.client->refreshHostList();
-}
-
-namespace Common_Functions {
-
-void showGroupHosts(ClientState& state, int groupIndex)
-{
-    QListWidget* hostsList = state.mainWindow->lstHosts;
-    hostsList->clear();
-    if (groupIndex < 0 || groupIndex > kListUpperBound)
-        return;
-    hostsList->addItems(entriesOf(state.groupHosts[std::size_t(groupIndex)]));
-}
-
-} // namespace Common_Functions

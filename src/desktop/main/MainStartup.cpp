@@ -10,10 +10,9 @@
 #include "desktop/platform/Platform.h"
 #include "desktop/preferences/PreferencesDialog.h"
 
-#include <QLabel>
 #include <QPushButton>
 
-void MainWindow::Form_Load()
+void MainWindow::start()
 {
     m_state.autoUpdate = 1;
     m_state.upgradeOffered = false;
@@ -26,7 +25,7 @@ void MainWindow::Form_Load()
     const QString configNotice = Common_Functions::loadConfig(m_state, m_platform);
     startEventLog();
 
-    setAutoUpdateChecks(m_state.autoUpdate == 1);
+    showAutomaticUpdates(m_state.autoUpdate == 1);
 
     const bool startMinimized = m_state.minimizeOnStartup == 1;
 
@@ -42,12 +41,12 @@ void MainWindow::Form_Load()
     m_state.client->scheduler().start(askForAccount);
     // After the IP check has set its own text, so that this one is seen.
     if (!configNotice.isEmpty())
-        lblStatusBar->setText(configNotice);
+        showStatus(configNotice);
 
     m_state.hostsPanelShown = false;
-    cmdViewHosts->move(twipsToPixels(kNarrowButtonLeft), cmdViewHosts->y());
-    lblUsername->setText(m_state.userName);
-    cmdViewHosts->setEnabled(false);
+    m_viewHostsButton->move(twipsToPixels(kNarrowButtonLeft), m_viewHostsButton->y());
+    setUserName(m_state.userName);
+    m_viewHostsButton->setEnabled(false);
 
     if (askForAccount) {
         m_state.preferencesDialog->showDialog();
@@ -56,7 +55,7 @@ void MainWindow::Form_Load()
 
     // With a fixed address no reply will show it, so the label shows it now.
     if (m_state.useStaticIP)
-        UpdateIcon();
+        showAddress();
     else
         showTrayTip();
 
@@ -72,15 +71,16 @@ void MainWindow::bringPreferencesForward()
         m_state.preferencesDialog->bringIntoView();
 }
 
-void MainWindow::UnloadPreferences()
+void MainWindow::preferencesClosed()
 {
+    showAddress();
     if (m_state.preferencesDialog.exists())
         m_state.preferencesDialog->finishUnload();
     // The account may have changed: the host list is fetched again.
     m_state.client->scheduler().fetchListSoon();
 }
 
-void MainWindow::Exit_Click()
+void MainWindow::quit()
 {
     exitProgram(true);
 }

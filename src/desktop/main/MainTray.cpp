@@ -1,16 +1,24 @@
-// The tray icon: its tip and the events it reports.
+// The tray icon, its picture and notices, and the history of what happened.
 #include "desktop/main/MainWindow.h"
 
 #include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
+#include "core/client/UpdateHistory.h"
+#include "core/protocol/Replies.h"
+#include "core/settings/ConfigFile.h"
+#include "core/settings/ProgramOptions.h"
+#include "desktop/history/HistoryWindow.h"
+#include "desktop/main/TrayNotices.h"
 #include "desktop/platform/Platform.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 
-void MainWindow::UpdateIcon()
+void MainWindow::showAddress()
 {
     showTrayTip();
-    lblCurrentIP->setText(m_state.currentIP);
+    m_addressLabel->setText(m_state.currentIP);
 }
 
 void MainWindow::showTrayTip()
@@ -20,7 +28,7 @@ void MainWindow::showTrayTip()
     m_platform.tray.setToolTip(QString::fromLatin1(tip.toLatin1().left(64)));
 }
 
-void MainWindow::ShowForm_Click()
+void MainWindow::showFromTray()
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
@@ -28,10 +36,69 @@ void MainWindow::ShowForm_Click()
     activateWindow();
 }
 
-void MainWindow::trayIcon_Activated(TrayIcon::Activation activation, QPoint globalPos)
+void MainWindow::trayActivated(TrayIcon::Activation activation, QPoint globalPos)
 {
     if (activation == TrayIcon::Activation::DoubleClick)
-        ShowForm_Click();
+        showFromTray();
     else if (activation == TrayIcon::Activation::Context)
-        mnuPopup->popup(globalPos);
+        m_trayMenu->popup(globalPos);
+}
+
+void MainWindow::startEventLog()
+{
+    const QString settings = Common_Functions::configPath(m_platform);
+    m_state.client->keepHistory();
+    m_notices = std::make_unique<TrayNotices>();
+    m_notices->enabled = ProgramOptions::load(m_platform.files, settings).notifications;
+    m_notificationsAction->setChecked(m_notices->enabled);
+    connect(m_state.client.get(), &UpdateClient::happened, this, &MainWindow::clientEvent);
+    m_state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
+}
+
+void MainWindow::clientEvent(const ClientEvent& event)
+{
+    if (!m_notices)
+        return;
+    // Only a new address's notice counts the groups. The host list may not be in yet: they are
+    // counted from the settings.
+    const bool counted = event.kind == ClientEvent::Kind::NewAddress && m_state.autoUpdate == 1;
+    const int groupsToUpdate = counted ? int(entriesOf(m_state.checkedGroups).size()) : 0;
+    // Hidden in the tray, or not on screen at all.
+    const bool hidden = !isVisible() || isMinimized();
+    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
+    if (const std::optional<QString> notice = m_notices->noticeFor(event, hidden, groupsToUpdate))
+        m_platform.tray.showMessage(m_platform.app.title(), *notice);
+    m_platform.tray.showPicture(m_notices->picture());
+}
+
+void MainWindow::showTrayPicture()
+{
+    if (!m_notices)
+        return;
+    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
+    m_platform.tray.showPicture(m_notices->picture());
+}
+
+void MainWindow::showHistory()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(this);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historyWindow->showEntries(m_state.client->history() ? m_state.client->history()->entries()
+                                                           : QList<UpdateHistory::Entry>());
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void MainWindow::setNotifications(bool on)
+{
+    if (m_notices)
+        m_notices->enabled = on;
+    ProgramOptions options;
+    options.notifications = on;
+    QString error;
+    if (!options.save(m_platform.files, Common_Functions::configPath(m_platform), &error))
+        showStatus(QStringLiteral(" The notification setting could not be saved: %1").arg(error));
 }

@@ -3,6 +3,7 @@
 #include "core/client/ClientState.h"
 #include "core/client/UpdateClient.h"
 #include "core/platform/Timers.h"
+#include "core/protocol/LastUpdateTime.h"
 #include "desktop/Twips.h"
 #include "desktop/WidgetDesign.h"
 #include "desktop/history/HistoryWindow.h"
@@ -17,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -49,6 +51,10 @@ MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state),
     buildControls();
     buildMenus();
     buildTrayMenu();
+    for (QAction* action :
+         {m_enableUpdatesAction, m_disableUpdatesAction, m_trayEnableUpdatesAction, m_trayDisableUpdatesAction})
+        action->setCheckable(true);
+    showAutomaticUpdates(true);
     setOuterWidthTwips(kNarrowOuterWidth);
 
     m_preferencesForward = platform.timers.createTimer(QStringLiteral("preferencesForward"), TimerMode::SingleShot,
@@ -61,7 +67,7 @@ MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state),
     });
 
     m_platform.tray.onActivated = [this](TrayIcon::Activation activation, QPoint pos) {
-        trayIcon_Activated(activation, pos);
+        trayActivated(activation, pos);
     };
     m_platform.network.onChange = [this] { m_state.client->scheduler().networkChanged(); };
 }
@@ -78,179 +84,175 @@ void MainWindow::buildControls()
     central->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(central);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Username"), central), "Frame1");
-    place(Frame1, 120, 0, 2295, 615);
-    lblUsername = named(new QLabel(QStringLiteral("USER NAME HERE"), Frame1), "lblUsername");
-    place(lblUsername, 120, 270, 2055, 255);
+    auto* userNameBox = named(new QGroupBox(QStringLiteral("Username"), central), "userNameBox");
+    place(userNameBox, 120, 0, 2295, 615);
+    m_userNameLabel = named(new QLabel(QStringLiteral("USER NAME HERE"), userNameBox), "userNameLabel");
+    place(m_userNameLabel, 120, 270, 2055, 255);
 
-    Frame2 = named(new QGroupBox(central), "Frame2");
-    place(Frame2, 2520, 0, 2175, 615);
-    lblCurrentIP = named(new QLabel(Frame2), "lblCurrentIP");
-    lblCurrentIP->setToolTip(QStringLiteral("Current IP"));
-    place(lblCurrentIP, 120, 120, 1935, 225);
-    lblLastUpdate = named(new QLabel(Frame2), "lblLastUpdate");
-    lblLastUpdate->setToolTip(QStringLiteral("Last Update"));
-    place(lblLastUpdate, 120, 360, 1935, 225);
+    auto* addressBox = named(new QGroupBox(central), "addressBox");
+    place(addressBox, 2520, 0, 2175, 615);
+    m_addressLabel = named(new QLabel(addressBox), "addressLabel");
+    m_addressLabel->setToolTip(QStringLiteral("Current IP"));
+    place(m_addressLabel, 120, 120, 1935, 225);
+    m_lastUpdateLabel = named(new QLabel(addressBox), "lastUpdateLabel");
+    m_lastUpdateLabel->setToolTip(QStringLiteral("Last Update"));
+    place(m_lastUpdateLabel, 120, 360, 1935, 225);
 
-    cmdRefresh = named(new QPushButton(QStringLiteral("Refresh List"), central), "cmdRefresh");
-    place(cmdRefresh, 120, 660, 1455, 255);
-    cmdNews = named(new QPushButton(QStringLiteral("Manage Hosts"), central), "cmdNews");
-    place(cmdNews, 1680, 660, 1455, 255);
-    cmdUpdate = named(new QPushButton(QStringLiteral("Update Groups"), central), "cmdUpdate");
-    place(cmdUpdate, 3240, 660, 1455, 255);
+    auto* refreshButton = named(new QPushButton(QStringLiteral("Refresh List"), central), "refreshButton");
+    place(refreshButton, 120, 660, 1455, 255);
+    auto* manageHostsButton = named(new QPushButton(QStringLiteral("Manage Hosts"), central), "manageHostsButton");
+    place(manageHostsButton, 1680, 660, 1455, 255);
+    auto* updateButton = named(new QPushButton(QStringLiteral("Update Groups"), central), "updateButton");
+    place(updateButton, 3240, 660, 1455, 255);
 
-    Shape1 = named(new QFrame(central), "Shape1");
-    Shape1->setFrameShape(QFrame::Box);
-    place(Shape1, 120, 945, 4575, 240);
-    lblStatusBar = named(new QLabel(QStringLiteral(" Status: Running"), Shape1), "lblStatusBar");
-    place(lblStatusBar, 15, 15, 4545, 210);
+    auto* statusFrame = named(new QFrame(central), "statusFrame");
+    statusFrame->setFrameShape(QFrame::Box);
+    place(statusFrame, 120, 945, 4575, 240);
+    m_statusLabel = named(new QLabel(QStringLiteral(" Status: Running"), statusFrame), "statusLabel");
+    place(m_statusLabel, 15, 15, 4545, 210);
 
-    lstGroups = named(new QListWidget(central), "lstGroups");
+    m_groupsList = named(new QListWidget(central), "groupsList");
     // Every line has the same height; saves a measuring pass over long lists.
-    lstGroups->setUniformItemSizes(true);
-    place(lstGroups, 120, 1200, 4575, 5460);
-    Label1 = named(new QLabel(QStringLiteral("Hosts in Group:"), central), "Label1");
-    place(Label1, 4920, 960, 1215, 255);
-    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
-    lblGroup = named(new QLabel(QStringLiteral("GROUP NAME HERE"), central), "lblGroup");
-    place(lblGroup, 6045, 960, 3375, 255);
+    m_groupsList->setUniformItemSizes(true);
+    place(m_groupsList, 120, 1200, 4575, 5460);
+    auto* hostsHeading = named(new QLabel(QStringLiteral("Hosts in Group:"), central), "hostsHeading");
+    place(hostsHeading, 4920, 960, 1215, 255);
+    hostsHeading->resize(std::max(hostsHeading->width(), hostsHeading->sizeHint().width()), hostsHeading->height());
+    m_groupLabel = named(new QLabel(QStringLiteral("GROUP NAME HERE"), central), "groupLabel");
+    place(m_groupLabel, 6045, 960, 3375, 255);
     // The heading may be wider in this font than in its design: the group name follows it.
-    if (const int headingEnd = Label1->x() + Label1->sizeHint().width() + 4; headingEnd > lblGroup->x())
-        lblGroup->setGeometry(headingEnd, lblGroup->y(), Label1->x() + twipsToPixels(4455) - headingEnd,
-                              lblGroup->height());
+    if (const int headingEnd = hostsHeading->x() + hostsHeading->sizeHint().width() + 4; headingEnd > m_groupLabel->x())
+        m_groupLabel->setGeometry(headingEnd, m_groupLabel->y(), hostsHeading->x() + twipsToPixels(4455) - headingEnd,
+                                  m_groupLabel->height());
     // Group names and status texts carry the server's words: shown as they are, never as markup.
-    for (QLabel* label : {lblUsername, lblCurrentIP, lblLastUpdate, lblStatusBar, lblGroup})
+    for (QLabel* label : {m_userNameLabel, m_addressLabel, m_lastUpdateLabel, m_statusLabel, m_groupLabel})
         label->setTextFormat(Qt::PlainText);
-    lstHosts = named(new QListWidget(central), "lstHosts");
-    lstHosts->setUniformItemSizes(true);
-    place(lstHosts, 4920, 1200, 4455, 5460);
+    m_hostsList = named(new QListWidget(central), "hostsList");
+    m_hostsList->setUniformItemSizes(true);
+    place(m_hostsList, 4920, 1200, 4455, 5460);
 
-    cmdViewHosts = named(new QPushButton(QStringLiteral("View Hosts in Group >>"), central), "cmdViewHosts");
-    place(cmdViewHosts, 2640, 6720, 2055, 255);
+    m_viewHostsButton = named(new QPushButton(QStringLiteral("View Hosts in Group >>"), central), "viewHostsButton");
+    place(m_viewHostsButton, 2640, 6720, 2055, 255);
 
-    Line1 = named(new QFrame(central), "Line1");
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    place(Line1, 120, 6690, 4575, 15);
-    Line2 = named(new QFrame(central), "Line2");
-    Line2->setFrameShape(QFrame::VLine);
-    Line2->setFrameShadow(QFrame::Sunken);
-    place(Line2, 4800, 960, 15, 5700);
+    auto* listsRule = named(new QFrame(central), "listsRule");
+    listsRule->setFrameShape(QFrame::HLine);
+    listsRule->setFrameShadow(QFrame::Sunken);
+    place(listsRule, 120, 6690, 4575, 15);
+    auto* panelRule = named(new QFrame(central), "panelRule");
+    panelRule->setFrameShape(QFrame::VLine);
+    panelRule->setFrameShadow(QFrame::Sunken);
+    place(panelRule, 4800, 960, 15, 5700);
 
-    connect(lstGroups, &QListWidget::currentRowChanged, this, [this] { lstGroups_Click(); });
+    connect(m_groupsList, &QListWidget::currentRowChanged, this, &MainWindow::showSelectedGroup);
     // Only a change of the check state counts as an item check; the state last seen is kept
     // with the item so text changes are told apart.
-    connect(lstGroups, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    connect(m_groupsList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const int seen = item->data(Qt::UserRole).toInt();
         if (seen == int(item->checkState()))
             return;
         item->setData(Qt::UserRole, int(item->checkState()));
-        lstGroups_ItemCheck(lstGroups->row(item));
+        groupCheckChanged(m_groupsList->row(item));
     });
-    connect(cmdViewHosts, &QPushButton::clicked, this, [this] { cmdViewHosts_Click(); });
-    connect(cmdRefresh, &QPushButton::clicked, this, [this] { getHosts_Click(); });
-    connect(cmdNews, &QPushButton::clicked, this, [this] { OpenMembersArea(); });
-    connect(cmdUpdate, &QPushButton::clicked, this, [this] { Update_Click(); });
+    connect(m_viewHostsButton, &QPushButton::clicked, this, &MainWindow::toggleHostsPanel);
+    connect(refreshButton, &QPushButton::clicked, this, &MainWindow::refreshHostList);
+    connect(manageHostsButton, &QPushButton::clicked, this, &MainWindow::openMembersArea);
+    connect(updateButton, &QPushButton::clicked, this, &MainWindow::updateCheckedGroups);
 }
 
 void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (MainWindow::*slot)(),
+                             QKeySequence shortcut = {}) {
+        QAction* action = namedAction(menu, name, caption);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
 
-    File = named(bar->addMenu(QStringLiteral("&File")), "File");
-    New = named(File->addMenu(QStringLiteral("&New")), "New");
-    Group = namedAction(New, "Group", QStringLiteral("Group"));
-    Host = namedAction(New, "Host", QStringLiteral("Host"));
-    New->menuAction()->setVisible(false);
-    Properties = namedAction(File, "Properties", QStringLiteral("Group Properties"));
-    Properties->setVisible(false);
-    mnuSave = namedAction(File, "mnuSave", QStringLiteral("Save Configuration"));
-    File->addSeparator()->setObjectName(QStringLiteral("spacer1"));
-    Exit = namedAction(File, "Exit", QStringLiteral("E&xit"));
+    QMenu* fileMenu = named(bar->addMenu(QStringLiteral("&File")), "fileMenu");
+    item(fileMenu, "saveAction", QStringLiteral("Save Configuration"), &MainWindow::saveSettings);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("spacer1"));
+    item(fileMenu, "exitAction", QStringLiteral("E&xit"), &MainWindow::quit);
 
-    Commands = named(bar->addMenu(QStringLiteral("Commands")), "Commands");
-    getMyIP = namedAction(Commands, "getMyIP", QStringLiteral("Check for new IP"));
-    getMyIP->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    getHosts = namedAction(Commands, "getHosts", QStringLiteral("Refresh List"));
-    getHosts->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    Update = namedAction(Commands, "Update", QStringLiteral("Update Groups/Hosts"));
-    Update->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    Commands->addSeparator()->setObjectName(QStringLiteral("spacer8"));
-    CheckNews = namedAction(Commands, "CheckNews", QStringLiteral("Modify Hosts/Groups"));
-    CheckNews->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuHistory = namedAction(Commands, "mnuHistory", QStringLiteral("Update History..."));
-    mnuHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    QMenu* commandsMenu = named(bar->addMenu(QStringLiteral("Commands")), "commandsMenu");
+    item(commandsMenu, "checkAddressAction", QStringLiteral("Check for new IP"), &MainWindow::checkAddress,
+         QKeySequence(Qt::CTRL | Qt::Key_I));
+    item(commandsMenu, "refreshAction", QStringLiteral("Refresh List"), &MainWindow::refreshHostList,
+         QKeySequence(Qt::CTRL | Qt::Key_R));
+    item(commandsMenu, "updateAction", QStringLiteral("Update Groups/Hosts"), &MainWindow::updateCheckedGroups,
+         QKeySequence(Qt::CTRL | Qt::Key_U));
+    commandsMenu->addSeparator()->setObjectName(QStringLiteral("spacer8"));
+    item(commandsMenu, "checkNewsAction", QStringLiteral("Modify Hosts/Groups"), &MainWindow::checkNews,
+         QKeySequence(Qt::CTRL | Qt::Key_M));
+    item(commandsMenu, "historyAction", QStringLiteral("Update History..."), &MainWindow::showHistory,
+         QKeySequence(Qt::CTRL | Qt::Key_Y));
 
-    Settings = named(bar->addMenu(QStringLiteral("&Settings")), "Settings");
-    Preferences = namedAction(Settings, "Preferences", QStringLiteral("&Program Settings"));
-    Preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    Settings->addSeparator()->setObjectName(QStringLiteral("spacer6"));
-    enableUpdates = namedAction(Settings, "enableUpdates", QStringLiteral("Enable Auto Updates"));
-    disableUpdates = namedAction(Settings, "disableUpdates", QStringLiteral("Disable Auto Updates"));
-    Settings->addSeparator()->setObjectName(QStringLiteral("spacer9"));
-    startAtLogin = namedAction(Settings, "startAtLogin", QStringLiteral("Start at Login"));
-    startAtLogin->setCheckable(true);
-    startAtLogin->setChecked(m_platform.loginStart.isEnabled());
-    mnuNotifications = namedAction(Settings, "mnuNotifications", QStringLiteral("Notifications"));
-    mnuNotifications->setCheckable(true);
-    mnuNotifications->setChecked(true);
+    QMenu* settingsMenu = named(bar->addMenu(QStringLiteral("&Settings")), "settingsMenu");
+    item(settingsMenu, "preferencesAction", QStringLiteral("&Program Settings"), &MainWindow::showPreferences,
+         QKeySequence(Qt::CTRL | Qt::Key_S));
+    settingsMenu->addSeparator()->setObjectName(QStringLiteral("spacer6"));
+    m_enableUpdatesAction = namedAction(settingsMenu, "enableUpdatesAction", QStringLiteral("Enable Auto Updates"));
+    m_disableUpdatesAction = namedAction(settingsMenu, "disableUpdatesAction", QStringLiteral("Disable Auto Updates"));
+    settingsMenu->addSeparator()->setObjectName(QStringLiteral("spacer9"));
+    m_startAtLoginAction = namedAction(settingsMenu, "startAtLoginAction", QStringLiteral("Start at Login"));
+    m_startAtLoginAction->setCheckable(true);
+    m_startAtLoginAction->setChecked(m_platform.loginStart.isEnabled());
+    m_notificationsAction = namedAction(settingsMenu, "notificationsAction", QStringLiteral("Notifications"));
+    m_notificationsAction->setCheckable(true);
+    m_notificationsAction->setChecked(true);
 
-    Help = named(bar->addMenu(QStringLiteral("&Help")), "Help");
-    Support = namedAction(Help, "Support", QStringLiteral("Online Support"));
-    Support->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    checkVersion = namedAction(Help, "checkVersion", QStringLiteral("Check for product update..."));
-    Help->addSeparator()->setObjectName(QStringLiteral("spacer4"));
-    About = namedAction(Help, "About", QStringLiteral("About Lumeris..."));
+    QMenu* helpMenu = named(bar->addMenu(QStringLiteral("&Help")), "helpMenu");
+    item(helpMenu, "supportAction", QStringLiteral("Online Support"), &MainWindow::openSupport,
+         QKeySequence(Qt::CTRL | Qt::Key_H));
+    item(helpMenu, "checkVersionAction", QStringLiteral("Check for product update..."), &MainWindow::checkVersion);
+    helpMenu->addSeparator()->setObjectName(QStringLiteral("spacer4"));
+    item(helpMenu, "aboutAction", QStringLiteral("About Lumeris..."), &MainWindow::showAbout);
 
-    for (QAction* action : {enableUpdates, disableUpdates})
-        action->setCheckable(true);
-    enableUpdates->setChecked(true);
-
-    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
-    connect(Exit, &QAction::triggered, this, [this] { Exit_Click(); });
-    connect(getMyIP, &QAction::triggered, this, [this] { getMyIP_Click(); });
-    connect(getHosts, &QAction::triggered, this, [this] { getHosts_Click(); });
-    connect(Update, &QAction::triggered, this, [this] { Update_Click(); });
-    connect(CheckNews, &QAction::triggered, this, [this] { CheckNews_Click(); });
-    connect(Preferences, &QAction::triggered, this, [this] { Preferences_Click(); });
-    connect(enableUpdates, &QAction::triggered, this, [this] { enableUpdates_Click(); });
-    connect(disableUpdates, &QAction::triggered, this, [this] { disableUpdates_Click(); });
-    connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
-    connect(mnuNotifications, &QAction::triggered, this, [this](bool checked) { mnuNotifications_Click(checked); });
-    connect(startAtLogin, &QAction::triggered, this, [this](bool checked) { startAtLogin_Click(checked); });
-    connect(Support, &QAction::triggered, this, [this] { Support_Click(); });
-    connect(checkVersion, &QAction::triggered, this, [this] { checkVersion_Click(); });
-    connect(About, &QAction::triggered, this, [this] { About_Click(); });
+    connect(m_enableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(true); });
+    connect(m_disableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(false); });
+    connect(m_startAtLoginAction, &QAction::triggered, this, &MainWindow::setStartAtLogin);
+    connect(m_notificationsAction, &QAction::triggered, this, &MainWindow::setNotifications);
 }
 
 void MainWindow::buildTrayMenu()
 {
     // Never shown in the menu bar; the tray icon pops it up.
-    mnuPopup = named(new QMenu(QStringLiteral("mnuPopup"), this), "mnuPopup");
-    ShowForm = namedAction(mnuPopup, "ShowForm", QStringLiteral("&Show Veltaro"));
-    mnuPreferences = namedAction(mnuPopup, "mnuPreferences", QStringLiteral("&Program Settings"));
-    mnuPopup->addSeparator()->setObjectName(QStringLiteral("spacer7"));
-    enableUpdatesTRAY = namedAction(mnuPopup, "enableUpdatesTRAY", QStringLiteral("Enable Auto Updates"));
-    disableUpdatesTRAY = namedAction(mnuPopup, "disableUpdatesTRAY", QStringLiteral("Disable Auto Updates"));
-    mnuPopup->addSeparator()->setObjectName(QStringLiteral("spacer3"));
-    mnuCheckNews = namedAction(mnuPopup, "mnuCheckNews", QStringLiteral("Check &News"));
-    mnuManageHosts = namedAction(mnuPopup, "mnuManageHosts", QStringLiteral("Manage &Hosts"));
-    UpdateGroups = namedAction(mnuPopup, "UpdateGroups", QStringLiteral("Update &Groups/Hosts"));
-    mnuPopup->addSeparator()->setObjectName(QStringLiteral("spacer2"));
-    mnuExit = namedAction(mnuPopup, "mnuExit", QStringLiteral("E&xit"));
+    m_trayMenu = named(new QMenu(QStringLiteral("mnuPopup"), this), "trayMenu");
+    const auto item = [this](const char* name, const QString& caption, void (MainWindow::*slot)()) {
+        connect(namedAction(m_trayMenu, name, caption), &QAction::triggered, this, slot);
+    };
+    item("trayShowAction", QStringLiteral("&Show Veltaro"), &MainWindow::showFromTray);
+    item("trayPreferencesAction", QStringLiteral("&Program Settings"), &MainWindow::showPreferences);
+    m_trayMenu->addSeparator()->setObjectName(QStringLiteral("spacer7"));
+    m_trayEnableUpdatesAction =
+        namedAction(m_trayMenu, "trayEnableUpdatesAction", QStringLiteral("Enable Auto Updates"));
+    m_trayDisableUpdatesAction =
+        namedAction(m_trayMenu, "trayDisableUpdatesAction", QStringLiteral("Disable Auto Updates"));
+    m_trayMenu->addSeparator()->setObjectName(QStringLiteral("spacer3"));
+    item("trayCheckNewsAction", QStringLiteral("Check &News"), &MainWindow::checkNews);
+    item("trayManageHostsAction", QStringLiteral("Manage &Hosts"), &MainWindow::openMembersArea);
+    item("trayUpdateAction", QStringLiteral("Update &Groups/Hosts"), &MainWindow::updateCheckedGroups);
+    m_trayMenu->addSeparator()->setObjectName(QStringLiteral("spacer2"));
+    item("trayExitAction", QStringLiteral("E&xit"), &MainWindow::quit);
 
-    for (QAction* action : {enableUpdatesTRAY, disableUpdatesTRAY})
-        action->setCheckable(true);
-    enableUpdatesTRAY->setChecked(true);
+    connect(m_trayEnableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(true); });
+    connect(m_trayDisableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(false); });
+}
 
-    connect(ShowForm, &QAction::triggered, this, [this] { ShowForm_Click(); });
-    connect(mnuPreferences, &QAction::triggered, this, [this] { Preferences_Click(); });
-    connect(enableUpdatesTRAY, &QAction::triggered, this, [this] { enableUpdatesTRAY_Click(); });
-    connect(disableUpdatesTRAY, &QAction::triggered, this, [this] { disableUpdatesTRAY_Click(); });
-    connect(mnuCheckNews, &QAction::triggered, this, [this] { CheckNews_Click(); });
-    connect(mnuManageHosts, &QAction::triggered, this, [this] { OpenMembersArea(); });
-    connect(UpdateGroups, &QAction::triggered, this, [this] { Update_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { Exit_Click(); });
+void MainWindow::showStatus(const QString& text)
+{
+    m_statusLabel->setText(text);
+}
+
+void MainWindow::showLastUpdate(const QDateTime& when)
+{
+    m_lastUpdateLabel->setText(LastUpdateTime::format(when, QLocale::system()));
+}
+
+void MainWindow::setUserName(const QString& userName)
+{
+    m_userNameLabel->setText(userName);
 }
 
 void MainWindow::setOuterWidthTwips(int twips)
@@ -267,10 +269,10 @@ void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+        hideWhenMinimised();
 }
 
-void MainWindow::Form_Resize()
+void MainWindow::hideWhenMinimised()
 {
     // Without a notification area a hidden window could never be brought back.
     if ((windowState() & Qt::WindowMinimized) && m_platform.tray.isAvailable())
@@ -284,5 +286,5 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (!m_exiting)
-        Exit_Click();
+        quit();
 }

@@ -9,11 +9,9 @@
 #include <memory>
 
 class QAction;
-class QFrame;
-class QGroupBox;
+class QDateTime;
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
 class QMenu;
 class QPushButton;
 class Timer;
@@ -21,10 +19,11 @@ class TrayNotices;
 class HistoryWindow;
 struct ClientEvent;
 struct ClientState;
+struct HostList;
 struct Platform;
 
-// The main window: start-up and exit, the groups and hosts lists, the update cycle, the tray
-// icon and every menu and button.
+// The main window: start-up and exit, the groups and hosts lists, the tray icon and every menu
+// and button. The update work itself is the client's; the window shows it and hands on commands.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -33,109 +32,54 @@ public:
     MainWindow(ClientState& state, Platform& platform);
     ~MainWindow() override;
 
-    // Start-up: runs once when the program starts.
-    void Form_Load();
+    // Main window outer width in twips; the hosts panel switches between two.
+    int outerWidthTwips() const;
+
+    // What the client has to show.
+    void showStatus(const QString& text);
+    void showLastUpdate(const QDateTime& when);
+    void showHostList(const HostList& list);
+    void showAccountRefused();
+    void setUserName(const QString& userName);
+
+public slots:
+    // Runs once when the program starts.
+    void start();
     // File › Exit, tray Exit and closing the window: a failed save is shown in a box, then the program ends.
-    void Exit_Click();
+    void quit();
     // The end of the session or a signal: nobody may be there to answer a box, so a failed save is
     // written to standard error; an exit already waiting on its box ends at once.
     void exitWithoutAsking();
-    void UnloadPreferences();
+    void preferencesClosed();
 
-    // Tray icon.
-    void UpdateIcon();
-    // "<title> [<address>]".
-    void showTrayTip();
-    void ShowForm_Click();
-    void trayIcon_Activated(TrayIcon::Activation activation, QPoint globalPos);
+    // The current address in the window and the tray's tip.
+    void showAddress();
+    void showFromTray();
+    void trayActivated(TrayIcon::Activation activation, QPoint globalPos);
 
-    // Groups and hosts lists.
-    void lstGroups_Click();
-    void lstGroups_ItemCheck(int item);
-    void cmdViewHosts_Click();
-    void getHosts_Click();
+    void showSelectedGroup();
+    void groupCheckChanged(int row);
+    void toggleHostsPanel();
+    void refreshHostList();
 
-    // Update cycle and commands.
-    void Update_Click();
-    void getMyIP_Click();
-    void enableUpdates_Click();
-    void disableUpdates_Click();
-    void enableUpdatesTRAY_Click();
-    void disableUpdatesTRAY_Click();
-    // Turns starting at login on or off; when the desktop refuses, the mark goes back and the status line says why.
-    void startAtLogin_Click(bool checked);
+    void updateCheckedGroups();
+    void checkAddress();
+    void setAutomaticUpdates(bool on);
+    // When the desktop refuses, the mark goes back and the status line says why.
+    void setStartAtLogin(bool on);
     // Opens the history window, or brings it to the front with its rows read afresh.
-    void mnuHistory_Click();
+    void showHistory();
     // Turns the tray's notices on or off, and keeps the choice in the options file.
-    void mnuNotifications_Click(bool checked);
+    void setNotifications(bool on);
     // Something happened: it goes into the history, and may be told from the tray.
     void clientEvent(const ClientEvent& event);
-    void checkVersion_Click();
-    void CheckNews_Click();
-    void OpenMembersArea();
-    void Support_Click();
-    void Preferences_Click();
-    void About_Click();
-    void mnuSave_Click();
-
-    // Main window outer width in twips; the hosts panel switches between the two.
-    void setOuterWidthTwips(int twips);
-    int outerWidthTwips() const;
-
-
-    QGroupBox* Frame1 = nullptr;
-    QLabel* lblUsername = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLabel* lblCurrentIP = nullptr;
-    QLabel* lblLastUpdate = nullptr;
-    QFrame* Shape1 = nullptr;
-    QLabel* lblStatusBar = nullptr;
-    QListWidget* lstGroups = nullptr;
-    QListWidget* lstHosts = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblGroup = nullptr;
-    QPushButton* cmdViewHosts = nullptr;
-    QPushButton* cmdRefresh = nullptr;
-    QPushButton* cmdNews = nullptr;
-    QPushButton* cmdUpdate = nullptr;
-    QFrame* Line1 = nullptr;
-    QFrame* Line2 = nullptr;
-
-    // Menu bar.
-    QMenu* File = nullptr;
-    QMenu* New = nullptr;
-    QAction* Group = nullptr;
-    QAction* Host = nullptr;
-    QAction* Properties = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* Exit = nullptr;
-    QMenu* Commands = nullptr;
-    QAction* getMyIP = nullptr;
-    QAction* getHosts = nullptr;
-    QAction* Update = nullptr;
-    QAction* CheckNews = nullptr;
-    QMenu* Settings = nullptr;
-    QAction* Preferences = nullptr;
-    QAction* enableUpdates = nullptr;
-    QAction* disableUpdates = nullptr;
-    QAction* startAtLogin = nullptr;
-    QAction* mnuHistory = nullptr;
-    QAction* mnuNotifications = nullptr;
-    QMenu* Help = nullptr;
-    QAction* Support = nullptr;
-    QAction* checkVersion = nullptr;
-    QAction* About = nullptr;
-
-    // Tray popup menu.
-    QMenu* mnuPopup = nullptr;
-    QAction* ShowForm = nullptr;
-    QAction* mnuPreferences = nullptr;
-    QAction* enableUpdatesTRAY = nullptr;
-    QAction* disableUpdatesTRAY = nullptr;
-    QAction* mnuCheckNews = nullptr;
-    QAction* mnuManageHosts = nullptr;
-    QAction* UpdateGroups = nullptr;
-    QAction* mnuExit = nullptr;
+    void checkVersion();
+    void checkNews();
+    void openMembersArea();
+    void openSupport();
+    void showPreferences();
+    void showAbout();
+    void saveSettings();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -147,32 +91,48 @@ private:
     static constexpr int kWideOuterWidth = 9585;
     static constexpr int kNarrowButtonLeft = 2640;
     static constexpr int kWideButtonLeft = 7320;
+    static constexpr int kPreferencesForwardMs = 1000;
 
     void buildControls();
     void buildMenus();
     void buildTrayMenu();
-    void setAutoUpdateChecks(bool on);
+    void setOuterWidthTwips(int twips);
+    void showAutomaticUpdates(bool on);
+    // Fills the hosts list from the hosts of one group.
+    void showGroupHosts(int groupIndex);
+    void showTrayTip();
     // A preferences dialog opened at start-up is brought to the front a moment later.
     void bringPreferencesForward();
-    void Form_Resize();
+    // A minimised window goes to the tray.
+    void hideWhenMinimised();
     void exitProgram(bool userPresent);
     // A problem of saving the settings, in a box for the user or on standard error.
     void tellSaveProblem(const QString& problem, bool userPresent);
-
-    ClientState& m_state;
-    Platform& m_platform;
-    bool m_exiting = false;
-    static constexpr int kPreferencesForwardMs = 1000;
-    std::unique_ptr<Timer> m_preferencesForward;
     // Starts the history and the tray's notices; at start-up, once the settings are read.
     void startEventLog();
     void showTrayPicture();
 
+    ClientState& m_state;
+    Platform& m_platform;
+    bool m_exiting = false;
+    std::unique_ptr<Timer> m_preferencesForward;
     std::unique_ptr<TrayNotices> m_notices;
     QPointer<HistoryWindow> m_historyWindow;
-};
 
-namespace Common_Functions {
-// Fills the main window's hosts list from the hosts of one group.
-void showGroupHosts(ClientState& state, int groupIndex);
-} // namespace Common_Functions
+    QLabel* m_userNameLabel = nullptr;
+    QLabel* m_addressLabel = nullptr;
+    QLabel* m_lastUpdateLabel = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QListWidget* m_groupsList = nullptr;
+    QListWidget* m_hostsList = nullptr;
+    QLabel* m_groupLabel = nullptr;
+    QPushButton* m_viewHostsButton = nullptr;
+
+    QAction* m_enableUpdatesAction = nullptr;
+    QAction* m_disableUpdatesAction = nullptr;
+    QAction* m_startAtLoginAction = nullptr;
+    QAction* m_notificationsAction = nullptr;
+    QMenu* m_trayMenu = nullptr;
+    QAction* m_trayEnableUpdatesAction = nullptr;
+    QAction* m_trayDisableUpdatesAction = nullptr;
+};

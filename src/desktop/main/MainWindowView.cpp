@@ -1,18 +1,11 @@
 #include "desktop/main/MainWindowView.h"
 
 #include "core/client/ClientState.h"
-#include "core/protocol/LastUpdateTime.h"
-#include "core/protocol/Replies.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/platform/Platform.h"
 #include "desktop/preferences/PreferencesDialog.h"
 #include "desktop/web/WebWindow.h"
 
-#include <QLabel>
-#include <QListWidget>
-#include <QLocale>
-#include <QPushButton>
-#include <QSignalBlocker>
 #include <QStringList>
 
 namespace {
@@ -21,34 +14,23 @@ namespace {
 constexpr int kNewsWidth = 500;
 constexpr int kNewsHeight = 300;
 
-QListWidgetItem* newGroupItem(const QString& name, bool checked)
-{
-    auto* item = new QListWidgetItem(name);
-    item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
-    item->setCheckState(state);
-    // The state last seen: the list reports a check only when it differs from this.
-    item->setData(Qt::UserRole, int(state));
-    return item;
-}
-
 } // namespace
 
 MainWindowView::MainWindowView(ClientState& state, Platform& platform) : m_state(state), m_platform(platform) {}
 
 void MainWindowView::showStatus(const QString& text)
 {
-    m_state.mainWindow->lblStatusBar->setText(text);
+    m_state.mainWindow->showStatus(text);
 }
 
 void MainWindowView::showLastUpdate(const QDateTime& when)
 {
-    m_state.mainWindow->lblLastUpdate->setText(LastUpdateTime::format(when, QLocale::system()));
+    m_state.mainWindow->showLastUpdate(when);
 }
 
 void MainWindowView::showAddress()
 {
-    m_state.mainWindow->UpdateIcon();
+    m_state.mainWindow->showAddress();
 }
 
 void MainWindowView::showAddressInPreferences(const QString& address)
@@ -58,39 +40,12 @@ void MainWindowView::showAddressInPreferences(const QString& address)
 
 void MainWindowView::showHostList(const HostList& list)
 {
-    MainWindow& main = *m_state.mainWindow;
-    QListWidget* groups = main.lstGroups;
-    // Nothing that happens to the list while it is rebuilt is the user's doing: no selection or
-    // check change is reported until it is complete. The items also carry their check state from
-    // birth, so the check handler would see no change anyway.
-    QSignalBlocker quietGroups(groups);
-    groups->clear();
-    main.lstHosts->clear();
-    groups->setUpdatesEnabled(false);
-    for (const HostList::Group& group : list.groups)
-        groups->addItem(newGroupItem(group.name, group.checked));
-    groups->setUpdatesEnabled(true);
-    quietGroups.unblock();
-
-    main.cmdViewHosts->setEnabled(true);
-    const QListWidgetItem* first = groups->item(0);
-    main.lblGroup->setText(first ? first->text() : QString());
-    Common_Functions::showGroupHosts(m_state, 0);
-    main.lblStatusBar->setText(QStringLiteral(" List refreshed"));
+    m_state.mainWindow->showHostList(list);
 }
 
 void MainWindowView::showAccountRefused()
 {
-    MainWindow& main = *m_state.mainWindow;
-    {
-        const QSignalBlocker quietGroups(main.lstGroups);
-        main.lstGroups->clear();
-    }
-    main.lstHosts->clear();
-    if (m_state.hostsPanelShown)
-        main.cmdViewHosts_Click();
-    main.cmdViewHosts->setEnabled(false);
-    main.lblStatusBar->setText(QStringLiteral(" The user name or password was not accepted"));
+    m_state.mainWindow->showAccountRefused();
 }
 
 void MainWindowView::noticeFixedAddress()

@@ -74,7 +74,7 @@ void PreferencesDialog::buildControls(QWidget* clientArea)
     // Enter in a text box must not sign up.
     signup->setAutoDefault(false);
     place(signup, 1320, 1080, 3015, 375);
-    connect(signup, &QPushButton::clicked, this, &PreferencesDialog::openSignupPage);
+    connect(signup, &QPushButton::clicked, this, &PreferencesDialog::signupRequested);
 
     auto* interval = named(new QGroupBox(QStringLiteral("Update Timer"), clientArea), "intervalGroup");
     place(interval, 120, 1800, 4575, 735);
@@ -115,7 +115,7 @@ QMenuBar* PreferencesDialog::buildMenu()
     connect(named(menuBar->addAction(QStringLiteral("Save and &Close")), "saveAndCloseAction"), &QAction::triggered,
             this, &PreferencesDialog::saveAndClose);
     connect(named(menuBar->addAction(QStringLiteral("&Signup Now!")), "signupAction"), &QAction::triggered, this,
-            &PreferencesDialog::openSignupPage);
+            &PreferencesDialog::signupRequested);
     return menuBar;
 }
 

@@ -37,6 +37,8 @@ signals:
     void autoUpdateChosen(bool on);
     void saveRequested();
     void closed();
+    // The sign-up page of the service's web site is wanted.
+    void signupRequested();
 
 public slots:
     // Escape closes the same way as the close box.
@@ -53,7 +55,6 @@ private:
     void useFixedAddress(bool on);
     void keepAddress();
     void showStoredInterval();
-    void openSignupPage();
     void saveAndClose();
     // Closing, whichever way it was asked for: asks whether to save unless "Save and Close" said so.
     void requestClose();

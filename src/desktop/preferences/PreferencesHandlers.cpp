@@ -5,7 +5,6 @@
 #include "core/client/UpdateCycle.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/web/WebWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,11 +103,6 @@ void PreferencesDialog::showStoredInterval()
     if (m_state.updateInterval == 0)
         m_state.updateInterval = kShortestInterval;
     m_intervalBox->setEditText(QString::number(m_state.updateInterval));
-}
-
-void PreferencesDialog::openSignupPage()
-{
-    openServicePage(m_state, m_platform, QStringLiteral("/signup.php"));
 }
 
 void PreferencesDialog::saveAndClose()

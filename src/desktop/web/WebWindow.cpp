@@ -4,7 +4,6 @@
 #include "core/client/ClientState.h"
 #include "core/protocol/Replies.h"
 #include "desktop/Twips.h"
-#include "desktop/main/MainWindow.h"
 #include "desktop/platform/Platform.h"
 
 #include <QAction>
@@ -288,12 +287,11 @@ void WebWindow::closeEvent(QCloseEvent* event)
     unload();
 }
 
-void openServicePage(ClientState& state, Platform& platform, const QString& path)
+void openServicePage(ClientState& state, Platform& platform, const QString& path, QWidget* owner)
 {
     state.browserURL = QStringLiteral("javascript:window.open('") + QLatin1String(BuildConfig::webSite) + path +
                        QStringLiteral("','_new')");
-    // The main window owns the launcher, so it stays loaded and hidden until the program ends.
-    auto* launcher = new WebWindow(state, platform, state.mainWindow.get());
+    auto* launcher = new WebWindow(state, platform, owner);
     launcher->setAttribute(Qt::WA_DontShowOnScreen);
     launcher->showWindow();
     launcher->hide();

@@ -67,5 +67,6 @@ private:
     std::unique_ptr<BrowserControl> m_browser;
 };
 
-// Opens a page of the service's web site in the desktop's browser through a launcher window.
-void openServicePage(ClientState& state, Platform& platform, const QString& path);
+// Opens a page of the service's web site in the desktop's browser through a launcher window,
+// which `owner` keeps loaded and hidden until it goes.
+void openServicePage(ClientState& state, Platform& platform, const QString& path, QWidget* owner);
