@@ -2,7 +2,7 @@
 
 #include "BuildConfig.h"
 #include "core/platform/Timers.h"
-#include "desktop/Twips.h"
+#include "desktop/widgets/Twips.h"
 #include "desktop/web/WebWindow.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "desktop/about/AboutDialog.h"
 
-#include "desktop/Twips.h"
-#include "desktop/WidgetDesign.h"
+#include "desktop/widgets/Twips.h"
+#include "desktop/widgets/WidgetDesign.h"
 #include "desktop/about/SystemInfo.h"
 #include "desktop/platform/Platform.h"
 

@@ -5,7 +5,7 @@
 #include "core/client/UpdateClient.h"
 #include "core/protocol/Replies.h"
 #include "core/settings/CheckedGroups.h"
-#include "desktop/Twips.h"
+#include "desktop/widgets/Twips.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -6,7 +6,7 @@
 #include "core/client/UpdateClient.h"
 #include "core/platform/Timers.h"
 #include "core/settings/ConfigFile.h"
-#include "desktop/Twips.h"
+#include "desktop/widgets/Twips.h"
 #include "desktop/platform/Platform.h"
 #include "desktop/preferences/PreferencesDialog.h"
 

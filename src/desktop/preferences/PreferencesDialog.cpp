@@ -1,8 +1,8 @@
 // Construction and window handling of the preferences dialog.
 #include "desktop/preferences/PreferencesDialog.h"
 
-#include "desktop/Twips.h"
-#include "desktop/WidgetDesign.h"
+#include "desktop/widgets/Twips.h"
+#include "desktop/widgets/WidgetDesign.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "BuildConfig.h"
 #include "core/client/ClientState.h"
 #include "core/protocol/Replies.h"
-#include "desktop/Twips.h"
+#include "desktop/widgets/Twips.h"
 #include "desktop/platform/Platform.h"
 
 #include <QAction>

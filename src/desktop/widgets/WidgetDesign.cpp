@@ -1,6 +1,6 @@
-#include "desktop/WidgetDesign.h"
+#include "desktop/widgets/WidgetDesign.h"
 
-#include "desktop/Twips.h"
+#include "desktop/widgets/Twips.h"
 
 #include <QWidget>
 
