@@ -124,9 +124,14 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
     FakePlatform fakes;
     QtTimers timers;
     QtSocketFactory sockets;
-    Platform platform{timers,        timers,           fakes.messageBoxes, fakes.app,       fakes.files,
-                      sockets,       fakes.tray,       fakes.systemInfo,   fakes.processes, fakes.browsers,
-                      fakes.desktop, fakes.loginStart, fakes.network};
+    Platform platform{{timers, timers, fakes.messageBoxes, fakes.app, fakes.files, sockets},
+                      fakes.tray,
+                      fakes.systemInfo,
+                      fakes.processes,
+                      fakes.browsers,
+                      fakes.desktop,
+                      fakes.loginStart,
+                      fakes.network};
     {
         ClientState state;
         installWindowFactories(state, platform);

@@ -34,9 +34,14 @@ protected:
     QtTimers timers;
     QtSocketFactory sockets;
     QtMessageBoxes boxes;
-    Platform platform{timers,       timers,          boxes,           fake.app,       fake.files,
-                      sockets,      fake.tray,       fake.systemInfo, fake.processes, fake.browsers,
-                      fake.desktop, fake.loginStart, fake.network};
+    Platform platform{{timers, timers, boxes, fake.app, fake.files, sockets},
+                      fake.tray,
+                      fake.systemInfo,
+                      fake.processes,
+                      fake.browsers,
+                      fake.desktop,
+                      fake.loginStart,
+                      fake.network};
     ClientState state;
     std::unique_ptr<ServerProcess> server;
 };

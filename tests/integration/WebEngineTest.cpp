@@ -69,9 +69,14 @@ protected:
     TemporaryDesktop desktop;
     QtBrowserFactory browsers{desktop, QStringLiteral(VELTARO_WEB_BINARY)};
     FakePlatform fake;
-    Platform platform{timers,       timers,          fake.messageBoxes, fake.app,       fake.files,
-                      fake.sockets, fake.tray,       fake.systemInfo,   fake.processes, browsers,
-                      desktop,      fake.loginStart, fake.network};
+    Platform platform{{timers, timers, fake.messageBoxes, fake.app, fake.files, fake.sockets},
+                      fake.tray,
+                      fake.systemInfo,
+                      fake.processes,
+                      browsers,
+                      desktop,
+                      fake.loginStart,
+                      fake.network};
     ClientState state;
 };
 

@@ -17,6 +17,12 @@ struct FakePlatform : FakeCorePlatform
     FakeDesktop desktop;
     FakeLoginStart loginStart;
     FakeNetworkMonitor network;
-    Platform platform{clock,      clock,     messageBoxes, app,     files,      sockets, tray,
-                      systemInfo, processes, browsers,     desktop, loginStart, network};
+    Platform platform{{clock, clock, messageBoxes, app, files, sockets},
+                      tray,
+                      systemInfo,
+                      processes,
+                      browsers,
+                      desktop,
+                      loginStart,
+                      network};
 };

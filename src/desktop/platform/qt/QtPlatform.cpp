@@ -14,16 +14,29 @@ WinRegistry registry;
 QtPlatform::QtPlatform()
     : tray(QIcon(QStringLiteral(":/veltaro.png"))), systemInfo(std::make_unique<RegistrySystemInfo>(registry, files)),
       loginStart(std::make_unique<RegistryLoginStart>(registry, QCoreApplication::applicationFilePath())),
-      platform{timers,      timers,    messageBoxes, app,     files,       sockets, tray,
-               *systemInfo, processes, browsers,     desktop, *loginStart, network}
+      platform{{timers, timers, messageBoxes, app, files, sockets},
+               tray,
+               *systemInfo,
+               processes,
+               browsers,
+               desktop,
+               *loginStart,
+               network}
 {}
 #else
 #include "desktop/platform/qt/XdgAutostart.h"
 
 QtPlatform::QtPlatform()
     : tray(QIcon(QStringLiteral(":/veltaro.png"))), systemInfo(std::make_unique<DesktopInfoTool>()),
-      loginStart(std::make_unique<XdgAutostart>(QCoreApplication::applicationFilePath())),
-      platform{timers,      timers,    messageBoxes, app,     files,       sockets, tray,
-               *systemInfo, processes, browsers,     desktop, *loginStart, network}
+      loginStart(std::make_unique<XdgAutostart>(QCoreApplication::applicationFilePath())), platform{{timers, timers,
+                                                                                                     messageBoxes, app,
+                                                                                                     files, sockets},
+                                                                                                    tray,
+                                                                                                    *systemInfo,
+                                                                                                    processes,
+                                                                                                    browsers,
+                                                                                                    desktop,
+                                                                                                    *loginStart,
+                                                                                                    network}
 {}
 #endif
