@@ -4,8 +4,6 @@
 #include "core/client/ClientView.h"
 #include "core/protocol/Replies.h"
 
-#include <functional>
-
 struct ClientEvent;
 struct ClientState;
 

@@ -52,6 +52,13 @@ TEST(UpdateScheduler, CommandLineStartUpStepsFollowEachOtherAtOnceThenRunTheSame
     engine.toNextMinute();
     EXPECT_EQ(engine.server.minutes(6),
               QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
+
+    // A command that waited behind a step takes the exchange first; the step follows it.
+    Engine queued(Engine::CommandLine);
+    queued.scheduler().start();
+    queued.client->checkNews();
+    queued.server.run(1000);
+    EXPECT_EQ(queued.server.commandWords(), QStringList({"GETMYIP", "CHECKNEWS", "GETHOSTS", "UPDATE"}));
 }
 
 TEST(UpdateCycleTick, TheUpdateComesOnTheIntervalsMinuteAndTheChecksTheMinuteBeforeUnlessBusy)

@@ -5,5 +5,5 @@
 
 ClientState::ClientState() : groupHosts(kListUpperBound + 1) {}
 
-// Members end in reverse order: the view (which shows into the windows) first, the main window last.
+// Members end in reverse order: the client first, then the view it shows on, the windows last.
 ClientState::~ClientState() = default;

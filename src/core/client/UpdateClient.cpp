@@ -8,6 +8,8 @@
 #include "core/settings/CheckedGroups.h"
 #include "core/settings/ConfigFile.h"
 
+#include <QPointer>
+
 UpdateClient::UpdateClient(ClientState& state, CorePlatform& platform, std::unique_ptr<ClientView> view,
                            UpdateScheduler::Pacing pacing)
     : m_state(state), m_platform(platform), m_scheduler(*this, state, platform.timers, pacing)
@@ -34,12 +36,34 @@ std::shared_ptr<ServerExchange> UpdateClient::makeExchange()
         view().showUpdateVerdict(false);
         report({ClientEvent::Kind::GroupFailed, group, m_state.currentIP, reason});
     });
+    // A reply posted before the client ended finds no one to take it.
+    const QPointer<UpdateClient> self(this);
     made->processors = {
-        {Requests::myIPTag, [this](const QString& reply, const QString&) { handleAddressReply(reply); }},
-        {Requests::newsTag, [this](const QString& reply, const QString&) { handleNewsReply(reply); }},
-        {Requests::hostsTag, [this](const QString& reply, const QString&) { handleHostsReply(reply); }},
-        {Requests::versionTag, [this](const QString& reply, const QString&) { handleVersionReply(reply); }},
-        {Requests::updateTag, [this](const QString& reply, const QString& group) { handleUpdateReply(reply, group); }},
+        {Requests::myIPTag,
+         [self](const QString& reply, const QString&) {
+             if (self)
+                 self->handleAddressReply(reply);
+         }},
+        {Requests::newsTag,
+         [self](const QString& reply, const QString&) {
+             if (self)
+                 self->handleNewsReply(reply);
+         }},
+        {Requests::hostsTag,
+         [self](const QString& reply, const QString&) {
+             if (self)
+                 self->handleHostsReply(reply);
+         }},
+        {Requests::versionTag,
+         [self](const QString& reply, const QString&) {
+             if (self)
+                 self->handleVersionReply(reply);
+         }},
+        {Requests::updateTag,
+         [self](const QString& reply, const QString& group) {
+             if (self)
+                 self->handleUpdateReply(reply, group);
+         }},
     };
     made->updateTag = Requests::updateTag;
     made->onUnloaded = [this](ExchangeEnd end) {
@@ -53,6 +77,7 @@ UpdateClient::~UpdateClient()
 {
     if (m_state.exchange.exists())
         m_state.exchange->onUnloaded = nullptr;
+    m_state.exchange.setFactory(nullptr);
     m_state.onEvent = nullptr;
 }
 
@@ -68,11 +93,12 @@ ClientView& UpdateClient::view()
 
 void UpdateClient::report(const ClientEvent& event)
 {
-    if (m_history && !m_history->record(event, m_platform.clock.now()))
-        emit historyNotWritten(m_history->path());
+    const bool kept = !m_history || m_history->record(event, m_platform.clock.now());
     if (event.kind == ClientEvent::Kind::NewAddress)
         m_scheduler.addressLearned();
     emit happened(event);
+    if (!kept)
+        emit historyNotWritten(m_history->path());
 }
 
 void UpdateClient::submit(ExchangeCommand command)

@@ -24,14 +24,8 @@ void UpdateScheduler::start(bool waitForList)
     const bool checking = !m_state.useStaticIP;
     if (checking)
         m_client.checkAddressQuietly();
-    if (!waitForList) {
-        if (m_pacing.startStepMs > 0)
-            m_listTimer->start(m_pacing.startStepMs);
-        else if (checking)
-            m_afterExchange = Step::List;
-        else
-            listStep();
-    }
+    if (!waitForList)
+        fetchListSoon();
     m_minuteCounter = 1;
     setAutoUpdate(m_state.autoUpdate == 1);
 }
@@ -40,6 +34,8 @@ void UpdateScheduler::fetchListSoon()
 {
     if (m_pacing.startStepMs > 0)
         m_listTimer->start(m_pacing.startStepMs);
+    else if (m_state.exchangeBusy)
+        m_afterExchange = Step::List;
     else
         listStep();
 }
@@ -71,6 +67,9 @@ void UpdateScheduler::updateStep()
 
 void UpdateScheduler::exchangeEnded()
 {
+    // A command that waited for the exchange may have started already: the step waits for its end.
+    if (m_state.exchangeBusy)
+        return;
     switch (std::exchange(m_afterExchange, Step::None)) {
     case Step::List:
         listStep();

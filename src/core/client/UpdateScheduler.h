@@ -32,10 +32,10 @@ public:
     ~UpdateScheduler();
 
     // Checks the address (unless it is fixed) and starts the minute cycle when automatic updates
-    // are on. The host list follows at once, or with `waitForList` only after fetchListSoon().
+    // are on. The host list follows a step later, or with `waitForList` only after fetchListSoon().
     void start(bool waitForList = false);
-    // The host list is fetched a step from now, once the exchange is free; the start-up update
-    // follows it the first time only.
+    // The host list is fetched a step from now, or without pacing once the exchange is free; the
+    // start-up update follows it the first time only.
     void fetchListSoon();
     // Starts or stops the minute cycle; starting a running cycle keeps its count.
     void setAutoUpdate(bool on);
