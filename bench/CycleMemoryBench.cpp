@@ -1,7 +1,7 @@
 // Resident memory over 1,000 automatic update cycles, driven through the fake clock with a fake
 // server answering every connection. Growth beyond noise would be a leak in the cycle.
 #include "core/client/ClientState.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 #include "desktop/Windows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/fakes/FakePlatform.h"
@@ -30,8 +30,8 @@ long residentKb()
 // Answers every connection opened since the last call, as the server would.
 void answerNewConnections(FakeSocketFactory& sockets, int& answered)
 {
-    using Common_Functions::scrambleText;
-    using Common_Functions::unscrambleText;
+    using Scrambler::scrambleText;
+    using Scrambler::unscrambleText;
     for (; answered < sockets.count(); ++answered) {
         FakeSocketRecord& socket = sockets.socket(answered);
         if (!socket.accept())

@@ -8,17 +8,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FakeCorePlatform fake;
-    const QString path = Common_Functions::configPath(fake.platform);
+    const QString path = ConfigFile::path(fake.platform);
     fake.files.contents.insert(path, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
 
     ClientState first;
-    Common_Functions::loadConfig(first, fake.platform);
-    Common_Functions::saveConfig(first, fake.platform);
+    ConfigFile::load(first, fake.platform);
+    ConfigFile::save(first, fake.platform);
     const QByteArray saved = fake.files.contents.value(path);
 
     ClientState second;
-    Common_Functions::loadConfig(second, fake.platform);
-    Common_Functions::saveConfig(second, fake.platform);
+    ConfigFile::load(second, fake.platform);
+    ConfigFile::save(second, fake.platform);
     if (fake.files.contents.value(path) != saved)
         std::abort();
     return 0;

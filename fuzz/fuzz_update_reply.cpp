@@ -2,14 +2,13 @@
 #include "FuzzSupport.h"
 
 #include "core/client/UpdateClient.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzClient& client = fuzzClient();
     client.state.hostsRequestPending = true;
-    client.state.client->handleUpdateReply(Common_Functions::unscrambleText(latin1Text(data, size)),
-                                           QStringLiteral("HOME"));
+    client.state.client->handleUpdateReply(Scrambler::unscrambleText(latin1Text(data, size)), QStringLiteral("HOME"));
     client.settle();
     return 0;
 }

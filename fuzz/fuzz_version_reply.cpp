@@ -2,13 +2,13 @@
 #include "FuzzSupport.h"
 
 #include "core/client/UpdateClient.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzClient& client = fuzzClient();
     client.state.hostsRequestPending = true;
-    client.state.client->handleVersionReply(Common_Functions::unscrambleText(latin1Text(data, size)));
+    client.state.client->handleVersionReply(Scrambler::unscrambleText(latin1Text(data, size)));
     client.settle();
     return 0;
 }

@@ -1,13 +1,13 @@
 #include "Accounts.h"
 
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <QFile>
 #include <QRegularExpression>
 
 const HostGroup* Account::findGroup(const QString& name) const
 {
-    const QString wanted = Common_Functions::upperCase(name);
+    const QString wanted = Scrambler::upperCase(name);
     for (const HostGroup& group : groups) {
         if (group.name == wanted)
             return &group;
@@ -75,13 +75,13 @@ std::optional<Accounts> Accounts::parse(const QString& text, QString* error)
             if (!isUsableName(word))
                 return fail(QStringLiteral("names must not contain ':'"));
         }
-        const QString name = Common_Functions::upperCase(words[1]);
+        const QString name = Scrambler::upperCase(words[1]);
         if (keyword == QLatin1String("account")) {
             for (const Account& account : std::as_const(accounts.m_accounts)) {
                 if (account.user == name)
                     return fail(QStringLiteral("account %1 is declared twice").arg(name));
             }
-            accounts.m_accounts.append(Account{name, Common_Functions::upperCase(words[2]), {}});
+            accounts.m_accounts.append(Account{name, Scrambler::upperCase(words[2]), {}});
         } else if (keyword == QLatin1String("group")) {
             if (accounts.m_accounts.isEmpty())
                 return fail(QStringLiteral("group before any account"));
@@ -97,8 +97,8 @@ std::optional<Accounts> Accounts::parse(const QString& text, QString* error)
 
 const Account* Accounts::find(const QString& user, const QString& password) const
 {
-    const QString wantedUser = Common_Functions::upperCase(user);
-    const QString wantedPassword = Common_Functions::upperCase(password);
+    const QString wantedUser = Scrambler::upperCase(user);
+    const QString wantedPassword = Scrambler::upperCase(password);
     for (const Account& account : m_accounts) {
         if (account.user == wantedUser && account.password == wantedPassword)
             return &account;

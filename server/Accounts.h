@@ -23,7 +23,7 @@ struct Account
 };
 
 // The members the server knows. Names and passwords are kept in the client's upper case
-// (Common_Functions::upperCase), because the client upper-cases everything it sends that way;
+// (Scrambler::upperCase), because the client upper-cases everything it sends that way;
 // lookups upper-case their arguments too.
 class Accounts
 {

@@ -4,7 +4,7 @@
 #include "Output.h"
 #include "UpdateRecords.h"
 
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 CommandProcessor::CommandProcessor(const Accounts& accounts, UpdateRecords& records, QString versionReply,
                                    QString newsBody)
@@ -13,7 +13,7 @@ CommandProcessor::CommandProcessor(const Accounts& accounts, UpdateRecords& reco
 
 QString CommandProcessor::answer(const QString& request, const QString& peerAddress)
 {
-    const QStringList fields = Common_Functions::upperCase(request).split(u':');
+    const QStringList fields = Scrambler::upperCase(request).split(u':');
     const QString word = fields.first();
     if (word == QLatin1String("GETMYIP"))
         return QStringLiteral("GETMYIP:") + peerAddress + u':';

@@ -2,7 +2,7 @@
 
 #include "CommandProcessor.h"
 #include "Output.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <QTcpSocket>
 #include <QTimer>
@@ -67,7 +67,7 @@ void CommandServer::readRequest(QTcpSocket* socket)
         return;
     // One request per connection: whatever follows it is ignored.
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    serve(socket, Common_Functions::unscrambleText(QString::fromLatin1(raw)));
+    serve(socket, Scrambler::unscrambleText(QString::fromLatin1(raw)));
 }
 
 void CommandServer::serve(QTcpSocket* socket, const QString& request)

@@ -1,6 +1,6 @@
 #include "Misbehaviour.h"
 
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <QRandomGenerator>
 
@@ -28,9 +28,9 @@ QByteArray Misbehaviour::wireReply(const QString& plainReply) const
     }
     if (oversizedBytes > 0) {
         const qsizetype filler = std::max<qsizetype>(0, oversizedBytes - plainReply.size() - 2);
-        return Common_Functions::scrambleText(plainReply + QString(filler, u'X')).toLatin1().left(oversizedBytes);
+        return Scrambler::scrambleText(plainReply + QString(filler, u'X')).toLatin1().left(oversizedBytes);
     }
-    return Common_Functions::scrambleText(plainReply).toLatin1();
+    return Scrambler::scrambleText(plainReply).toLatin1();
 }
 
 QList<QByteArray> Misbehaviour::pieces(const QByteArray& wire) const

@@ -41,7 +41,7 @@ CliClient::~CliClient() = default;
 
 bool CliClient::lockSettings(int waitMs)
 {
-    const QString path = Common_Functions::configPath(platform);
+    const QString path = ConfigFile::path(platform);
     m_instance = std::make_unique<SingleInstance>(path);
     switch (m_instance->lock(waitMs)) {
     case SingleInstance::Lock::Taken:
@@ -79,7 +79,7 @@ void CliClient::printWarning(const QString& line)
 
 bool CliClient::checkSettingsPath()
 {
-    const QString path = Common_Functions::configPath(platform);
+    const QString path = ConfigFile::path(platform);
     const QFileInfo file(path);
     if (!file.exists() || file.isFile())
         return true;
@@ -91,12 +91,12 @@ bool CliClient::loadSettings(bool needAccount)
 {
     // As the desktop program starts: automatic updates are on unless the file says otherwise.
     state.autoUpdate = 1;
-    const QString notice = Common_Functions::loadConfig(state, platform);
+    const QString notice = ConfigFile::load(state, platform);
     if (!notice.isEmpty())
         printWarning(notice.trimmed());
     if (needAccount && (state.userName.isEmpty() || state.password.isEmpty())) {
         printError(QStringLiteral("no user name or password in \"%1\"; set them with \"veltaro-cli account\"")
-                       .arg(Common_Functions::configPath(platform)));
+                       .arg(ConfigFile::path(platform)));
         return false;
     }
     return true;
@@ -104,7 +104,7 @@ bool CliClient::loadSettings(bool needAccount)
 
 bool CliClient::saveSettings()
 {
-    const Common_Functions::SaveResult result = Common_Functions::saveConfig(state, platform);
+    const ConfigFile::SaveResult result = ConfigFile::save(state, platform);
     if (!result.problem.isEmpty())
         printError(result.problem);
     return result.saved;

@@ -9,7 +9,8 @@
 #include "core/client/UpdateHistory.h"
 #include "core/platform/CorePlatform.h"
 #include "core/protocol/Replies.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/SafeText.h"
+#include "core/protocol/Scrambler.h"
 #include "core/settings/CheckedGroups.h"
 #include "core/settings/ConfigFile.h"
 
@@ -27,7 +28,7 @@ QStringList uncheckableEntries(const QString& checkedGroups, const HostList& lis
     QStringList missing;
     for (const QString& entry : entriesOf(checkedGroups)) {
         const bool listed = std::any_of(list.groups.begin(), list.groups.end(), [&](const HostList::Group& group) {
-            return Common_Functions::upperCase(group.name) == entry;
+            return Scrambler::upperCase(group.name) == entry;
         });
         if (!listed)
             missing.append(entry);
@@ -129,17 +130,16 @@ QString checkMark(bool checked)
 // with a warning, as the desktop program keeps them.
 bool isStorable(CliClient& client, const QString& what, const QString& text)
 {
-    const QString unstorable = Common_Functions::unstorableCharacters(text);
+    const QString unstorable = SafeText::unstorableCharacters(text);
     if (!unstorable.isEmpty()) {
         client.printError(
             QStringLiteral("%1 holds characters that the settings file cannot keep: %2").arg(what, unstorable));
         return false;
     }
-    const QString changed = Common_Functions::charactersScramblingChanges(text);
+    const QString changed = Scrambler::charactersScramblingChanges(text);
     if (!changed.isEmpty()) {
-        client.printWarning(
-            QStringLiteral("%1 holds \"%2\", which the server and the settings file read as \"%3\"")
-                .arg(what, changed, Common_Functions::unscrambleText(Common_Functions::scrambleText(changed))));
+        client.printWarning(QStringLiteral("%1 holds \"%2\", which the server and the settings file read as \"%3\"")
+                                .arg(what, changed, Scrambler::unscrambleText(Scrambler::scrambleText(changed))));
     }
     return true;
 }
@@ -213,7 +213,7 @@ int runStatus(CliClient& client)
 
 int runCheck(CliClient& client, const CommandLine& line)
 {
-    const QString name = Common_Functions::upperCase(line.argument);
+    const QString name = Scrambler::upperCase(line.argument);
     if (!isStorable(client, QStringLiteral("the group name"), name) || !openSettingsToChange(client))
         return kExitUsage;
     const bool check = line.command == CommandLine::Command::Check;
@@ -292,7 +292,7 @@ int runSetting(CliClient& client, const CommandLine& line)
 
 int runHistory(CliClient& client, const CommandLine& line)
 {
-    const UpdateHistory history(client.platform.files, Common_Functions::configPath(client.platform));
+    const UpdateHistory history(client.platform.files, ConfigFile::path(client.platform));
     const QList<UpdateHistory::Entry> entries = history.entries();
     const qsizetype from = line.lastLines > 0 ? std::max<qsizetype>(0, entries.size() - line.lastLines) : 0;
     for (qsizetype i = from; i < entries.size(); ++i) {

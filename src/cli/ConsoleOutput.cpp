@@ -1,6 +1,7 @@
 #include "cli/ConsoleOutput.h"
 
 #include "core/platform/Clock.h"
+#include "core/protocol/SafeText.h"
 #include "core/settings/ConfigFile.h"
 
 #include <QDateTime>
@@ -42,7 +43,7 @@ QString timeOf(const QDateTime& when)
 // Tabs separate the history's columns; every other control character is the server's doing.
 QString printable(const QString& text)
 {
-    return Common_Functions::withControlCharactersAsSpaces(text, true);
+    return SafeText::withControlCharactersAsSpaces(text, true);
 }
 
 } // namespace

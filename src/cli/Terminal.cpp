@@ -1,5 +1,6 @@
 #include "cli/Terminal.h"
 
+#include "core/protocol/SafeText.h"
 #include "core/settings/ConfigFile.h"
 
 #include <csignal>
@@ -18,7 +19,7 @@ std::optional<QString> readLine()
         line.push_back(char(c));
     if (c == EOF && line.empty())
         return std::nullopt;
-    return Common_Functions::withoutControlCharacters(QString::fromLocal8Bit(line.c_str())).trimmed();
+    return SafeText::withoutControlCharacters(QString::fromLocal8Bit(line.c_str())).trimmed();
 }
 
 void prompt(const char* text)

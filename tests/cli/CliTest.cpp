@@ -1,6 +1,6 @@
 // The real veltaro-cli against the reference server on free ports, with a
 // settings file of its own.
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 #include "support/ServerProcess.h"
 
 #include <QDir>
@@ -39,7 +39,7 @@ protected:
     void writeConfig(const QString& user, const QString& password, const QString& checkedGroups,
                      const QString& interval = "15")
     {
-        using Common_Functions::scrambleText;
+        using Scrambler::scrambleText;
         const QStringList lines{
             "#",      scrambleText(user).trimmed(),          "0", "", scrambleText(password).trimmed(),
             interval, scrambleText(checkedGroups).trimmed(), "0", "1"};
@@ -58,7 +58,7 @@ protected:
         lines.removeLast();
         for (const int scrambled : {1, 4, 6}) {
             if (scrambled < lines.size())
-                lines[scrambled] = Common_Functions::unscrambleText(lines[scrambled]);
+                lines[scrambled] = Scrambler::unscrambleText(lines[scrambled]);
         }
         return lines;
     }

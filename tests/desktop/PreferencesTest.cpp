@@ -123,7 +123,7 @@ TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
     // The file holds the choices: the updates were turned off before it was written.
     ClientState saved;
-    Common_Functions::loadConfig(saved, fake.platform);
+    ConfigFile::load(saved, fake.platform);
     EXPECT_EQ(saved.minimizeOnStartup, 1);
     EXPECT_EQ(saved.autoUpdate, 0);
     fake.clock.clearTicks();

@@ -19,7 +19,7 @@ QStringList settings(const QString& fixed = "0", const QString& minimize = "0", 
 MainWindow& start(FakeClient& client, const std::optional<QStringList>& lines = settings())
 {
     if (lines)
-        client.fake.files.contents.insert(Common_Functions::configPath(client.fake.platform), configFile(*lines));
+        client.fake.files.contents.insert(ConfigFile::path(client.fake.platform), configFile(*lines));
     client.state.mainWindow->start();
     return *client.state.mainWindow;
 }
@@ -36,7 +36,7 @@ TEST_F(StartupTest, WithAnAccountTheIpCheckGoesOutWhatAnEarlierRunLeftIsClearedA
 {
     state.upgradeOffered = state.hostsRequestPending = state.ipCheckRequested = state.hostsPanelShown = true;
     QStringList lines = settings();
-    lines[6] = QString(Common_Functions::kLongestConfigLine + 1, u'S');
+    lines[6] = QString(ConfigFile::kLongestLine + 1, u'S');
     MainWindow& main = start(*this, lines);
     EXPECT_FALSE(state.upgradeOffered || state.hostsRequestPending || state.ipCheckRequested || state.hostsPanelShown);
     EXPECT_EQ(state.pendingCommand, Requests::myIPTag);
@@ -99,7 +99,7 @@ TEST_F(StartupTest, AFixedAddressFromTheFileIsKeptShownNeverLookedUpAndSavedBack
     EXPECT_EQ(fake.sockets.count(), 0);
 
     main.quit();
-    EXPECT_EQ(fake.files.contents.value(Common_Functions::configPath(fake.platform)).split('\n').value(2), "1\r");
+    EXPECT_EQ(fake.files.contents.value(ConfigFile::path(fake.platform)).split('\n').value(2), "1\r");
 }
 
 TEST_F(StartupTest, ClosingTheWindowRemovesTheTrayIconThenSavesAndQuitsOnceAFailedSaveIsReadOrOnASignal)
@@ -125,7 +125,7 @@ TEST_F(StartupTest, ASignalExitWritesAFailedSaveToStandardErrorInsteadOfABox)
     main.exitWithoutAsking();
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
     ASSERT_EQ(fake.app.errorLines.size(), 1);
-    EXPECT_TRUE(fake.app.errorLines[0].contains(Common_Functions::configPath(fake.platform)));
+    EXPECT_TRUE(fake.app.errorLines[0].contains(ConfigFile::path(fake.platform)));
     EXPECT_TRUE(fake.app.errorLines[0].contains(QStringLiteral("Read-only file system")));
     EXPECT_EQ(fake.app.quitCalls, 1);
 }

@@ -1,4 +1,4 @@
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 #include "support/ServerProcess.h"
 
 #include <QElapsedTimer>
@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-using Common_Functions::scrambleText;
-using Common_Functions::unscrambleText;
+using Scrambler::scrambleText;
+using Scrambler::unscrambleText;
 
 namespace {
 

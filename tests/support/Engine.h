@@ -2,7 +2,7 @@
 
 #include "core/client/ClientState.h"
 #include "core/client/UpdateClient.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 #include "support/FakeCommandServer.h"
 #include "support/fakes/FakeCorePlatform.h"
 #include "support/fakes/RecordingView.h"
@@ -74,7 +74,7 @@ inline QByteArray configFile(const QStringList& lines)
 // A field as a scrambled line of the settings file.
 inline QString scrambledLine(const QString& field)
 {
-    return Common_Functions::scrambleText(field).chopped(2);
+    return Scrambler::scrambleText(field).chopped(2);
 }
 
 // Readable failure messages.

@@ -1,9 +1,9 @@
 #include "support/FakeCommandServer.h"
 
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
-using Common_Functions::scrambleText;
-using Common_Functions::unscrambleText;
+using Scrambler::scrambleText;
+using Scrambler::unscrambleText;
 
 namespace {
 constexpr qint64 kStepMs = 50;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/client/ClientState.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 #include "desktop/Windows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/Engine.h"

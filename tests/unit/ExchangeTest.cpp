@@ -2,7 +2,7 @@
 #include "core/net/ServerExchange.h"
 #include "support/Engine.h"
 
-using Common_Functions::scrambleText;
+using Scrambler::scrambleText;
 
 namespace {
 

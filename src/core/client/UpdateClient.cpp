@@ -192,5 +192,5 @@ void UpdateClient::setGroupChecked(int index, bool checked)
 
 void UpdateClient::keepHistory()
 {
-    m_history = std::make_unique<UpdateHistory>(m_platform.files, Common_Functions::configPath(m_platform));
+    m_history = std::make_unique<UpdateHistory>(m_platform.files, ConfigFile::path(m_platform));
 }

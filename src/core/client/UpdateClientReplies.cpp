@@ -7,7 +7,7 @@
 #include "core/client/ClientView.h"
 #include "core/platform/CorePlatform.h"
 #include "core/protocol/Replies.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <QSet>
 
@@ -82,7 +82,7 @@ void UpdateClient::handleHostsReply(const QString& reply)
     const int kept = int(qMin<std::size_t>(list.groups.size(), std::size_t(kListUpperBound) + 1));
     for (int i = 0; i < int(list.groups.size()); ++i) {
         HostList::Group& group = list.groups[std::size_t(i)];
-        group.checked = checked.contains(Common_Functions::upperCase(group.name));
+        group.checked = checked.contains(Scrambler::upperCase(group.name));
         // A group past the list's end has no place for its hosts.
         if (i < kept)
             m_state.groupHosts[std::size_t(i)] = std::exchange(group.hosts, QString());

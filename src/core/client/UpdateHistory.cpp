@@ -1,6 +1,7 @@
 #include "core/client/UpdateHistory.h"
 
 #include "core/platform/Files.h"
+#include "core/protocol/SafeText.h"
 #include "core/settings/ConfigFile.h"
 
 namespace {
@@ -15,7 +16,7 @@ const QString kFailedPrefix = QStringLiteral("failed: ");
 QString field(QString text)
 {
     text.truncate(kLongestField);
-    return Common_Functions::withControlCharactersAsSpaces(text);
+    return SafeText::withControlCharactersAsSpaces(text);
 }
 
 QString eventWord(ClientEvent::Kind kind)
@@ -72,7 +73,7 @@ FileEnd endOf(Files& files, const QString& path)
 } // namespace
 
 UpdateHistory::UpdateHistory(Files& files, const QString& settingsPath)
-    : m_files(files), m_path(Common_Functions::besideConfig(settingsPath, QStringLiteral("history.log")))
+    : m_files(files), m_path(ConfigFile::besidePath(settingsPath, QStringLiteral("history.log")))
 {}
 
 QString UpdateHistory::lineOf(const ClientEvent& event, const QDateTime& when)

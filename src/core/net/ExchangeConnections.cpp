@@ -3,7 +3,7 @@
 #include "core/net/ServerExchange.h"
 
 #include "core/platform/CorePlatform.h"
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <QPointer>
 
@@ -56,7 +56,7 @@ void ServerExchange::socket_Connected(int index)
         return;
     const QString& request =
         index == kClient ? m_command.requestText : m_command.updateRequests.at(std::size_t(index - 1));
-    socket->write(Common_Functions::scrambleText(request).toLatin1());
+    socket->write(Scrambler::scrambleText(request).toLatin1());
 }
 
 void ServerExchange::socket_ReadyRead(int index)
@@ -114,7 +114,7 @@ void ServerExchange::finishReply(int index)
         return;
     it->second.finished = true;
     it->second.silence->stop();
-    const QString reply = Common_Functions::unscrambleText(it->second.reply.text());
+    const QString reply = Scrambler::unscrambleText(it->second.reply.text());
     // The processor is posted first, so an exchange that closes at once still hands the reply on.
     if (index == kClient) {
         dispatch(m_command.tag, reply);

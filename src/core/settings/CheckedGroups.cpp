@@ -1,6 +1,6 @@
 #include "core/settings/CheckedGroups.h"
 
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <QStringList>
 
@@ -8,17 +8,17 @@ namespace CheckedGroups {
 
 bool contains(const QString& list, const QString& name)
 {
-    return (QLatin1Char(':') + list).contains(QLatin1Char(':') + Common_Functions::upperCase(name) + QLatin1Char(':'));
+    return (QLatin1Char(':') + list).contains(QLatin1Char(':') + Scrambler::upperCase(name) + QLatin1Char(':'));
 }
 
 QString added(const QString& list, const QString& name)
 {
-    return contains(list, name) ? list : list + Common_Functions::upperCase(name) + QLatin1Char(':');
+    return contains(list, name) ? list : list + Scrambler::upperCase(name) + QLatin1Char(':');
 }
 
 QString removed(const QString& list, const QString& name)
 {
-    const QString entry = Common_Functions::upperCase(name);
+    const QString entry = Scrambler::upperCase(name);
     const QStringList parts = list.split(QLatin1Char(':'));
     QString result;
     result.reserve(list.size());

@@ -12,7 +12,7 @@ const QString kNotifications = QStringLiteral("notifications");
 
 QString ProgramOptions::pathFor(const QString& settingsPath)
 {
-    return Common_Functions::besideConfig(settingsPath, QStringLiteral("options.conf"));
+    return ConfigFile::besidePath(settingsPath, QStringLiteral("options.conf"));
 }
 
 ProgramOptions ProgramOptions::load(Files& files, const QString& settingsPath)

@@ -58,7 +58,7 @@ void MainWindow::showAbout()
 
 void MainWindow::saveSettings()
 {
-    tellSaveProblem(Common_Functions::saveConfig(m_state, m_platform).problem, true);
+    tellSaveProblem(ConfigFile::save(m_state, m_platform).problem, true);
 }
 
 void MainWindow::setAutomaticUpdates(bool on)

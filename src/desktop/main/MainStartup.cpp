@@ -6,9 +6,9 @@
 #include "core/client/UpdateClient.h"
 #include "core/platform/Timers.h"
 #include "core/settings/ConfigFile.h"
-#include "desktop/widgets/Twips.h"
 #include "desktop/platform/Platform.h"
 #include "desktop/preferences/PreferencesDialog.h"
+#include "desktop/widgets/Twips.h"
 
 #include <QPushButton>
 
@@ -22,7 +22,7 @@ void MainWindow::start()
     m_state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
     m_state.serverPort = BuildConfig::serverPort;
 
-    const QString configNotice = Common_Functions::loadConfig(m_state, m_platform);
+    const QString configNotice = ConfigFile::load(m_state, m_platform);
     startEventLog();
 
     showAutomaticUpdates(m_state.autoUpdate == 1);
@@ -101,7 +101,7 @@ void MainWindow::exitProgram(bool userPresent)
     m_exiting = true;
     m_state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
     m_platform.tray.hide();
-    const QString problem = Common_Functions::saveConfig(m_state, m_platform).problem;
+    const QString problem = ConfigFile::save(m_state, m_platform).problem;
     if (problem.isEmpty() || !userPresent) {
         tellSaveProblem(problem, false);
         m_platform.app.quit();

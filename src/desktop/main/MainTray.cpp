@@ -46,7 +46,7 @@ void MainWindow::trayActivated(TrayIcon::Activation activation, QPoint globalPos
 
 void MainWindow::startEventLog()
 {
-    const QString settings = Common_Functions::configPath(m_platform);
+    const QString settings = ConfigFile::path(m_platform);
     m_state.client->keepHistory();
     m_notices = std::make_unique<TrayNotices>();
     m_notices->enabled = ProgramOptions::load(m_platform.files, settings).notifications;
@@ -99,6 +99,6 @@ void MainWindow::setNotifications(bool on)
     ProgramOptions options;
     options.notifications = on;
     QString error;
-    if (!options.save(m_platform.files, Common_Functions::configPath(m_platform), &error))
+    if (!options.save(m_platform.files, ConfigFile::path(m_platform), &error))
         showStatus(QStringLiteral(" The notification setting could not be saved: %1").arg(error));
 }

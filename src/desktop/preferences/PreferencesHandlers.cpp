@@ -3,6 +3,7 @@
 
 #include "core/client/ClientState.h"
 #include "core/client/UpdateCycle.h"
+#include "core/protocol/SafeText.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/platform/Platform.h"
 
@@ -31,7 +32,7 @@ qint16 fromCheckState(Qt::CheckState state)
 // A pasted line break would split the settings file's line and the request in two.
 QString boxText(const QLineEdit* box)
 {
-    return Common_Functions::withoutControlCharacters(box->text());
+    return SafeText::withoutControlCharacters(box->text());
 }
 } // namespace
 
@@ -185,7 +186,7 @@ QString PreferencesDialog::unstorableAccountText() const
         // A ":" would split the field in two on the wire.
         if (boxText(box).contains(QLatin1Char(':')))
             return QStringLiteral("The %1 cannot hold \":\". The settings are not saved yet.").arg(QLatin1String(name));
-        const QString unstorable = Common_Functions::unstorableCharacters(boxText(box));
+        const QString unstorable = SafeText::unstorableCharacters(boxText(box));
         if (!unstorable.isEmpty())
             return QStringLiteral("The %1 cannot hold %2: the settings file keeps Latin letters, digits and "
                                   "signs only. The settings are not saved yet.")

@@ -4,7 +4,7 @@
 
 // The substitution the client applies to the credentials in "DNS.conf" and to every
 // request and reply on the wire. The server shares the same table.
-namespace Common_Functions {
+namespace Scrambler {
 
 // The upper case of every name or text the client compares, stores or sends. It is the system's,
 // except that a character of one byte stays as it is when its upper case needs more (µ, ÿ): the
@@ -22,4 +22,4 @@ QString unscrambleText(const QString& text);
 // as a letter), each once; empty when the text comes back as it went, but for its case.
 QString charactersScramblingChanges(const QString& text);
 
-} // namespace Common_Functions
+} // namespace Scrambler

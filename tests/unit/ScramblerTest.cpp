@@ -1,9 +1,9 @@
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <gtest/gtest.h>
 
-using Common_Functions::scrambleText;
-using Common_Functions::unscrambleText;
+using Scrambler::scrambleText;
+using Scrambler::unscrambleText;
 
 // Unscrambling is checked character by character below.
 TEST(Scrambling, SubstitutesTheWholeAlphabetAndRoundTripsToUpperCaseWithoutLineBreaksExceptForPercent)
@@ -24,12 +24,12 @@ TEST(Scrambling, SubstitutesTheWholeAlphabetAndRoundTripsToUpperCaseWithoutLineB
 TEST(Scrambling, UpperCaseIsTheScramblersOwnAndKeepsOneByteCharactersWithinOneByte)
 {
     for (char16_t c = 0; c < 256; ++c) {
-        const QChar upper = Common_Functions::upperCase(QChar(c));
+        const QChar upper = Scrambler::upperCase(QChar(c));
         EXPECT_LT(upper.unicode(), 256) << int(c);
         if (c != u'%' && c != u'\r' && c != u'\n') {
             EXPECT_EQ(unscrambleText(scrambleText(QString(QChar(c)))), QString(upper)) << int(c);
         }
     }
     // µ and ÿ have upper cases only beyond one byte, where the file and the wire would make them "?".
-    EXPECT_EQ(Common_Functions::upperCase(QStringLiteral("µnet ÿ é")), QStringLiteral("µNET ÿ É"));
+    EXPECT_EQ(Scrambler::upperCase(QStringLiteral("µnet ÿ é")), QStringLiteral("µNET ÿ É"));
 }

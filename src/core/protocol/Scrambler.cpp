@@ -1,9 +1,9 @@
-#include "core/protocol/Scrambling.h"
+#include "core/protocol/Scrambler.h"
 
 #include <algorithm>
 #include <array>
 
-namespace Common_Functions {
+namespace Scrambler {
 namespace {
 
 constexpr char kPlain[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.@ ";
@@ -87,4 +87,4 @@ QString unscrambleText(const QString& text)
     return result;
 }
 
-} // namespace Common_Functions
+} // namespace Scrambler
