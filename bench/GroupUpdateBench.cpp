@@ -1,12 +1,12 @@
 // An update of 1,000 checked groups against the reference server on loopback: one connection per
 // group, all opened at once. Reports the time until every reply has arrived, the time until the
 // exchange has unloaded, and whether any file descriptor outlived it.
-#include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
 #include "core/platform/qt/QtSockets.h"
 #include "core/platform/qt/QtTimers.h"
 #include "core/protocol/Requests.h"
-#include "desktop/Windows.h"
+#include "desktop/DesktopWindows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/fakes/FakePlatform.h"
 
@@ -133,29 +133,28 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
                       fakes.loginStart,
                       fakes.network};
     {
-        ClientState state;
-        installWindowFactories(state, platform);
-        state.serverHost = QStringLiteral("127.0.0.1");
-        state.serverPort = server.port;
-        state.userName = QStringLiteral("bench");
-        state.password = QStringLiteral("bench");
-        state.currentIP = QStringLiteral("198.51.100.23");
+        DesktopWindows windows(platform);
+        UpdateClient& client = windows.client();
+        client.setServer(QStringLiteral("127.0.0.1"), quint16(server.port));
+        client.settings().userName = QStringLiteral("bench");
+        client.settings().password = QStringLiteral("bench");
+        client.settings().currentIP = QStringLiteral("198.51.100.23");
         for (int group = 0; group < kGroups; ++group)
-            state.checkedGroups += QStringLiteral("G%1:").arg(group);
+            client.settings().checkedGroups += QStringLiteral("G%1:").arg(group);
 
         // Counts the replies on their way to the update's processor.
         int replies = 0;
         QElapsedTimer clock;
         std::vector<qint64> replyTimesMs;
-        const ServerExchange::ReplyProcessor process = state.exchange->processors.at(Requests::updateTag);
-        state.exchange->processors[Requests::updateTag] = [&, process](const QString& reply, const QString& group) {
+        const ServerExchange::ReplyProcessor process = client.exchange().processors.at(Requests::updateTag);
+        client.exchange().processors[Requests::updateTag] = [&, process](const QString& reply, const QString& group) {
             ++replies;
             replyTimesMs.push_back(clock.elapsed());
             process(reply, group);
         };
 
-        state.mainWindow->refreshHostList();
-        if (!waitUntil([&] { return !state.exchangeBusy && state.groupCount == kGroups; })) {
+        windows.mainWindow().refreshHostList();
+        if (!waitUntil([&] { return !client.exchangeBusy() && int(client.hostList().groups.size()) == kGroups; })) {
             run.SkipWithError("the host list did not arrive");
             return;
         }
@@ -168,17 +167,17 @@ void BM_UpdateThousandGroupsOnLoopback(benchmark::State& run)
             replies = 0;
             replyTimesMs.clear();
             clock.start();
-            state.mainWindow->updateCheckedGroups();
+            windows.mainWindow().updateCheckedGroups();
             const bool allReplied = waitUntil([&] { return replies >= kGroups; });
             run.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
-            const bool unloaded = waitUntil([&] { return !state.exchangeBusy; });
+            const bool unloaded = waitUntil([&] { return !client.exchangeBusy(); });
             unloadMs = double(clock.elapsed());
             // Sockets are deleted late: let the event loop finish with them before counting.
             waitUntil([] { return false; }, 100);
             fileDescriptorsLeft = openFileDescriptors() - descriptorsBefore;
             waitUntil([&] { return server.updated - updatedBefore >= kGroups; }, 5000);
             const bool allSucceeded =
-                state.mainWindow->findChild<QLabel*>("statusLabel")->text() == QLatin1String(" Update successful");
+                windows.mainWindow().findChild<QLabel*>("statusLabel")->text() == QLatin1String(" Update successful");
             if (!allReplied || !unloaded || !allSucceeded || server.updated - updatedBefore != kGroups) {
                 run.SkipWithError("not every group was updated");
                 break;

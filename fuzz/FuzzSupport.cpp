@@ -2,13 +2,8 @@
 
 #include "core/client/UpdateClient.h"
 #include "core/net/ServerExchange.h"
-#include "support/fakes/RecordingView.h"
 
-FuzzClient::FuzzClient()
-{
-    state.client = std::make_unique<UpdateClient>(state, fake.platform, std::make_unique<RecordingView>(),
-                                                  UpdateScheduler::Pacing{});
-}
+FuzzClient::FuzzClient() = default;
 
 void FuzzClient::settle()
 {
@@ -16,7 +11,6 @@ void FuzzClient::settle()
     while (fake.messageBoxes.answer()) {
     }
     fake.messageBoxes.clearShown();
-    static_cast<RecordingView&>(*state.view).lines.clear();
 }
 
 FuzzClient& fuzzClient()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
 #include "support/fakes/FakeCorePlatform.h"
 
 #include <QString>
@@ -8,16 +8,16 @@
 #include <cstddef>
 #include <cstdint>
 
-// One client (the core on fakes, with a view that only writes down what it was shown) shared by
-// all runs of a fuzz target. No application object and no window: the logic needs neither.
+// One client (the core on fakes, with no front end following its signals) shared by all runs of a
+// fuzz target. No application object and no window: the logic needs neither.
 struct FuzzClient
 {
     FuzzClient();
-    // Lets posted work run and forgets what was shown, so nothing piles up between runs.
+    // Lets posted work run and closes the boxes, so nothing piles up between runs.
     void settle();
 
     FakeCorePlatform fake;
-    ClientState state;
+    UpdateClient client{fake.platform, UpdateScheduler::Pacing{}};
 };
 
 FuzzClient& fuzzClient();

@@ -11,12 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString path = ConfigFile::path(fake.platform);
     fake.files.contents.insert(path, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
 
-    ClientState first;
+    Settings first;
     ConfigFile::load(first, fake.platform);
     ConfigFile::save(first, fake.platform);
     const QByteArray saved = fake.files.contents.value(path);
 
-    ClientState second;
+    Settings second;
     ConfigFile::load(second, fake.platform);
     ConfigFile::save(second, fake.platform);
     if (fake.files.contents.value(path) != saved)

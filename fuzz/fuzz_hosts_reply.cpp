@@ -7,8 +7,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzClient& client = fuzzClient();
-    client.state.hostsRequestPending = true;
-    client.state.client->handleHostsReply(Scrambler::unscrambleText(latin1Text(data, size)));
+    // Only a reply that was asked for is taken.
+    client.client.refreshHostList();
+    client.client.handleHostsReply(Scrambler::unscrambleText(latin1Text(data, size)));
     client.settle();
     return 0;
 }

@@ -7,8 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzClient& client = fuzzClient();
-    client.state.hostsRequestPending = true;
-    client.state.client->handleNewsReply(Scrambler::unscrambleText(latin1Text(data, size)));
+    client.client.handleNewsReply(Scrambler::unscrambleText(latin1Text(data, size)));
     client.settle();
     return 0;
 }

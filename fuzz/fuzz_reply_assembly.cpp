@@ -10,21 +10,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     FuzzClient& client = fuzzClient();
     FakeCorePlatform& fake = client.fake;
-    ClientState& state = client.state;
+    UpdateClient& engine = client.client;
 
     const int before = fake.sockets.count();
     switch (data[0] & 3) {
     case 0:
-        state.client->checkAddressQuietly();
+        engine.checkAddress();
         break;
     case 1:
-        state.client->refreshHostList();
+        engine.refreshHostList();
         break;
     case 2:
-        state.client->checkVersionQuietly();
+        engine.checkVersionQuietly();
         break;
     default:
-        state.client->checkNews();
+        engine.checkNews();
         break;
     }
     if (fake.sockets.count() > before) {

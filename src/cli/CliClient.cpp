@@ -14,14 +14,11 @@ CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const 
                      ConsoleOutput::Sink sink)
     : platform(corePlatform)
 {
-    auto view = std::make_unique<ConsoleView>(state, ConsoleOutput(logClock, std::move(sink)));
-    m_view = view.get();
     // No window lingers after a reply here: each step starts as soon as the one before is through.
     const UpdateScheduler::Pacing pacing{.startStepMs = 0, .minuteMs = line.minuteMs > 0 ? line.minuteMs : kMinuteMs};
-    state.client = std::make_unique<UpdateClient>(state, platform, std::move(view), pacing);
-    UpdateClient& engine = *state.client;
-    QObject::connect(&engine, &UpdateClient::happened,
-                     [this](const ClientEvent& event) { m_view->showGroupResult(event); });
+    m_engine = std::make_unique<UpdateClient>(platform, pacing);
+    UpdateClient& engine = *m_engine;
+    m_view = std::make_unique<ConsoleView>(engine, ConsoleOutput(logClock, std::move(sink)));
     QObject::connect(&engine, &UpdateClient::historyNotWritten, [this](const QString& path) {
         printWarning(QStringLiteral("could not add to \"%1\"").arg(path));
     });
@@ -33,8 +30,7 @@ CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const 
     if (line.timeoutSeconds > 0)
         engine.exchange().setTimeout(line.timeoutSeconds * 1000);
     // Without --server the exchange takes the built-in server.
-    state.serverHost = line.serverHost;
-    state.serverPort = line.serverPort;
+    engine.setServer(line.serverHost, quint16(line.serverPort));
 }
 
 CliClient::~CliClient() = default;
@@ -64,7 +60,12 @@ ConsoleView& CliClient::view()
 
 UpdateClient& CliClient::client()
 {
-    return *state.client;
+    return *m_engine;
+}
+
+Settings& CliClient::settings()
+{
+    return m_engine->settings();
 }
 
 void CliClient::printError(const QString& line)
@@ -90,11 +91,12 @@ bool CliClient::checkSettingsPath()
 bool CliClient::loadSettings(bool needAccount)
 {
     // As the desktop program starts: automatic updates are on unless the file says otherwise.
-    state.autoUpdate = 1;
-    const QString notice = ConfigFile::load(state, platform);
+    Settings& settings = m_engine->settings();
+    settings.autoUpdate = 1;
+    const QString notice = ConfigFile::load(settings, platform);
     if (!notice.isEmpty())
         printWarning(notice.trimmed());
-    if (needAccount && (state.userName.isEmpty() || state.password.isEmpty())) {
+    if (needAccount && (settings.userName.isEmpty() || settings.password.isEmpty())) {
         printError(QStringLiteral("no user name or password in \"%1\"; set them with \"veltaro-cli account\"")
                        .arg(ConfigFile::path(platform)));
         return false;
@@ -104,7 +106,7 @@ bool CliClient::loadSettings(bool needAccount)
 
 bool CliClient::saveSettings()
 {
-    const ConfigFile::SaveResult result = ConfigFile::save(state, platform);
+    const ConfigFile::SaveResult result = ConfigFile::save(m_engine->settings(), platform);
     if (!result.problem.isEmpty())
         printError(result.problem);
     return result.saved;

@@ -2,7 +2,6 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
-#include "core/client/ClientState.h"
 #include "core/net/ServerExchange.h"
 
 #include <functional>
@@ -13,8 +12,9 @@ class ConsoleView;
 class SingleInstance;
 class UpdateClient;
 struct CorePlatform;
+struct Settings;
 
-// The client as a command runs it: the state with its exchange, and the console.
+// The client as a command runs it: the engine with its settings and exchange, and the console.
 class CliClient
 {
 public:
@@ -38,17 +38,19 @@ public:
     // Runs `next` once, when the exchange now running (or the next one to start) has ended.
     void afterExchange(std::function<void(ExchangeEnd)> next);
     ConsoleView& view();
-    // The client's engine: its commands, host list, history and schedule.
+    // The client's engine: its settings, commands, host list, history and schedule.
     UpdateClient& client();
+    Settings& settings();
     // Writes one failure line.
     void printError(const QString& line);
     void printWarning(const QString& line);
 
     CorePlatform& platform;
-    ClientState state;
 
 private:
-    ConsoleView* m_view = nullptr;
+    // The view follows the engine, which ends first.
+    std::unique_ptr<ConsoleView> m_view;
+    std::unique_ptr<UpdateClient> m_engine;
     std::function<void(ExchangeEnd)> m_next;
     std::unique_ptr<SingleInstance> m_instance;
 };

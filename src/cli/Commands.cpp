@@ -45,12 +45,12 @@ public:
 
     int exec()
     {
-        ClientState& state = m_client.state;
+        Settings& settings = m_client.settings();
         QObject::connect(&m_client.client(), &UpdateClient::listAnswered,
                          [this](bool accepted) { m_accountRefused = !accepted; });
         // The IP check of a fixed address is only its notice, with no exchange to wait for.
-        m_client.client().checkAddressQuietly();
-        if (state.useStaticIP)
+        m_client.client().checkAddress();
+        if (settings.useStaticIP)
             fetchHosts();
         else
             m_client.afterExchange(
@@ -74,13 +74,13 @@ private:
 
     void update()
     {
-        if (m_client.state.currentIP.isEmpty()) {
+        if (m_client.settings().currentIP.isEmpty()) {
             m_client.printError(QStringLiteral("no IP address to send"));
             finish(kExitFailed);
             return;
         }
         // A checked group that the account no longer has cannot be updated.
-        const QStringList missing = uncheckableEntries(m_client.state.checkedGroups, m_client.client().hostList());
+        const QStringList missing = uncheckableEntries(m_client.settings().checkedGroups, m_client.client().hostList());
         for (const QString& entry : missing)
             m_client.printError(QStringLiteral("%1: not in this account").arg(entry));
         m_anyFailed = !missing.isEmpty();
@@ -102,7 +102,7 @@ private:
                 finish(kExitUnreachable);
                 return;
             }
-            m_anyFailed = m_anyFailed || m_client.state.exchange->updateFailed;
+            m_anyFailed = m_anyFailed || m_client.client().exchange().updateFailed;
             updateNext();
         });
     }
@@ -154,12 +154,12 @@ bool openSettingsToChange(CliClient& client)
 
 bool hasUsableAddress(CliClient& client)
 {
-    const ClientState& state = client.state;
-    if (!state.useStaticIP || isDottedDecimal(state.currentIP))
+    const Settings& settings = client.settings();
+    if (!settings.useStaticIP || isDottedDecimal(settings.currentIP))
         return true;
     client.printError(QStringLiteral("the fixed address \"%1\" is no IPv4 address; set one with \"veltaro-cli address "
                                      "A.B.C.D\", or \"veltaro-cli address auto\" to learn it from the server")
-                          .arg(state.currentIP));
+                          .arg(settings.currentIP));
     return false;
 }
 
@@ -176,17 +176,17 @@ int runStatus(CliClient& client)
 {
     if (!client.loadSettings(true))
         return kExitUsage;
-    const ClientState& state = client.state;
+    const Settings& settings = client.settings();
     ConsoleView& view = client.view();
-    view.print(QStringLiteral("Account: ") + state.userName);
-    const QString address = state.currentIP.isEmpty() ? QStringLiteral("(not known yet)") : state.currentIP;
+    view.print(QStringLiteral("Account: ") + settings.userName);
+    const QString address = settings.currentIP.isEmpty() ? QStringLiteral("(not known yet)") : settings.currentIP;
     view.print(
-        QStringLiteral("IP address: %1%2").arg(address, state.useStaticIP ? QStringLiteral(" (fixed)") : QString()));
-    view.print(state.updateInterval > 0
-                   ? QStringLiteral("Update interval: %1 minutes").arg(state.updateInterval)
+        QStringLiteral("IP address: %1%2").arg(address, settings.useStaticIP ? QStringLiteral(" (fixed)") : QString()));
+    view.print(settings.updateInterval > 0
+                   ? QStringLiteral("Update interval: %1 minutes").arg(settings.updateInterval)
                    : QStringLiteral("Update interval: none set (run updates every %1 minutes)").arg(kShortestInterval));
     view.print(QStringLiteral("Automatic updates: ") +
-               (state.autoUpdate == 1 ? QStringLiteral("on") : QStringLiteral("off")));
+               (settings.autoUpdate == 1 ? QStringLiteral("on") : QStringLiteral("off")));
 
     bool accepted = false;
     QObject::connect(&client.client(), &UpdateClient::listAnswered,
@@ -204,7 +204,7 @@ int runStatus(CliClient& client)
         view.print(QStringLiteral("Groups:"));
         for (const HostList::Group& group : client.client().hostList().groups)
             view.print(QStringLiteral("  ") + checkMark(group.checked) + group.name);
-        for (const QString& entry : uncheckableEntries(state.checkedGroups, client.client().hostList()))
+        for (const QString& entry : uncheckableEntries(settings.checkedGroups, client.client().hostList()))
             view.print(QStringLiteral("  ") + checkMark(true) + entry + QStringLiteral(" (not in the account)"));
         QCoreApplication::exit(kExitDone);
     });
@@ -217,7 +217,7 @@ int runCheck(CliClient& client, const CommandLine& line)
     if (!isStorable(client, QStringLiteral("the group name"), name) || !openSettingsToChange(client))
         return kExitUsage;
     const bool check = line.command == CommandLine::Command::Check;
-    QString& list = client.state.checkedGroups;
+    QString& list = client.settings().checkedGroups;
     const bool wasChecked = CheckedGroups::contains(list, name);
     list = check ? CheckedGroups::added(list, name) : CheckedGroups::removed(list, name);
     if (!client.saveSettings())
@@ -242,12 +242,12 @@ int runAccount(CliClient& client)
     if (!isStorable(client, QStringLiteral("the user name"), account->userName) ||
         !isStorable(client, QStringLiteral("the password"), account->password))
         return kExitUsage;
-    ClientState& state = client.state;
-    state.userName = account->userName;
-    state.password = account->password;
+    Settings& settings = client.settings();
+    settings.userName = account->userName;
+    settings.password = account->password;
     // As the preferences dialog does on a first start: no interval yet means the shortest one.
-    if (state.updateInterval == 0)
-        state.updateInterval = kShortestInterval;
+    if (settings.updateInterval == 0)
+        settings.updateInterval = kShortestInterval;
     if (!client.saveSettings())
         return kExitUsage;
     client.view().print(QStringLiteral("The account of %1 is saved").arg(account->userName));
@@ -258,28 +258,29 @@ int runSetting(CliClient& client, const CommandLine& line)
 {
     if (!openSettingsToChange(client))
         return kExitUsage;
-    ClientState& state = client.state;
+    Settings& settings = client.settings();
     QString done;
     switch (line.command) {
     case CommandLine::Command::Interval: {
         const int minutes = line.argument.toInt();
         // The preferences dialog's rule: a shorter interval is stored as the shortest.
-        state.updateInterval = std::max(minutes, kShortestInterval);
+        settings.updateInterval = std::max(minutes, kShortestInterval);
         if (minutes < kShortestInterval)
             client.printWarning(QStringLiteral("%1 minutes is the shortest interval").arg(kShortestInterval));
-        done = QStringLiteral("Updates every %1 minutes").arg(state.updateInterval);
+        done = QStringLiteral("Updates every %1 minutes").arg(settings.updateInterval);
         break;
     }
     case CommandLine::Command::AutoUpdate:
-        state.autoUpdate = line.argument == QLatin1String("on") ? 1 : 0;
+        settings.autoUpdate = line.argument == QLatin1String("on") ? 1 : 0;
         done = QStringLiteral("Automatic updates are ") + line.argument;
         break;
     case CommandLine::Command::Address:
-        state.useStaticIP = line.argument != QLatin1String("auto");
-        if (state.useStaticIP)
-            state.currentIP = line.argument;
-        done = state.useStaticIP ? QStringLiteral("The fixed address %1 is sent; no IP check").arg(state.currentIP)
-                                 : QStringLiteral("The address is learned from the server");
+        settings.useStaticIP = line.argument != QLatin1String("auto");
+        if (settings.useStaticIP)
+            settings.currentIP = line.argument;
+        done = settings.useStaticIP
+                   ? QStringLiteral("The fixed address %1 is sent; no IP check").arg(settings.currentIP)
+                   : QStringLiteral("The address is learned from the server");
         break;
     default:
         return kExitUsage;

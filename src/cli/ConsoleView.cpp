@@ -1,24 +1,29 @@
 #include "cli/ConsoleView.h"
 
 #include "core/client/ClientEvent.h"
-#include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
 
-ConsoleView::ConsoleView(const ClientState& state, ConsoleOutput output) : m_state(state), m_output(std::move(output))
-{}
-
-void ConsoleView::showStatus(const QString& text)
+ConsoleView::ConsoleView(UpdateClient& client, ConsoleOutput output) : m_client(client), m_output(std::move(output))
 {
-    print(text.trimmed());
-}
-
-void ConsoleView::showFailure(const QString& text)
-{
-    m_output.error(text.trimmed());
-}
-
-void ConsoleView::showUpdateVerdict(bool)
-{
-    // Each group has its own line, from its event.
+    // The verdict of the updates so far and the time of the last one are not followed: each group's line
+    // tells them, and run's log has the time.
+    QObject::connect(&client, &UpdateClient::statusChanged, [this](const QString& text) { print(text.trimmed()); });
+    QObject::connect(&client, &UpdateClient::failed, [this](const QString& text) { m_output.error(text.trimmed()); });
+    QObject::connect(&client, &UpdateClient::happened, [this](const ClientEvent& event) { showGroupResult(event); });
+    QObject::connect(&client, &UpdateClient::addressChanged,
+                     [this](const QString& address) { print(QStringLiteral("IP address: ") + address); });
+    QObject::connect(&client, &UpdateClient::hostListChanged, [this] { print(QStringLiteral("List refreshed")); });
+    QObject::connect(&client, &UpdateClient::accountRefused,
+                     [this] { m_output.error(QStringLiteral("The user name or password was not accepted")); });
+    QObject::connect(&client, &UpdateClient::fixedAddressInUse, [this] { noticeFixedAddress(); });
+    QObject::connect(&client, &UpdateClient::noUpgradeAvailable,
+                     [this] { print(QStringLiteral("No update(s) available at this time.")); });
+    QObject::connect(&client, &UpdateClient::upgradeAvailable, [this](const QString& downloadUrl) {
+        print(QStringLiteral("There is a newer version available: ") + downloadUrl);
+    });
+    QObject::connect(&client, &UpdateClient::newsArrived, [this](const QString& text, const QString& webPage) {
+        print(webPage.isEmpty() ? QStringLiteral("News: ") + text : QStringLiteral("News (%1): %2").arg(webPage, text));
+    });
 }
 
 void ConsoleView::showGroupResult(const ClientEvent& event)
@@ -29,47 +34,7 @@ void ConsoleView::showGroupResult(const ClientEvent& event)
         m_output.error(QStringLiteral("%1: update failed: %2").arg(event.group, event.reason));
 }
 
-void ConsoleView::showLastUpdate(const QDateTime&)
-{
-    // The group's line tells it, and run's log has the time.
-}
-
-void ConsoleView::showAddress()
-{
-    print(QStringLiteral("IP address: ") + m_state.currentIP);
-}
-
-void ConsoleView::showAddressInPreferences(const QString& address)
-{
-    print(QStringLiteral("IP address: ") + address);
-}
-
-void ConsoleView::showHostList(const HostList&)
-{
-    print(QStringLiteral("List refreshed"));
-}
-
-void ConsoleView::showAccountRefused()
-{
-    m_output.error(QStringLiteral("The user name or password was not accepted"));
-}
-
 void ConsoleView::noticeFixedAddress()
 {
-    print(QStringLiteral("Using the fixed IP address %1; no IP check").arg(m_state.currentIP));
-}
-
-void ConsoleView::noticeNoUpgrade()
-{
-    print(QStringLiteral("No update(s) available at this time."));
-}
-
-void ConsoleView::offerUpgrade(const QString& downloadUrl)
-{
-    print(QStringLiteral("There is a newer version available: ") + downloadUrl);
-}
-
-void ConsoleView::showNews(const QString& text, const QString& webPage)
-{
-    print(webPage.isEmpty() ? QStringLiteral("News: ") + text : QStringLiteral("News (%1): %2").arg(webPage, text));
+    print(QStringLiteral("Using the fixed IP address %1; no IP check").arg(m_client.settings().currentIP));
 }

@@ -2,7 +2,7 @@
 #include "cli/CliClient.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleView.h"
-#include "core/client/ClientState.h"
+#include "core/client/ClientEvent.h"
 #include "core/client/UpdateClient.h"
 #include "core/client/UpdateCycle.h"
 #include "core/platform/qt/TerminationSignals.h"
@@ -16,27 +16,28 @@ int runCycle(CliClient& client, const CommandLine&)
     if (!client.lockSettings(kSettingsWaitMs) || !client.loadSettings(true) || !hasUsableAddress(client))
         return kExitUsage;
     UpdateClient& engine = client.client();
-    ClientState& state = client.state;
+    Settings& settings = client.settings();
     engine.keepHistory();
     // An older settings file may hold no interval: the preferences dialog would show the shortest one
     // and keep it, and so does the cycle, rather than never updating again.
-    if (state.updateInterval <= 0) {
+    if (settings.updateInterval <= 0) {
         client.printWarning(QStringLiteral("the settings hold no update interval (%1); updating every %2 minutes")
-                                .arg(state.updateInterval)
+                                .arg(settings.updateInterval)
                                 .arg(UpdateCycle::kShortestInterval));
-        state.updateInterval = UpdateCycle::kShortestInterval;
+        settings.updateInterval = UpdateCycle::kShortestInterval;
     }
-    const QString cycle = state.autoUpdate == 1 ? QStringLiteral("updates every %1 minutes").arg(state.updateInterval)
-                                                : QStringLiteral("automatic updates are off");
-    client.view().print(QStringLiteral("Started for %1; %2").arg(state.userName, cycle));
-    state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
+    const QString cycle = settings.autoUpdate == 1
+                              ? QStringLiteral("updates every %1 minutes").arg(settings.updateInterval)
+                              : QStringLiteral("automatic updates are off");
+    client.view().print(QStringLiteral("Started for %1; %2").arg(settings.userName, cycle));
+    engine.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
 
     bool stopped = false;
     const auto stop = [&client, &engine, &stopped](int exitStatus) {
         if (std::exchange(stopped, true))
             return;
         engine.scheduler().stop();
-        client.state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
+        client.client().report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
         const bool saved = client.saveSettings();
         if (exitStatus == kExitFailed)
             client.printError(QStringLiteral("Stopped: the server refused the account; set it again with "
@@ -52,7 +53,7 @@ int runCycle(CliClient& client, const CommandLine&)
             stop(kExitFailed);
     });
     onTerminationSignals([&stop] { stop(kExitDone); });
-    if (state.useStaticIP)
+    if (settings.useStaticIP)
         client.view().noticeFixedAddress();
     engine.scheduler().start();
     return QCoreApplication::exec();

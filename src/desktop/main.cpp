@@ -1,6 +1,5 @@
-#include "core/client/ClientState.h"
 #include "core/platform/qt/SingleInstance.h"
-#include "desktop/Windows.h"
+#include "desktop/DesktopWindows.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/platform/qt/QtPlatform.h"
 #include "desktop/platform/qt/QtShutdown.h"
@@ -67,14 +66,14 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    ClientState state;
-    installWindowFactories(state, qt.platform);
-    if (!instance.listen([&state] { state.mainWindow->showFromTray(); }))
+    DesktopWindows windows(qt.platform);
+    MainWindow& mainWindow = windows.mainWindow();
+    if (!instance.listen([&mainWindow] { mainWindow.showFromTray(); }))
         qt.app.printError(QStringLiteral("A later start cannot bring this window to the front: %1.")
                               .arg(instance.socketPath().isEmpty()
                                        ? QStringLiteral("this user has no private runtime folder")
                                        : QStringLiteral("\"%1\" cannot be listened on").arg(instance.socketPath())));
-    installShutdownHandlers([&state] { state.mainWindow->exitWithoutAsking(); });
-    state.mainWindow->start();
+    installShutdownHandlers([&mainWindow] { mainWindow.exitWithoutAsking(); });
+    mainWindow.start();
     return QApplication::exec();
 }

@@ -15,7 +15,7 @@ protected:
     // Runs a command of the client against the server until its exchange has closed.
     void run(void (UpdateClient::*command)())
     {
-        (state.client.get()->*command)();
+        (client().*command)();
         server.run(1000);
     }
     void listHosts(const QString& reply)
@@ -23,63 +23,52 @@ protected:
         server.hostsReply = reply;
         run(&UpdateClient::refreshHostList);
     }
-    // Shows the news as it is handled, before the page in the web window has loaded.
-    void news(const QString& body)
+    // The news as it is handled, before the page in the web window has loaded.
+    void news(const char* body)
     {
         fake.clock.advance(1000);
-        server.newsReply = "CHECKNEWS:" + body + ":";
-        state.client->checkNews();
+        server.newsReply = QStringLiteral("CHECKNEWS:%1:").arg(QLatin1String(body));
+        client().checkNews();
         server.answerAll();
     }
-    // The user closes every box still open.
-    void closeBoxes()
-    {
-        while (fake.messageBoxes.answer()) {
-        }
-    }
+    QListWidget* list(const char* name) { return mainControl<QListWidget>(name); }
     const std::vector<FakeMessageBoxes::Box>& boxes() { return fake.messageBoxes.shown(); }
     QStringList navigations() { return fake.browsers.latest ? fake.browsers.latest->navigations : QStringList(); }
-
-    MainWindow& main = *state.mainWindow;
 };
 
 } // namespace
 
-TEST_F(MainWindowRepliesTest, TheHostListFillsTheListsAndSelectingAGroupShowsItsHosts)
+TEST_F(MainWindowRepliesTest, TheHostListFillsTheListsSelectingAGroupShowsItsHostsAndAClickChecksIt)
 {
-    state.checkedGroups = QStringLiteral("OFFICE:");
+    settings.checkedGroups = QStringLiteral("OFFICE:");
     listHosts(QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GEMPTY:GOFFICE:HSERVER:"));
-    EXPECT_EQ(lineTexts(mainControl<QListWidget>("groupsList")), QStringList({"HOME", "EMPTY", "OFFICE"}));
-    EXPECT_EQ(lineTexts(mainControl<QListWidget>("groupsList"), true), QStringList({"OFFICE"}));
-    EXPECT_TRUE(mainControl<QPushButton>("viewHostsButton")->isEnabled());
+    EXPECT_EQ(lineTexts(list("groupsList")), QStringList({"HOME", "EMPTY", "OFFICE"}));
+    EXPECT_EQ(lineTexts(list("groupsList"), true), QStringList({"OFFICE"}));
     EXPECT_EQ(statusBar(), " List refreshed");
 
     const std::tuple<int, const char*, QStringList> rows[] = {
         {2, "OFFICE", {"SERVER"}}, {1, "EMPTY", {}}, {0, "HOME", {"PC1", "PC2"}}, {-1, "", {}}};
     for (const auto& [row, group, hosts] : rows) {
-        mainControl<QListWidget>("groupsList")->setCurrentRow(row);
+        list("groupsList")->setCurrentRow(row);
         EXPECT_EQ(labelText("groupLabel"), group) << row;
-        EXPECT_EQ(lineTexts(mainControl<QListWidget>("hostsList")), hosts) << row;
+        EXPECT_EQ(lineTexts(list("hostsList")), hosts) << row;
     }
-
-    // A click on a check box edits the checked groups.
-    mainControl<QListWidget>("groupsList")->item(0)->setCheckState(Qt::Checked);
-    EXPECT_EQ(state.checkedGroups, "OFFICE:HOME:");
+    list("groupsList")->item(0)->setCheckState(Qt::Checked);
+    EXPECT_EQ(settings.checkedGroups, "OFFICE:HOME:");
 }
 
 TEST_F(MainWindowRepliesTest, ARefusedAccountEmptiesTheListsClosesThePanelAndSaysSo)
 {
     listHosts(QStringLiteral("GETHOSTS:GHOME:HPC1:GOFFICE:"));
-    main.toggleHostsPanel();
-    EXPECT_EQ(main.outerWidthTwips(), 9585);
-    EXPECT_EQ(mainControl<QPushButton>("viewHostsButton")->text(), "<< Hide Hosts");
+    auto* viewHosts = mainControl<QPushButton>("viewHostsButton");
+    viewHosts->click();
+    EXPECT_EQ(std::pair(main().outerWidthTwips(), viewHosts->text()), std::pair(9585, QStringLiteral("<< Hide Hosts")));
     listHosts(QStringLiteral("ERROR:INVALIDUSER:"));
 
-    EXPECT_TRUE(lineTexts(mainControl<QListWidget>("groupsList")).isEmpty());
-    EXPECT_TRUE(lineTexts(mainControl<QListWidget>("hostsList")).isEmpty());
-    EXPECT_EQ(main.outerWidthTwips(), 4905);
-    EXPECT_EQ(mainControl<QPushButton>("viewHostsButton")->text(), "View Hosts in Group >>");
-    EXPECT_FALSE(mainControl<QPushButton>("viewHostsButton")->isEnabled());
+    EXPECT_TRUE(lineTexts(list("groupsList")).isEmpty() && lineTexts(list("hostsList")).isEmpty());
+    EXPECT_EQ(std::pair(main().outerWidthTwips(), viewHosts->text()),
+              std::pair(4905, QStringLiteral("View Hosts in Group >>")));
+    EXPECT_FALSE(viewHosts->isEnabled());
     EXPECT_EQ(statusBar(), " The user name or password was not accepted");
 }
 
@@ -91,46 +80,37 @@ TEST_F(MainWindowRepliesTest, VersionVerdictsComeInBoxesNeverStackedAndYesFetche
     run(&UpdateClient::checkVersion);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title + " " + boxes()[0].text, "Check for update... No update(s) available at this time.");
-    EXPECT_EQ(boxes()[0].icon, MsgIcon::Information);
-    closeBoxes();
+    fake.messageBoxes.answer();
 
     server.versionReply = QStringLiteral("CHECKVERSION:2.2.0:");
-    run(&UpdateClient::checkVersion);
-    ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[1].title + " " + boxes()[1].text,
-              "Version Upgrade: There is a newer version available.  Would you like to upgrade?");
-    EXPECT_EQ(boxes()[1].buttons, MsgButtons::YesNo);
-    fake.messageBoxes.answer(MsgAnswer::Yes);
-    EXPECT_EQ(state.browserURL, download);
-    EXPECT_FALSE(state.webWindow->isVisible());
-    EXPECT_EQ(navigations(), QStringList{download});
-
-    // Even with the web window still loaded the file is fetched again.
-    main.checkVersion();
-    server.run(1000);
-    fake.messageBoxes.answer(MsgAnswer::Yes);
-    EXPECT_EQ(navigations(), (QStringList{download, download}));
+    for (int offer = 1; offer <= 2; ++offer) {
+        run(&UpdateClient::checkVersion);
+        ASSERT_EQ(boxes().size(), 1u + offer);
+        EXPECT_EQ(boxes().back().title + " " + boxes().back().text,
+                  "Version Upgrade: There is a newer version available.  Would you like to upgrade?");
+        fake.messageBoxes.answer(MsgAnswer::Yes);
+        // Even with the web window still loaded the file is fetched again.
+        EXPECT_EQ(navigations(), QStringList(offer, download));
+        EXPECT_FALSE(windows.webWindow().isVisible());
+    }
 }
 
 TEST_F(MainWindowRepliesTest, NewsOfAWebPageOpensTheSmallWebWindowAndAnyNewsShowsItsMessage)
 {
-    news(QStringLiteral("HTTP://NEWS.TEST/A.HTML:MEETING AT 10:30: BRING COFFEE"));
+    news("HTTP://NEWS.TEST/A.HTML:MEETING AT 10:30: BRING COFFEE");
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/A.HTML"});
-    EXPECT_GE(state.webWindow->outerWidthTwips(), 7200) << "a window too small for a page is never mapped";
-    EXPECT_EQ(state.webWindow->caption(), "MEETING AT 10:30: BRING COFFEE");
+    EXPECT_GE(windows.webWindow().outerWidthTwips(), 7200) << "a window too small for a page is never mapped";
+    EXPECT_EQ(windows.webWindow().caption(), "MEETING AT 10:30: BRING COFFEE");
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "MEETING AT 10:30: BRING COFFEE");
-    EXPECT_EQ(boxes()[0].title, "Veltaro");
+    EXPECT_EQ(boxes()[0].title + " " + boxes()[0].text, "Veltaro MEETING AT 10:30: BRING COFFEE");
 
     // A window still loaded keeps its page but takes the new caption.
-    news(QStringLiteral("HTTP://NEWS.TEST/B.HTML:SECOND"));
+    news("HTTP://NEWS.TEST/B.HTML:SECOND");
     EXPECT_EQ(navigations(), QStringList{"HTTP://NEWS.TEST/A.HTML"});
-    EXPECT_EQ(state.webWindow->caption(), "SECOND");
+    EXPECT_EQ(windows.webWindow().caption(), "SECOND");
 
-    // News whose address is no web page only shows its message.
-    state.webWindow->close();
-    closeBoxes();
-    news(QStringLiteral("FILE:///ETC/PASSWD:LOOK HERE"));
+    windows.webWindow().close();
+    news("FILE:///ETC/PASSWD:LOOK HERE");
     EXPECT_TRUE(navigations().isEmpty());
     EXPECT_EQ(boxes().back().text, "LOOK HERE");
 }
@@ -138,12 +118,13 @@ TEST_F(MainWindowRepliesTest, NewsOfAWebPageOpensTheSmallWebWindowAndAnyNewsShow
 TEST_F(MainWindowRepliesTest, TheAddressAndTheLastUpdateTimeAreShownInTheLocalForm)
 {
     fake.clock.advance(3 * 60 * 60 * 1000 + 60 * 1000);
-    state.checkedGroups = QStringLiteral("HOME:");
+    settings.checkedGroups = QStringLiteral("HOME:");
     run(&UpdateClient::checkAddress);
     EXPECT_EQ(labelText("addressLabel"), "203.0.113.9");
-    EXPECT_TRUE(fake.tray.lastTip().contains(QStringLiteral("203.0.113.9")));
+    EXPECT_EQ(fake.tray.lastTip(), "Veltaro [203.0.113.9]");
     listHosts(QStringLiteral("GETHOSTS:GHOME:"));
     run(&UpdateClient::sendGroupUpdate);
+    EXPECT_EQ(statusBar(), " Update successful");
     // 5 December 2026, 10:04, with whatever separators this system uses.
     const QString stamp = labelText("lastUpdateLabel");
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^12(\\D+)05\\g{1}26 10\\D+04$")).match(stamp).hasMatch())

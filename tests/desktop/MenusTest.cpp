@@ -1,3 +1,4 @@
+#include "desktop/about/AboutDialog.h"
 #include "desktop/preferences/PreferencesDialog.h"
 #include "support/TestSupport.h"
 
@@ -6,77 +7,68 @@
 
 namespace {
 
-class MainWindowMenus : public ::testing::Test, public SignedInClient
+class MainWindowMenus : public SignedInTest
 {
 protected:
     void SetUp() override
     {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        main().show();
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     }
-
-    MainWindow* window = state.mainWindow.get();
 };
 
 } // namespace
 
 TEST_F(MainWindowMenus, EachShortcutReachesItsHandler)
 {
-    state.checkedGroups = QStringLiteral("OFFICE:");
+    settings.checkedGroups = QStringLiteral("OFFICE:");
     // Refresh first, so the update has its list and goes out at once.
     for (const Qt::Key key : {Qt::Key_I, Qt::Key_R, Qt::Key_U, Qt::Key_M}) {
-        QTest::keyClick(window, key, Qt::ControlModifier);
+        QTest::keyClick(&main(), key, Qt::ControlModifier);
         server.run(1000);
     }
     EXPECT_EQ(server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE", "CHECKNEWS"}));
-
-    QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(&main(), Qt::Key_H, Qt::ControlModifier);
     ASSERT_EQ(fake.desktop.opened.size(), 1);
-    EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith(QLatin1String("/faq.php")));
-    EXPECT_FALSE(state.preferencesOpen);
-    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(state.preferencesOpen);
+    EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith("/faq.php"));
+    QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(windows.preferencesDialog().isVisible());
 }
 
 TEST_F(MainWindowMenus, ItemsWithoutShortcutsReachTheirHandlers)
 {
     trigger("trayPreferencesAction");
     trigger("preferencesAction");
-    EXPECT_EQ(QApplication::topLevelWidgets().count(state.preferencesDialog.get()), 1);
-    EXPECT_TRUE(state.preferencesDialog->isVisible());
-
+    EXPECT_EQ(QApplication::topLevelWidgets().count(&windows.preferencesDialog()), 1);
+    EXPECT_TRUE(windows.preferencesDialog().isVisible());
     trigger("saveAction");
     EXPECT_TRUE(fake.files.contents.contains(QStringLiteral("/program/DNS.conf")));
-
-    trigger("trayDisableUpdatesAction");
-    EXPECT_EQ(state.autoUpdate, 0);
-    EXPECT_TRUE(mainControl<QAction>("disableUpdatesAction")->isChecked());
-    trigger("trayEnableUpdatesAction");
-    EXPECT_EQ(state.autoUpdate, 1);
-    EXPECT_TRUE(mainControl<QAction>("enableUpdatesAction")->isChecked());
-
-    trigger("trayManageHostsAction");
-    ASSERT_EQ(fake.desktop.opened.size(), 1);
-    EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith(QLatin1String("/members/")));
-
+    for (const auto& [action, on] :
+         {std::pair("trayDisableUpdatesAction", 0), std::pair("trayEnableUpdatesAction", 1)}) {
+        trigger(action);
+        EXPECT_EQ(settings.autoUpdate, on) << action;
+        EXPECT_EQ(mainControl<QAction>("enableUpdatesAction")->isChecked(), on == 1) << action;
+    }
+    trigger("aboutAction");
+    EXPECT_TRUE(windows.aboutDialog().isVisible());
     trigger("trayExitAction");
     EXPECT_EQ(fake.app.quitCalls, 1);
 }
 
 TEST(StartAtLogin, ItsMarkShowsWhetherItIsOnAndARefusedChangePutsTheMarkBack)
 {
-    FakeClient client;
-    client.fake.loginStart.enabled = true;
-    QAction* startAtLogin = client.mainControl<QAction>("startAtLoginAction");
+    FakePlatform fake;
+    fake.loginStart.enabled = true;
+    DesktopWindows windows(fake.platform);
+    auto* startAtLogin = windows.mainWindow().findChild<QAction*>("startAtLoginAction");
     EXPECT_TRUE(startAtLogin->isChecked());
+    startAtLogin->trigger();
+    EXPECT_FALSE(startAtLogin->isChecked() || fake.loginStart.enabled);
 
+    fake.loginStart.refuseWith = QStringLiteral("Permission denied");
     startAtLogin->trigger();
     EXPECT_FALSE(startAtLogin->isChecked());
-    EXPECT_FALSE(client.fake.loginStart.enabled);
-
-    client.fake.loginStart.refuseWith = QStringLiteral("Permission denied");
-    startAtLogin->trigger();
-    EXPECT_FALSE(startAtLogin->isChecked());
-    EXPECT_EQ(client.statusBar(), " Start at Login could not be changed: Permission denied");
+    EXPECT_EQ(windows.mainWindow().findChild<QLabel*>("statusLabel")->text(),
+              " Start at Login could not be changed: Permission denied");
 }

@@ -1,4 +1,3 @@
-#include "core/client/UpdateHistory.h"
 #include "desktop/history/HistoryWindow.h"
 #include "desktop/main/TrayNotices.h"
 #include "support/TestSupport.h"
@@ -10,49 +9,38 @@
 
 namespace {
 
-ClientEvent failed(const QString& group)
+ClientEvent event(ClientEvent::Kind kind, const char* group, const char* reason = "")
 {
-    return {ClientEvent::Kind::GroupFailed, group, QStringLiteral("1.2.3.4"), QStringLiteral("refused")};
-}
-
-ClientEvent updated(const QString& group)
-{
-    return {ClientEvent::Kind::GroupUpdated, group, QStringLiteral("1.2.3.4"), QString()};
+    return {kind, QLatin1String(group), QStringLiteral("1.2.3.4"), QLatin1String(reason)};
 }
 
 } // namespace
 
-TEST(TrayNotices, OneNoticeARunOfFailuresAnotherWhenEveryGroupSucceedsAgainAndNoneWhileShown)
+TEST(TrayNotices, OneNoticeARunOfFailuresAnotherWhenEveryCheckedGroupSucceedsAgainAndNoneWhileShown)
 {
+    using Kind = ClientEvent::Kind;
     TrayNotices notices;
     notices.setCheckedGroups({"HOME", "OFFICE"});
-    using Picture = TrayIcon::Picture;
-    EXPECT_EQ(notices.noticeFor({ClientEvent::Kind::NewAddress, {}, "5.6.7.8", {}}, true, 2),
-              "Your address changed to 5.6.7.8; updating 2 groups.");
-    notices.updateStarted();
-    EXPECT_EQ(notices.picture(), Picture::Updating);
-    EXPECT_EQ(notices.noticeFor(failed("HOME"), true, 2), "Update of HOME failed: refused");
-    EXPECT_EQ(notices.picture(), Picture::Failed);
-    EXPECT_EQ(notices.noticeFor(failed("HOME"), true, 2), std::nullopt);
-    EXPECT_EQ(notices.noticeFor({ClientEvent::Kind::Failure, {}, {}, "time-out"}, true, 2), std::nullopt);
-    // HOME still fails: OFFICE's success ends nothing.
-    EXPECT_EQ(notices.noticeFor(updated("OFFICE"), true, 2), std::nullopt);
-    EXPECT_EQ(notices.picture(), Picture::Failed);
-    EXPECT_EQ(notices.noticeFor(updated("HOME"), true, 2), "Updates succeed again.");
-    EXPECT_EQ(notices.picture(), Picture::Normal);
-
-    // Seen in the window, a failure is not told again from the tray, but the run has begun.
-    EXPECT_EQ(notices.noticeFor(failed("HOME"), false, 2), std::nullopt);
-    EXPECT_EQ(notices.noticeFor(failed("OFFICE"), true, 2), std::nullopt);
-    notices.enabled = false;
-    EXPECT_EQ(notices.noticeFor(updated("HOME"), true, 2), std::nullopt);
-    EXPECT_EQ(notices.picture(), Picture::Failed);
-
+    const std::tuple<ClientEvent, bool, std::optional<QString>, TrayIcon::Picture> steps[] = {
+        {event(Kind::GroupFailed, "HOME", "refused"), true, "Update of HOME failed: refused",
+         TrayIcon::Picture::Failed},
+        {event(Kind::GroupFailed, "HOME", "refused"), true, std::nullopt, TrayIcon::Picture::Failed},
+        {event(Kind::Failure, "", "time-out"), true, std::nullopt, TrayIcon::Picture::Failed},
+        // HOME still fails: OFFICE's success ends nothing.
+        {event(Kind::GroupUpdated, "OFFICE"), true, std::nullopt, TrayIcon::Picture::Failed},
+        {event(Kind::GroupUpdated, "HOME"), true, "Updates succeed again.", TrayIcon::Picture::Normal},
+        // Seen in the window, a failure is not told again from the tray.
+        {event(Kind::GroupFailed, "OFFICE", "refused"), false, std::nullopt, TrayIcon::Picture::Failed},
+    };
+    for (const auto& [happened, hidden, notice, picture] : steps) {
+        EXPECT_EQ(notices.noticeFor(happened, hidden, 2), notice) << happened.group.toStdString();
+        EXPECT_EQ(notices.picture(), picture) << happened.group.toStdString();
+    }
     // OFFICE, failing still, is unchecked: only the groups checked now count.
-    notices.enabled = true;
     notices.setCheckedGroups({"HOME"});
-    EXPECT_EQ(notices.picture(), Picture::Normal);
-    EXPECT_EQ(notices.noticeFor(updated("HOME"), true, 1), "Updates succeed again.");
+    EXPECT_EQ(notices.picture(), TrayIcon::Picture::Normal);
+    EXPECT_EQ(notices.noticeFor({Kind::NewAddress, {}, "5.6.7.8", {}}, true, 1),
+              "Your address changed to 5.6.7.8; updating 1 group.");
 }
 
 class NotificationsTest : public SignedInTest
@@ -60,10 +48,10 @@ class NotificationsTest : public SignedInTest
 protected:
     void startHiddenWithOfficeFailing()
     {
-        state.checkedGroups = QStringLiteral("OFFICE:");
-        state.minimizeOnStartup = 1;
+        settings.checkedGroups = QStringLiteral("OFFICE:");
+        settings.minimizeOnStartup = 1;
         server.failingGroups = {QStringLiteral("OFFICE")};
-        state.mainWindow->start();
+        main().start();
         server.run(3000);
     }
 };
@@ -78,24 +66,22 @@ TEST_F(NotificationsTest, AHiddenWindowsFailedUpdateIsToldUnlessNotificationsAre
 
     trigger("notificationsAction");
     server.failingGroups.clear();
-    state.mainWindow->updateCheckedGroups();
+    main().updateCheckedGroups();
     server.run(1000);
     EXPECT_EQ(fake.tray.messages.size(), 2u);
     EXPECT_EQ(fake.tray.picture, TrayIcon::Picture::Normal);
 
-    ClientState later;
-    installWindowFactories(later, fake.platform);
-    later.mainWindow->start();
-    EXPECT_FALSE(later.mainWindow->findChild<QAction*>("notificationsAction")->isChecked());
+    DesktopWindows later(fake.platform);
+    later.mainWindow().start();
+    EXPECT_FALSE(later.mainWindow().findChild<QAction*>("notificationsAction")->isChecked());
 }
 
 TEST_F(NotificationsTest, TheHistoryWindowShowsNewestFirstWithFailuresInRedAndCopiesTheSelectedRows)
 {
     startHiddenWithOfficeFailing();
     trigger("historyAction");
-    auto* window = state.mainWindow->findChild<HistoryWindow*>();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(window->isVisible());
+    auto* window = main().findChild<HistoryWindow*>();
+    ASSERT_TRUE(window != nullptr && window->isVisible());
     QTreeWidget* rows = window->findChild<QTreeWidget*>();
     ASSERT_EQ(rows->topLevelItemCount(), 3);
     EXPECT_EQ(rows->topLevelItem(0)->text(1), "OFFICE");

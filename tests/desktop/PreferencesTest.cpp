@@ -1,228 +1,156 @@
-#include "core/platform/Timers.h"
 #include "core/settings/ConfigFile.h"
-#include "desktop/main/MainWindow.h"
 #include "desktop/preferences/PreferencesDialog.h"
 #include "support/TestSupport.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-class PreferencesTest : public ClientTest
+class PreferencesTest : public SignedInTest
 {
 protected:
-    void open() { state.preferencesDialog->showDialog(); }
-
+    PreferencesDialog& dialog() { return windows.preferencesDialog(); }
+    void open() { dialog().showDialog(); }
     template <typename W> W* control(const char* name)
     {
-        W* widget = state.preferencesDialog->findChild<W*>(QLatin1String(name));
+        W* widget = dialog().findChild<W*>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-
-    void press(QObject* target, int key, const QString& text = {})
-    {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(target, &event);
-    }
-
-    void choose(const QString& minutes)
-    {
-        auto* box = control<QComboBox>("intervalBox");
-        ASSERT_GE(box->findText(minutes), 0);
-        box->setCurrentIndex(box->findText(minutes));
-    }
-
+    void type(const char* box, const char* text) { control<QLineEdit>(box)->setText(QString::fromUtf8(text)); }
+    void choose(const char* minutes) { control<QComboBox>("intervalBox")->setCurrentText(QLatin1String(minutes)); }
     void saveAndClose() { control<QAction>("saveAndCloseAction")->trigger(); }
-
-    // The sign-up pages handed to the desktop so far.
-    int signupPagesOpened()
-    {
-        fake.clock.runPosted();
-        return int(std::count_if(fake.desktop.opened.begin(), fake.desktop.opened.end(),
-                                 [](const QUrl& url) { return url.path() == QLatin1String("/signup.php"); }));
-    }
+    bool isOpen() { return dialog().isLoaded() && dialog().isVisible(); }
 };
 
-TEST_F(PreferencesTest, LoadFillsTheControlsFromTheStateMendsOutOfRangeValuesAndSignupLeavesItOpen)
+TEST_F(PreferencesTest, LoadShowsTheSettingsMendsOutOfRangeValuesAndSignupLeavesItOpen)
 {
-    state.userName = QStringLiteral("alice");
-    state.currentIP = QStringLiteral("10.0.0.1");
-    state.autoUpdate = 2;
-    state.minimizeOnStartup = 2;
+    settings.currentIP = QStringLiteral("10.0.0.1");
+    settings.autoUpdate = 2;
+    settings.minimizeOnStartup = 5;
     open();
-    EXPECT_EQ(control<QLineEdit>("userNameEdit")->text(), "alice");
-    EXPECT_EQ(control<QLineEdit>("passwordEdit")->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(control<QLineEdit>("addressEdit")->text(), "10.0.0.1");
+    EXPECT_EQ(control<QLineEdit>("userNameEdit")->text() + control<QLineEdit>("addressEdit")->text(), "alice10.0.0.1");
     EXPECT_FALSE(control<QLineEdit>("addressEdit")->isEnabled());
     EXPECT_TRUE(control<QCheckBox>("autoUpdateCheck")->isChecked());
-    EXPECT_EQ(control<QCheckBox>("minimizeAtStartCheck")->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(control<QCheckBox>("minimizeAtStartCheck")->checkState(), Qt::Unchecked);
+    EXPECT_EQ(control<QComboBox>("intervalBox")->currentText(), "15");
+    EXPECT_EQ(settings.updateInterval, 15);
 
-    // Both sign-up commands open the page and leave the dialog as it was.
     control<QPushButton>("signupButton")->click();
     control<QAction>("signupAction")->trigger();
-    EXPECT_EQ(signupPagesOpened(), 2);
-    EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
-    EXPECT_TRUE(fake.messageBoxes.shown().empty());
-
-    // A zero interval becomes 15 and an unknown minimise value 0.
-    FakeClient other;
-    other.state.minimizeOnStartup = 5;
-    other.state.preferencesDialog->showDialog();
-    EXPECT_EQ(other.state.updateInterval, 15);
-    EXPECT_EQ(other.state.preferencesDialog->findChild<QComboBox*>("intervalBox")->currentText(), "15");
-    EXPECT_EQ(other.state.minimizeOnStartup, 0);
-    EXPECT_EQ(other.state.preferencesDialog->findChild<QCheckBox*>("minimizeAtStartCheck")->checkState(),
-              Qt::Unchecked);
+    fake.clock.runPosted();
+    EXPECT_EQ(fake.desktop.opened.size(), 2);
+    EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith("/signup.php"));
+    EXPECT_TRUE(isOpen());
 }
 
 TEST_F(PreferencesTest, TypedIntervalsAreReplacedAndSavedOnesBelow15Become15)
 {
-    state.updateInterval = 30;
+    settings.updateInterval = 30;
     open();
     auto* box = control<QComboBox>("intervalBox");
-    press(box->lineEdit(), Qt::Key_5, QStringLiteral("5"));
+    QKeyEvent five(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+    QCoreApplication::sendEvent(box->lineEdit(), &five);
     EXPECT_EQ(box->currentText(), "30");
-
-    choose(QStringLiteral("10"));
-    EXPECT_EQ(state.updateInterval, 30);
-    saveAndClose();
-    EXPECT_EQ(state.updateInterval, 15);
-
-    open();
-    choose(QStringLiteral("120"));
-    saveAndClose();
-    EXPECT_EQ(state.updateInterval, 120);
+    for (const auto& [chosen, kept] : {std::pair("10", 15), std::pair("120", 120)}) {
+        open();
+        choose(chosen);
+        saveAndClose();
+        EXPECT_EQ(settings.updateInterval, kept) << chosen;
+    }
 }
 
-TEST_F(PreferencesTest, SaveAndCloseSavesEverythingWithoutAQuestion)
+TEST_F(PreferencesTest, SaveAndCloseKeepsCleanTextTellsTheMainWindowAndWritesTheFile)
 {
-    state.autoUpdate = 1;
-    state.mainWindow->setAutomaticUpdates(true);
+    main().setAutomaticUpdates(true);
     open();
     // As pasted, with line ends and a tab that must not reach the settings file or a request.
-    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("new\r\n"));
-    control<QLineEdit>("passwordEdit")->setText(QStringLiteral("p\tw\n"));
+    type("userNameEdit", "new\r\n");
+    type("passwordEdit", "p\tw\n");
     control<QCheckBox>("minimizeAtStartCheck")->setCheckState(Qt::Checked);
     control<QCheckBox>("autoUpdateCheck")->setChecked(false);
     saveAndClose();
 
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
-    EXPECT_EQ(state.userName + state.password, "newpw");
-    EXPECT_EQ(state.minimizeOnStartup, 1);
-    EXPECT_EQ(state.autoUpdate, 0);
+    EXPECT_EQ(settings.userName + settings.password, "newpw");
     EXPECT_EQ(labelText("userNameLabel"), "new");
-    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
+    EXPECT_FALSE(isOpen());
+    EXPECT_FALSE(mainControl<QAction>("enableUpdatesAction")->isChecked());
     EXPECT_EQ(fake.files.writes, 1) << "saved at once, not only at exit";
-    // The file holds the choices: the updates were turned off before it was written.
-    ClientState saved;
+    Settings saved;
     ConfigFile::load(saved, fake.platform);
-    EXPECT_EQ(saved.minimizeOnStartup, 1);
-    EXPECT_EQ(saved.autoUpdate, 0);
-    fake.clock.clearTicks();
-    fake.clock.advance(60000);
-    EXPECT_TRUE(fake.clock.firings(QStringLiteral("minute")) == 0) << "the cycle stopped";
+    EXPECT_EQ(std::pair(saved.minimizeOnStartup, saved.autoUpdate), std::pair(qint16(1), qint16(0)));
 }
 
 TEST_F(PreferencesTest, AnAccountTheSettingsFileCannotHoldIsRefusedAndTheDialogStaysOpen)
 {
-    state.userName = QStringLiteral("alice");
-    state.password = QStringLiteral("old");
     open();
-    control<QLineEdit>("passwordEdit")->setText(QStringLiteral("пароль"));
-    saveAndClose();
-
-    ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
-    EXPECT_TRUE(
-        fake.messageBoxes.shown().front().text.contains(QStringLiteral("\"п\", \"а\", \"р\", \"о\", \"л\", \"ь\"")));
-    EXPECT_EQ(state.password, "old");
-    EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
-
-    // A ":" would split the field on the wire.
-    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("al:ice"));
-    control<QLineEdit>("passwordEdit")->setText(QStringLiteral("new"));
-    saveAndClose();
-    EXPECT_EQ(fake.messageBoxes.shown().size(), 2u);
-    EXPECT_EQ(state.userName, "alice");
-
-    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("alice"));
-    saveAndClose();
-    EXPECT_EQ(state.password, "new");
-    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
+    for (const auto& [box, text, told] :
+         {std::tuple("passwordEdit", "пароль", "\"п\", \"а\", \"р\", \"о\", \"л\", \"ь\""),
+          std::tuple("userNameEdit", "al:ice", "cannot hold \":\"")}) {
+        type(box, text);
+        saveAndClose();
+        EXPECT_TRUE(fake.messageBoxes.shown().back().text.contains(QString::fromUtf8(told))) << box;
+        EXPECT_EQ(settings.userName + settings.password, "alicepw");
+        EXPECT_TRUE(isOpen());
+        type(box, "ok");
+    }
 }
 
-TEST_F(PreferencesTest, CloseBoxAnsweredNoKeepsTheAccountButNotTheFixedAddressAndEditsLastUntilThen)
+TEST_F(PreferencesTest, ClosingAsksWhetherToSaveAndACloseDuringTheQuestionIsTheSameClose)
 {
-    state.userName = QStringLiteral("old");
-    // Shorter than any the dialog saves, as a settings file may hold: only saving mends it.
-    state.updateInterval = 5;
-    open();
-    EXPECT_EQ(control<QComboBox>("intervalBox")->currentText(), "5");
-    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("new"));
-    choose(QStringLiteral("60"));
-    control<QCheckBox>("fixedAddressCheck")->click();
-    EXPECT_TRUE(control<QLineEdit>("addressEdit")->isEnabled());
-    control<QLineEdit>("addressEdit")->setText(QStringLiteral("192.0.2.7\n"));
-    // Showing it again keeps the edits.
-    open();
-    EXPECT_EQ(control<QLineEdit>("userNameEdit")->text(), "new");
-    state.preferencesDialog->close();
-    fake.messageBoxes.answer(MsgAnswer::No);
-
-    ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
-    const auto& box = fake.messageBoxes.shown().front();
-    EXPECT_EQ(box.title + " " + box.text, "Save Settings: Do you want to save these settings?");
-    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(state.userName, "old");
-    EXPECT_EQ(fake.files.writes, 0);
-    EXPECT_EQ(state.updateInterval, 5);
-    EXPECT_TRUE(state.useStaticIP);
-    EXPECT_EQ(state.currentIP, "192.0.2.7");
-    EXPECT_EQ(labelText("addressLabel"), "192.0.2.7");
-    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible());
-    open();
-    EXPECT_EQ(control<QLineEdit>("userNameEdit")->text(), "old");
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        open();
+        type("userNameEdit", "bob");
+        control<QCheckBox>("fixedAddressCheck")->setChecked(true);
+        type("addressEdit", "192.0.2.7\n");
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog(), &escape);
+        dialog().close();
+        ASSERT_EQ(fake.messageBoxes.shown().size(), answer == MsgAnswer::No ? 1u : 2u);
+        EXPECT_EQ(fake.messageBoxes.shown().back().title + " " + fake.messageBoxes.shown().back().text,
+                  "Save Settings: Do you want to save these settings?");
+        fake.messageBoxes.answer(answer);
+        // The fixed address is kept either way; the account only when saved.
+        EXPECT_EQ(settings.userName, answer == MsgAnswer::Yes ? "bob" : "alice");
+        EXPECT_TRUE(settings.useStaticIP);
+        EXPECT_EQ(labelText("addressLabel"), "192.0.2.7");
+        EXPECT_FALSE(isOpen());
+    }
 }
 
-TEST_F(PreferencesTest, EscapeAsksAndSavesOnYesAndACloseDuringTheQuestionIsTheSameClose)
+TEST_F(PreferencesTest, AnAddressLearnedWhileOpenGoesToTheAddressBoxNotTheStatusLine)
 {
     open();
-    control<QLineEdit>("userNameEdit")->setText(QStringLiteral("bob"));
-    control<QCheckBox>("minimizeAtStartCheck")->setCheckState(Qt::PartiallyChecked);
-    control<QCheckBox>("fixedAddressCheck")->click();
-    control<QLineEdit>("addressEdit")->setText(QStringLiteral("192.0.2.7\r\n"));
-    press(state.preferencesDialog.get(), Qt::Key_Escape);
-    state.preferencesDialog->close();
-    EXPECT_EQ(fake.messageBoxes.shown().size(), 1u);
-    EXPECT_TRUE(state.preferencesOpen);
-    fake.messageBoxes.answer(MsgAnswer::Yes);
-
-    EXPECT_EQ(state.userName + " " + state.currentIP, "bob 192.0.2.7");
-    EXPECT_EQ(state.minimizeOnStartup, 2);
-    EXPECT_FALSE(state.preferencesOpen || state.preferencesDialog->isVisible() || state.preferencesDialog->isLoaded());
-}
-
-TEST_F(PreferencesTest, StartupWithoutCredentialsWaitsForTheDialog)
-{
-    state.mainWindow->start();
-    EXPECT_TRUE(state.preferencesOpen && state.preferencesDialog->isVisible());
-
-    fake.clock.clearTicks();
-    fake.clock.advance(3000);
-    EXPECT_EQ(fake.clock.firings(QStringLiteral("preferencesForward")), 1);
-    EXPECT_TRUE(fake.clock.firings(QStringLiteral("startList")) == 0) << "no host list without an account";
-
+    main().checkAddress();
+    server.run(1000);
+    EXPECT_EQ(control<QLineEdit>("addressEdit")->text(), "203.0.113.9");
+    EXPECT_EQ(statusBar(), "Checking for new IP...");
     saveAndClose();
-    EXPECT_FALSE(state.preferencesOpen);
-    fake.clock.advance(1000);
-    EXPECT_EQ(fake.clock.firings(QStringLiteral("startList")), 1) << "the list follows the new account";
+    server.run(3000);
+    main().checkAddress();
+    server.run(1000);
+    EXPECT_EQ(statusBar(), " IP is current.");
+}
+
+TEST(PreferencesAtStartup, WithoutAnAccountTheDialogAsksForOneAndTheHostListWaitsForIt)
+{
+    FakeClient client;
+    client.main().start();
+    PreferencesDialog& dialog = client.windows.preferencesDialog();
+    EXPECT_TRUE(dialog.isVisible());
+    client.fake.clock.clearTicks();
+    client.fake.clock.advance(3000);
+    EXPECT_EQ(client.fake.clock.firings(QStringLiteral("preferencesForward")), 1);
+    EXPECT_EQ(client.fake.clock.firings(QStringLiteral("startList")), 0) << "no host list without an account";
+
+    dialog.findChild<QAction*>("saveAndCloseAction")->trigger();
+    client.fake.clock.advance(1000);
+    EXPECT_EQ(client.fake.clock.firings(QStringLiteral("startList")), 1) << "the list follows the new account";
 }
 
 } // namespace

@@ -17,16 +17,15 @@ class ExchangeIntegrationTest : public ::testing::Test
 protected:
     ExchangeIntegrationTest()
     {
-        installWindowFactories(state, platform);
-        state.serverHost = QStringLiteral("127.0.0.1");
-        state.userName = QStringLiteral("u");
-        state.password = QStringLiteral("p");
+        client().settings().userName = QStringLiteral("u");
+        client().settings().password = QStringLiteral("p");
     }
 
+    UpdateClient& client() { return windows.client(); }
     bool startServer(const QStringList& arguments = {})
     {
         server = std::make_unique<ServerProcess>(arguments);
-        state.serverPort = server->commandPort();
+        client().setServer(QStringLiteral("127.0.0.1"), quint16(server->commandPort()));
         return server->isListening();
     }
 
@@ -42,7 +41,7 @@ protected:
                       fake.desktop,
                       fake.loginStart,
                       fake.network};
-    ClientState state;
+    DesktopWindows windows{platform};
     std::unique_ptr<ServerProcess> server;
 };
 
@@ -53,10 +52,10 @@ TEST_F(ExchangeIntegrationTest, ReplyBoxesLeftOpenWhileTheirExchangesEndAreClose
     // "No update(s)" from the version check, then the news box: each stays open for two seconds,
     // long after its exchange and sockets are gone, while the next exchange runs underneath.
     ASSERT_TRUE(startServer({QStringLiteral("--news"), QStringLiteral("http://news.test/a.html:HELLO")}));
-    state.client->checkVersion();
-    state.client->checkNews();
+    client().checkVersion();
+    client().checkNews();
     ASSERT_TRUE(server->waitForLine(QStringLiteral("REQUEST CHECKNEWS")));
-    ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
+    ASSERT_TRUE(runUntil([this] { return !client().exchangeBusy(); }, 5000));
     runUntil([] { return false; }, 2000);
 
     int closed = 0;
@@ -72,9 +71,9 @@ TEST_F(ExchangeIntegrationTest, ReplyBoxesLeftOpenWhileTheirExchangesEndAreClose
 TEST_F(ExchangeIntegrationTest, APeerThatClosesWithoutAReplyIsToldAsSuchAndAPostedTaskWaitsForTheCurrentEvent)
 {
     ASSERT_TRUE(startServer({QStringLiteral("--close-without-reply")}));
-    state.client->refreshHostList();
-    ASSERT_TRUE(runUntil([this] { return !state.exchangeBusy; }, 5000));
-    EXPECT_EQ(state.mainWindow->findChild<QLabel*>("statusLabel")->text(),
+    client().refreshHostList();
+    ASSERT_TRUE(runUntil([this] { return !client().exchangeBusy(); }, 5000));
+    EXPECT_EQ(windows.mainWindow().findChild<QLabel*>("statusLabel")->text(),
               QStringLiteral("Connection failed: the server closed the connection without replying."));
 
     bool ran = false;

@@ -46,7 +46,7 @@ QList<qint64> processesNamed(const QString& name)
 class WebEngineTest : public ::testing::Test
 {
 protected:
-    WebEngineTest() { installWindowFactories(state, platform); }
+    WebEngineTest() { initResources(); }
 
     void SetUp() override { ASSERT_TRUE(server.isListening()); }
 
@@ -56,12 +56,12 @@ protected:
     }
     void showPage(const char* path)
     {
-        state.browserURL = pageUrl(path);
-        state.webWindow->showWindow();
+        web.setPageAddress(pageUrl(path));
+        web.showWindow();
     }
     bool captionBecomes(const QString& caption)
     {
-        return runUntil([&] { return state.webWindow->caption() == caption; }, kPageTimeoutMs);
+        return runUntil([&] { return web.caption() == caption; }, kPageTimeoutMs);
     }
 
     ServerProcess server;
@@ -77,7 +77,7 @@ protected:
                       desktop,
                       fake.loginStart,
                       fake.network};
-    ClientState state;
+    WebWindow web{platform};
 };
 
 TEST_F(WebEngineTest, PageTitleBecomesTheCaptionAndClosingTheWindowEndsTheHelper)
@@ -85,11 +85,11 @@ TEST_F(WebEngineTest, PageTitleBecomesTheCaptionAndClosingTheWindowEndsTheHelper
     const QList<qint64> before = processesNamed(QStringLiteral("veltaro-web"));
     showPage("/faq.php");
     EXPECT_TRUE(captionBecomes(QStringLiteral("Frequently Asked Questions")))
-        << "caption: " << state.webWindow->caption().toStdString();
+        << "caption: " << web.caption().toStdString();
     EXPECT_TRUE(server.waitForLine("HTTP GET /faq.php"));
     EXPECT_GT(processesNamed(QStringLiteral("veltaro-web")).size(), before.size());
 
-    state.webWindow->close();
+    web.close();
     EXPECT_TRUE(runUntil([&] { return processesNamed(QStringLiteral("veltaro-web")) == before; }, 10000))
         << "the helper outlived its window";
 }
@@ -98,7 +98,7 @@ TEST_F(WebEngineTest, DownloadIsSavedInTheDownloadFolder)
 {
     ASSERT_TRUE(desktop.folder.isValid());
     showPage("/downloads/Veltaro.exe");
-    state.webWindow->hide();
+    web.hide();
 
     ASSERT_TRUE(runUntil([&] { return !fake.messageBoxes.shown().empty(); }, kPageTimeoutMs));
     const QString path = desktop.folder.filePath(QStringLiteral("Veltaro.exe"));
@@ -121,12 +121,11 @@ TEST_F(WebEngineTest, AKilledHelperIsNamedInTheCaptionAndTheNextPageStartsAnothe
         helpers.removeAll(id);
     ASSERT_EQ(helpers.size(), 1);
     ::kill(pid_t(helpers.front()), SIGKILL);
-    EXPECT_TRUE(captionBecomes(kEnded)) << "caption: " << state.webWindow->caption().toStdString();
+    EXPECT_TRUE(captionBecomes(kEnded)) << "caption: " << web.caption().toStdString();
 
     showPage("/members/");
     EXPECT_TRUE(server.waitForLine("HTTP GET /members/"));
-    EXPECT_TRUE(captionBecomes(QStringLiteral("Members Area")))
-        << "caption: " << state.webWindow->caption().toStdString();
+    EXPECT_TRUE(captionBecomes(QStringLiteral("Members Area"))) << "caption: " << web.caption().toStdString();
 }
 
 // A helper that answers with garbage is dropped like one that died.
@@ -150,12 +149,11 @@ TEST_F(WebEngineTest, AHelperSpeakingGarbageIsEnded)
     Platform garbagePlatform{timers,       timers,          fake.messageBoxes, fake.app,       fake.files,
                              fake.sockets, fake.tray,       fake.systemInfo,   fake.processes, garbage,
                              desktop,      fake.loginStart, fake.network};
-    ClientState garbageState;
-    installWindowFactories(garbageState, garbagePlatform);
-    garbageState.browserURL = pageUrl("/faq.php");
-    garbageState.webWindow->showWindow();
-    EXPECT_TRUE(runUntil([&] { return garbageState.webWindow->caption() == kEnded; }, 10000))
-        << "caption: " << garbageState.webWindow->caption().toStdString();
+    WebWindow garbageWeb(garbagePlatform);
+    garbageWeb.setPageAddress(pageUrl("/faq.php"));
+    garbageWeb.showWindow();
+    EXPECT_TRUE(runUntil([&] { return garbageWeb.caption() == kEnded; }, 10000))
+        << "caption: " << garbageWeb.caption().toStdString();
 }
 
 // A portable copy of the program, without the helper beside it, uses the installed one.

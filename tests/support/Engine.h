@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/client/ClientState.h"
 #include "core/client/UpdateClient.h"
 #include "core/protocol/Scrambler.h"
 #include "support/FakeCommandServer.h"
+#include "support/fakes/ClientRecorder.h"
 #include "support/fakes/FakeCorePlatform.h"
-#include "support/fakes/RecordingView.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -25,16 +24,15 @@ struct Engine
     };
 
     explicit Engine(Pace pace = Desktop, qint32 interval = 3)
+        : client(std::make_unique<UpdateClient>(fake.platform,
+                                                UpdateScheduler::Pacing{.startStepMs = pace == Desktop ? 1000 : 0})),
+          view(std::make_unique<ClientRecorder>(*client)), settings(client->settings())
     {
-        state.userName = QStringLiteral("alice");
-        state.password = QStringLiteral("pw");
-        state.checkedGroups = QStringLiteral("OFFICE:");
-        state.autoUpdate = 1;
-        state.updateInterval = interval;
-        auto recording = std::make_unique<RecordingView>();
-        view = recording.get();
-        const UpdateScheduler::Pacing pacing{.startStepMs = pace == Desktop ? 1000 : 0};
-        client = std::make_unique<UpdateClient>(state, fake.platform, std::move(recording), pacing);
+        settings.userName = QStringLiteral("alice");
+        settings.password = QStringLiteral("pw");
+        settings.checkedGroups = QStringLiteral("OFFICE:");
+        settings.autoUpdate = 1;
+        settings.updateInterval = interval;
         if (pace == CommandLine)
             client->exchange().setCloseDelays(0, 0);
     }
@@ -56,9 +54,10 @@ struct Engine
     QString status() const { return view->lastStatus(); }
 
     FakeCorePlatform fake;
-    ClientState state;
-    RecordingView* view = nullptr;
     std::unique_ptr<UpdateClient> client;
+    // What the client signalled for its front ends to show.
+    std::unique_ptr<ClientRecorder> view;
+    Settings& settings;
     FakeCommandServer server{fake};
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/client/ClientState.h"
+#include "core/client/UpdateClient.h"
 #include "core/protocol/Scrambler.h"
-#include "desktop/Windows.h"
+#include "desktop/DesktopWindows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/Engine.h"
 #include "support/FakeCommandServer.h"
@@ -22,14 +22,16 @@
 
 #include <functional>
 
-// Fake platform services and a client state whose windows are created on first use.
+// The desktop program on fake platform services: the client, its main window, and the other windows
+// created on first use.
 struct FakeClient
 {
-    FakeClient() { installWindowFactories(state, fake.platform); }
+    MainWindow& main() { return windows.mainWindow(); }
+    UpdateClient& client() { return windows.client(); }
     // A control of the main window by its object name, as the user finds it on screen.
     template <typename T> T* mainControl(const char* name)
     {
-        T* control = state.mainWindow->findChild<T*>(QLatin1String(name));
+        T* control = main().findChild<T*>(QLatin1String(name));
         if (control == nullptr)
             ADD_FAILURE() << "the main window has no " << name;
         return control;
@@ -39,7 +41,8 @@ struct FakeClient
     QString statusBar() { return labelText("statusLabel"); }
 
     FakePlatform fake;
-    ClientState state;
+    DesktopWindows windows{fake.platform};
+    Settings& settings = windows.client().settings();
 };
 
 class ClientTest : public ::testing::Test, public FakeClient
@@ -52,8 +55,8 @@ struct SignedInClient : FakeClient
 {
     SignedInClient()
     {
-        state.userName = QStringLiteral("alice");
-        state.password = QStringLiteral("pw");
+        settings.userName = QStringLiteral("alice");
+        settings.password = QStringLiteral("pw");
     }
 
     FakeCommandServer server{fake};

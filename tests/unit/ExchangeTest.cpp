@@ -19,23 +19,19 @@ class ExchangeTest : public ::testing::Test
 protected:
     ExchangeTest()
     {
-        auto recording = std::make_unique<RecordingView>();
-        view = recording.get();
-        state.view = std::move(recording);
-        state.serverHost = QStringLiteral("cmd.example");
-        state.serverPort = 4000;
         m_exchange.updateTag = kUpdate;
         // What the client does with the exchange's news, kept where these tests read it.
         QObject::connect(&m_exchange, &ServerExchange::started,
-                         [this](const QString&, const QString& statusText) { view->showStatus(statusText); });
-        QObject::connect(&m_exchange, &ServerExchange::busyChanged, [this](bool busy) { state.exchangeBusy = busy; });
+                         [this](const QString&, const QString& statusText) { statuses << statusText; });
+        QObject::connect(&m_exchange, &ServerExchange::busyChanged, [this](bool busy) { exchangeBusy = busy; });
         QObject::connect(&m_exchange, &ServerExchange::failed,
                          [this](const QString& statusText, const QString& reason) {
-                             view->showStatus(statusText);
-                             state.report({ClientEvent::Kind::Failure, {}, {}, reason});
+                             statuses << statusText;
+                             if (onFailure)
+                                 onFailure(reason);
                          });
         QObject::connect(&m_exchange, &ServerExchange::groupFailed,
-                         [this](const QString&, const QString&) { view->showUpdateVerdict(false); });
+                         [this](const QString&, const QString&) { statuses << QStringLiteral(" Update failed"); });
         // Every processor records "tag <- reply", so these tests lean on no processor's own work.
         for (const QString& tag : {kMyIP, kHosts, kVersion, kNews, kUpdate}) {
             exchange().processors[tag] = [this, tag](const QString& reply, const QString&) {
@@ -47,20 +43,19 @@ protected:
     }
 
     ServerExchange& exchange() { return m_exchange; }
-    QString statusBar() const { return view->lastStatus(); }
+    QString statusBar() const { return statuses.value(statuses.size() - 1); }
     FakeSocketRecord& socket(int creationIndex) { return fake.sockets.socket(creationIndex); }
     void submit(const QString& tag, const QString& request = QStringLiteral("request:"))
     {
-        exchange().submit(ExchangeCommand{
-            tag, tag + QStringLiteral(" status"), request, {}, state.serverHost, quint16(state.serverPort)});
+        exchange().submit(ExchangeCommand{tag, tag + QStringLiteral(" status"), request, {}, serverHost, serverPort});
     }
     void submitUpdate(int groups)
     {
         std::vector<QString> requests;
         for (int i = 1; i <= groups; ++i)
             requests.push_back(QStringLiteral("update:u:p:g%1:1.2.3.4:").arg(i));
-        exchange().submit(ExchangeCommand{
-            kUpdate, QStringLiteral("Updating..."), {}, requests, state.serverHost, quint16(state.serverPort)});
+        exchange().submit(
+            ExchangeCommand{kUpdate, QStringLiteral("Updating..."), {}, requests, serverHost, serverPort});
     }
     void answer(int creationIndex, const QString& plainReply)
     {
@@ -69,8 +64,12 @@ protected:
     }
 
     FakeCorePlatform fake;
-    ClientState state;
-    RecordingView* view = nullptr;
+    // What the client would show and keep of the exchange's news.
+    QStringList statuses;
+    bool exchangeBusy = false;
+    std::function<void(const QString& reason)> onFailure;
+    QString serverHost = QStringLiteral("cmd.example");
+    quint16 serverPort = 4000;
     ServerExchange m_exchange{fake.platform};
     QStringList replies;
     std::function<void(const QString&)> onReply;
@@ -93,11 +92,11 @@ TEST_F(ExchangeTest, SingleCommandSendsItsScrambledRequestAndClosesAQuarterSecon
     fake.clock.advance(249);
     EXPECT_TRUE(exchange().isLoaded());
     fake.clock.advance(1);
-    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_FALSE(exchangeBusy);
     EXPECT_TRUE(socket(0).isDestroyed());
 
     // An empty server host falls back to the built-in server.
-    state.serverHost.clear();
+    serverHost.clear();
     submit(kHosts);
     EXPECT_EQ(socket(1).remoteHost(), QString::fromUtf8(BuildConfig::serverHost));
     EXPECT_EQ(socket(1).remotePort(), BuildConfig::serverPort);
@@ -107,7 +106,7 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
 {
     // A single command, then a group update: the server takes every connection and never answers.
     QStringList told;
-    state.onEvent = [&told](const ClientEvent& event) { told << event.reason; };
+    onFailure = [&told](const QString& reason) { told << reason; };
     for (const bool update : {false, true}) {
         const int first = fake.sockets.count();
         if (update)
@@ -117,9 +116,9 @@ TEST_F(ExchangeTest, NoReplyWithinAMinuteEndsInTheTimeoutAndFreesTheExchange)
         for (int i = first; i < fake.sockets.count(); ++i)
             socket(i).accept();
         fake.clock.advance(59999);
-        EXPECT_TRUE(state.exchangeBusy) << update;
+        EXPECT_TRUE(exchangeBusy) << update;
         fake.clock.advance(1);
-        EXPECT_FALSE(state.exchangeBusy) << update;
+        EXPECT_FALSE(exchangeBusy) << update;
         EXPECT_EQ(statusBar(), kTimeoutText) << update;
         EXPECT_FALSE(socket(first).deliver(scrambleText(QStringLiteral("LATE:")))) << update;
     }
@@ -139,13 +138,13 @@ TEST_F(ExchangeTest, FailedConnectionOrCloseWithoutReplyEndsAtOnceWithItsReason)
 {
     submit(kMyIP);
     socket(0).fail(QStringLiteral("Connection refused"));
-    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_FALSE(exchangeBusy);
     EXPECT_EQ(statusBar(), QStringLiteral("Connection failed: Connection refused"));
 
     submit(kMyIP);
     socket(1).accept();
     socket(1).remoteClose();
-    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_FALSE(exchangeBusy);
     EXPECT_EQ(statusBar(), QStringLiteral("Connection failed: the server closed the connection without replying."));
     fake.clock.advance(60000);
     EXPECT_NE(statusBar(), kTimeoutText);
@@ -183,7 +182,7 @@ TEST_F(ExchangeTest, ReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOrA
     socket(2).deliver(unended);
     socket(2).remoteClose();
     EXPECT_EQ(replies.size(), 3);
-    EXPECT_TRUE(state.exchangeBusy);
+    EXPECT_TRUE(exchangeBusy);
 }
 
 TEST_F(ExchangeTest, OversizedRepliesAreCutAtTheirCap)
@@ -222,9 +221,9 @@ TEST_F(ExchangeTest, GroupUpdateClosesHalfASecondAfterTheLastConnectionHasReplie
 
     EXPECT_EQ(replies, (QStringList{"updateGroupsCMD <- UPDATE:3:SUCCESS:", "updateGroupsCMD <- UPDATE:2:SUCCESS:"}));
     fake.clock.advance(499);
-    EXPECT_TRUE(state.exchangeBusy);
+    EXPECT_TRUE(exchangeBusy);
     fake.clock.advance(1);
-    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_FALSE(exchangeBusy);
 }
 
 TEST_F(ExchangeTest, WaitingCommandsRunInTurnAndANewerOneOfATagTakesTheOldersPlace)
@@ -270,7 +269,7 @@ TEST_F(ExchangeTest, ProcessorRunsAfterTheSocketEventAndItsBoxHoldsUpNothing)
     fake.clock.advance(60000);
     EXPECT_EQ(fake.messageBoxes.openCount(), 1);
     EXPECT_EQ(replies.size(), 2);
-    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_FALSE(exchangeBusy);
     EXPECT_NE(statusBar(), kTimeoutText);
 }
 
@@ -280,26 +279,26 @@ TEST_F(ExchangeTest, WithoutCloseDelaysItUnloadsOnceTheProcessorHasRunAndTellsHo
     exchange().setTimeout(5000);
     QStringList ends;
     exchange().onUnloaded = [&](ExchangeEnd end) {
-        EXPECT_FALSE(state.exchangeBusy);
+        EXPECT_FALSE(exchangeBusy);
         ends.append(QStringLiteral("%1 after %2 replies").arg(int(end)).arg(replies.size()));
     };
     onReply = [this](const QString&) { EXPECT_TRUE(exchange().isLoaded()); };
 
     submit(kHosts, QStringLiteral("getHosts:u:p:"));
     answer(0, QStringLiteral("GETHOSTS:"));
-    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_FALSE(exchangeBusy);
 
     submitUpdate(2);
     answer(1, QStringLiteral("UPDATE:G1:1.2.3.4:SUCCESS:"));
-    EXPECT_TRUE(state.exchangeBusy);
+    EXPECT_TRUE(exchangeBusy);
     answer(2, QStringLiteral("UPDATE:G2:1.2.3.4:SUCCESS:"));
-    EXPECT_FALSE(state.exchangeBusy);
+    EXPECT_FALSE(exchangeBusy);
 
     submit(kMyIP, QStringLiteral("getMyIP:u:p:"));
     socket(3).fail();
     submit(kNews, QStringLiteral("checkNews:u:p:"));
     fake.clock.advance(4999);
-    EXPECT_TRUE(state.exchangeBusy);
+    EXPECT_TRUE(exchangeBusy);
     fake.clock.advance(1);
     EXPECT_EQ(statusBar(), kTimeoutText);
 

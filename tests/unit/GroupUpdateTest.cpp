@@ -8,8 +8,8 @@ struct Updater : Engine
 {
     explicit Updater(const QString& checked, const QString& hostsReply)
     {
-        state.currentIP = QStringLiteral("203.0.113.7");
-        state.checkedGroups = checked;
+        settings.currentIP = QStringLiteral("203.0.113.7");
+        settings.checkedGroups = checked;
         server.hostsReply = hostsReply;
         client->refreshHostList();
         server.run(1000);
@@ -68,8 +68,8 @@ TEST(GroupUpdate, WithNoListedGroupCheckedNoConnectionIsMadeAndTheUpdateSucceeds
         EXPECT_EQ(engine.status(), " Update successful") << checked;
         EXPECT_EQ(engine.view->lines.last(), engine.lastUpdateLine()) << checked;
         engine.fake.clock.advance(249);
-        EXPECT_TRUE(engine.state.exchangeBusy) << checked;
+        EXPECT_TRUE(engine.client->exchangeBusy()) << checked;
         engine.fake.clock.advance(1);
-        EXPECT_FALSE(engine.state.exchangeBusy) << checked;
+        EXPECT_FALSE(engine.client->exchangeBusy()) << checked;
     }
 }

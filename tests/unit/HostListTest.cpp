@@ -46,7 +46,7 @@ TEST(HostList, TheRequestCarriesTheAccountAndTheReplyMarksTheWholeCheckedEntries
     Engine engine;
     // Names come upper-cased; µ and ÿ stay as they are, since their upper cases do not fit the
     // settings file.
-    engine.state.checkedGroups = QStringLiteral("MYHOME:B:µNET:ÿ:X");
+    engine.settings.checkedGroups = QStringLiteral("MYHOME:B:µNET:ÿ:X");
     engine.server.hostsReply = QStringLiteral("GETHOSTS:Gb:GHOME:HPC1:GMYHOME:GAB:GX:Gµnet:Gÿ:");
     engine.client->refreshHostList();
     engine.server.answerAll();
@@ -55,26 +55,26 @@ TEST(HostList, TheRequestCarriesTheAccountAndTheReplyMarksTheWholeCheckedEntries
     EXPECT_EQ(engine.server.requests[0].text, "GETHOSTS:ALICE:PW:");
     EXPECT_EQ(checkedOf(engine.client->hostList()), QStringList({"B", "MYHOME", "µNET", "ÿ"}));
     EXPECT_EQ(engine.client->checkedGroupNames(), QStringList({"B", "MYHOME", "µNET", "ÿ"}));
-    EXPECT_EQ(engine.state.groupHosts[1], "PC1:");
+    EXPECT_EQ(engine.client->hostList().groups[1].hosts, "PC1:");
     EXPECT_EQ(engine.view->lines.last(), "host list of 7 groups");
-    EXPECT_EQ(engine.state.checkedGroups, "MYHOME:B:µNET:ÿ:X") << "receiving the list changes no setting";
+    EXPECT_EQ(engine.settings.checkedGroups, "MYHOME:B:µNET:ÿ:X") << "receiving the list changes no setting";
 }
 
 TEST(HostList, ARefusedAccountEmptiesTheListAndStopsTheChecksFromEditingTheSettings)
 {
     Engine engine;
-    engine.state.checkedGroups = QStringLiteral("HOME:OLD:");
+    engine.settings.checkedGroups = QStringLiteral("HOME:OLD:");
     engine.server.hostsReply = QStringLiteral("GETHOSTS:GHOME:GOFFICE:");
     engine.client->refreshHostList();
     engine.server.run(1000);
     engine.client->setGroupChecked(0, false);
-    EXPECT_EQ(engine.state.checkedGroups, "OLD:");
+    EXPECT_EQ(engine.settings.checkedGroups, "OLD:");
     engine.client->setGroupChecked(1, true);
     engine.client->setGroupChecked(0, true);
     engine.client->setGroupChecked(0, false);
     engine.client->setGroupChecked(0, true);
     engine.client->setGroupChecked(2, true);
-    EXPECT_EQ(engine.state.checkedGroups, "OLD:OFFICE:HOME:");
+    EXPECT_EQ(engine.settings.checkedGroups, "OLD:OFFICE:HOME:");
     EXPECT_EQ(engine.client->checkedGroupNames(), QStringList({"HOME", "OFFICE"}));
 
     engine.server.hostsReply = QStringLiteral("ERROR:INVALIDUSER:");
@@ -83,5 +83,5 @@ TEST(HostList, ARefusedAccountEmptiesTheListAndStopsTheChecksFromEditingTheSetti
     EXPECT_TRUE(engine.client->hostList().groups.empty());
     EXPECT_TRUE(engine.view->lines.contains("account refused"));
     engine.client->setGroupChecked(0, false);
-    EXPECT_EQ(engine.state.checkedGroups, "OLD:OFFICE:HOME:");
+    EXPECT_EQ(engine.settings.checkedGroups, "OLD:OFFICE:HOME:");
 }

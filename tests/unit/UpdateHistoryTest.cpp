@@ -13,7 +13,7 @@ protected:
     {
         return QString::fromUtf8(fake.files.contents.value(history.path())).split('\n', Qt::SkipEmptyParts);
     }
-    void report(ClientEvent::Kind kind) { state.report({kind, {}, {}, {}}); }
+    void report(ClientEvent::Kind kind) { client->report({kind, {}, {}, {}}); }
 
     UpdateHistory history{fake.files, QStringLiteral("/program/DNS.conf")};
 };
@@ -22,7 +22,7 @@ protected:
 
 TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAFailureAndItsEnd)
 {
-    state.checkedGroups = QStringLiteral("HOME:OFFICE:");
+    settings.checkedGroups = QStringLiteral("HOME:OFFICE:");
     server.failingGroups = {QStringLiteral("OFFICE")};
     report(ClientEvent::Kind::Started);
     scheduler().start();
@@ -52,7 +52,7 @@ TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAF
 TEST_F(UpdateHistoryTest, AReplysLineBreaksAndTabsStayInsideTheirField)
 {
     const QString reason = updateFailureReason(QStringLiteral("NO\r\nFAKE\tLINE\x1b[31m\x07"));
-    state.report({ClientEvent::Kind::GroupFailed, QStringLiteral("HO\tME") + QString(500, 'E'), {}, reason});
+    client->report({ClientEvent::Kind::GroupFailed, QStringLiteral("HO\tME") + QString(500, 'E'), {}, reason});
     ASSERT_EQ(history.entries().size(), 1);
     // Control characters become blanks; a field's length is bounded.
     EXPECT_EQ(history.entries()[0].group, "HO ME" + QString(155, 'E'));

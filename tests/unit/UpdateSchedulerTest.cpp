@@ -97,7 +97,7 @@ TEST(UpdateScheduler, AListFetchedLaterIsNotFollowedByASecondStartUpUpdateAndALo
     engine.startUp();
     engine.server.minutes(16);
     // As closing the preferences with a shorter interval does.
-    engine.state.updateInterval = 15;
+    engine.settings.updateInterval = 15;
     engine.scheduler().fetchListSoon();
     EXPECT_EQ(engine.server.minutes(1), QStringList({"GETHOSTS UPDATE"}));
 }
@@ -120,8 +120,8 @@ TEST(UpdateScheduler, SwitchingOffAndOnKeepsTheCountAndSwitchingOnTwiceDoesNotRe
 TEST(UpdateScheduler, AFixedAddressIsUpdatedWithoutIpChecksOrTheirNotice)
 {
     Engine engine(Engine::Desktop, 2);
-    engine.state.useStaticIP = true;
-    engine.state.currentIP = QStringLiteral("198.51.100.4");
+    engine.settings.useStaticIP = true;
+    engine.settings.currentIP = QStringLiteral("198.51.100.4");
     engine.scheduler().start();
     engine.server.run(3000);
     ASSERT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
@@ -134,7 +134,7 @@ TEST(UpdateScheduler, WithAutomaticUpdatesOffTheStartUpUpdateOnlySaysSo)
 {
     for (const Engine::Pace pace : {Engine::Desktop, Engine::CommandLine}) {
         Engine engine(pace, 1);
-        engine.state.autoUpdate = 0;
+        engine.settings.autoUpdate = 0;
         engine.scheduler().start();
         engine.server.run(10 * kMinute);
         EXPECT_EQ(engine.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS"}));
@@ -145,7 +145,7 @@ TEST(UpdateScheduler, WithAutomaticUpdatesOffTheStartUpUpdateOnlySaysSo)
 TEST(UpdateScheduler, AnUpdateWithoutTheHostListAsksForItFirstAndNeverClaimsSuccess)
 {
     Engine engine;
-    engine.state.currentIP = QStringLiteral("203.0.113.9");
+    engine.settings.currentIP = QStringLiteral("203.0.113.9");
     engine.scheduler().updateNow();
     EXPECT_FALSE(engine.view->lines.contains(QStringLiteral("status  Update successful")));
     engine.server.run(1000);
@@ -194,7 +194,7 @@ TEST(UpdateScheduler, AfterANetworkChangeAnUnchangedAddressOrAFixedOneSendsNoUpd
 
     Engine fixed;
     fixed.startUp();
-    fixed.state.useStaticIP = true;
+    fixed.settings.useStaticIP = true;
     fixed.scheduler().networkChanged();
     fixed.server.run(6000);
     EXPECT_TRUE(fixed.server.requests.empty());

@@ -1,7 +1,6 @@
 #include "core/client/UpdateClient.h"
 
-#include "core/client/ClientState.h"
-#include "core/client/ClientView.h"
+#include "core/client/ClientEvent.h"
 #include "core/client/UpdateHistory.h"
 #include "core/platform/CorePlatform.h"
 #include "core/protocol/Requests.h"
@@ -10,35 +9,28 @@
 
 #include <QPointer>
 
-UpdateClient::UpdateClient(ClientState& state, CorePlatform& platform, std::unique_ptr<ClientView> view,
-                           UpdateScheduler::Pacing pacing)
-    : m_state(state), m_platform(platform), m_scheduler(*this, state, platform.timers, pacing)
+UpdateClient::UpdateClient(CorePlatform& platform, UpdateScheduler::Pacing pacing)
+    : m_platform(platform), m_exchange(platform), m_scheduler(*this, platform.timers, pacing)
 {
-    m_state.view = std::move(view);
-    m_state.onEvent = [this](const ClientEvent& event) { report(event); };
-    m_state.exchange.setFactory([this] { return makeExchange(); });
+    connectExchange();
 }
 
-std::shared_ptr<ServerExchange> UpdateClient::makeExchange()
+void UpdateClient::connectExchange()
 {
-    auto made = std::make_shared<ServerExchange>(m_platform);
-    ServerExchange* exchange = made.get();
-    connect(exchange, &ServerExchange::started, this, [this](const QString& tag, const QString& statusText) {
-        view().showStatus(statusText);
-        m_state.pendingCommand = tag;
-    });
-    connect(exchange, &ServerExchange::busyChanged, this, [this](bool busy) { m_state.exchangeBusy = busy; });
-    connect(exchange, &ServerExchange::failed, this, [this](const QString& statusText, const QString& reason) {
-        view().showFailure(statusText);
+    connect(&m_exchange, &ServerExchange::started, this,
+            [this](const QString&, const QString& statusText) { emit statusChanged(statusText); });
+    connect(&m_exchange, &ServerExchange::busyChanged, this, [this](bool busy) { m_exchangeBusy = busy; });
+    connect(&m_exchange, &ServerExchange::failed, this, [this](const QString& statusText, const QString& reason) {
+        emit failed(statusText);
         report({ClientEvent::Kind::Failure, QString(), QString(), reason});
     });
-    connect(exchange, &ServerExchange::groupFailed, this, [this](const QString& group, const QString& reason) {
-        view().showUpdateVerdict(false);
-        report({ClientEvent::Kind::GroupFailed, group, m_state.currentIP, reason});
+    connect(&m_exchange, &ServerExchange::groupFailed, this, [this](const QString& group, const QString& reason) {
+        emit updateVerdict(false);
+        report({ClientEvent::Kind::GroupFailed, group, m_settings.currentIP, reason});
     });
     // A reply posted before the client ended finds no one to take it.
     const QPointer<UpdateClient> self(this);
-    made->processors = {
+    m_exchange.processors = {
         {Requests::myIPTag,
          [self](const QString& reply, const QString&) {
              if (self)
@@ -65,30 +57,22 @@ std::shared_ptr<ServerExchange> UpdateClient::makeExchange()
                  self->handleUpdateReply(reply, group);
          }},
     };
-    made->updateTag = Requests::updateTag;
-    made->onUnloaded = [this](ExchangeEnd end) {
+    m_exchange.updateTag = Requests::updateTag;
+    m_exchange.onUnloaded = [this](ExchangeEnd end) {
         m_scheduler.exchangeEnded();
         emit exchangeEnded(end);
     };
-    return made;
 }
 
 UpdateClient::~UpdateClient()
 {
-    if (m_state.exchange.exists())
-        m_state.exchange->onUnloaded = nullptr;
-    m_state.exchange.setFactory(nullptr);
-    m_state.onEvent = nullptr;
+    m_exchange.onUnloaded = nullptr;
 }
 
-ServerExchange& UpdateClient::exchange()
+void UpdateClient::setServer(const QString& host, quint16 port)
 {
-    return *m_state.exchange;
-}
-
-ClientView& UpdateClient::view()
-{
-    return *m_state.view;
+    m_serverHost = host;
+    m_serverPort = port;
 }
 
 void UpdateClient::report(const ClientEvent& event)
@@ -103,27 +87,22 @@ void UpdateClient::report(const ClientEvent& event)
 
 void UpdateClient::submit(ExchangeCommand command)
 {
-    command.serverHost = m_state.serverHost;
-    command.serverPort = quint16(m_state.serverPort);
-    command.address = m_state.currentIP;
-    exchange().submit(std::move(command));
+    command.serverHost = m_serverHost;
+    command.serverPort = m_serverPort;
+    command.address = m_settings.currentIP;
+    m_exchange.submit(std::move(command));
 }
 
 void UpdateClient::submitAccountCommand(const QString& tag, const QString& statusText, const QString& word)
 {
-    submit(ExchangeCommand{tag, statusText, Requests::accountRequest(word, m_state.userName, m_state.password), {}});
+    submit(
+        ExchangeCommand{tag, statusText, Requests::accountRequest(word, m_settings.userName, m_settings.password), {}});
 }
 
 void UpdateClient::checkAddress()
 {
-    m_state.ipCheckRequested = true;
-    checkAddressQuietly();
-}
-
-void UpdateClient::checkAddressQuietly()
-{
-    if (m_state.useStaticIP) {
-        view().noticeFixedAddress();
+    if (m_settings.useStaticIP) {
+        emit fixedAddressInUse();
         return;
     }
     submitAccountCommand(Requests::myIPTag, QStringLiteral("Checking for new IP..."), QStringLiteral("getMyIP"));
@@ -131,13 +110,13 @@ void UpdateClient::checkAddressQuietly()
 
 void UpdateClient::refreshHostList()
 {
-    m_state.hostsRequestPending = true;
+    m_hostsRequestPending = true;
     submitAccountCommand(Requests::hostsTag, QStringLiteral("Refreshing hosts..."), QStringLiteral("getHosts"));
 }
 
 void UpdateClient::checkVersion()
 {
-    m_state.upgradeOffered = false;
+    m_upgradeOffered = false;
     checkVersionQuietly();
 }
 
@@ -174,7 +153,7 @@ void UpdateClient::sendGroupUpdate(const QStringList& groups)
     requests.reserve(std::size_t(count));
     for (qsizetype i = 0; i < count; ++i)
         requests.push_back(
-            Requests::groupUpdateRequest(m_state.userName, m_state.password, groups[i], m_state.currentIP));
+            Requests::groupUpdateRequest(m_settings.userName, m_settings.password, groups[i], m_settings.currentIP));
     submit(ExchangeCommand{Requests::updateTag, QStringLiteral("Updating selected groups..."), QString(),
                            std::move(requests)});
     emit groupUpdateStarted(int(count));
@@ -182,12 +161,12 @@ void UpdateClient::sendGroupUpdate(const QStringList& groups)
 
 void UpdateClient::setGroupChecked(int index, bool checked)
 {
-    if (!m_state.groupListReady || index < 0 || index >= int(m_hostList.groups.size()))
+    if (!m_groupListReady || index < 0 || index >= int(m_hostList.groups.size()))
         return;
     HostList::Group& group = m_hostList.groups[std::size_t(index)];
     group.checked = checked;
-    m_state.checkedGroups = checked ? CheckedGroups::added(m_state.checkedGroups, group.name)
-                                    : CheckedGroups::removed(m_state.checkedGroups, group.name);
+    m_settings.checkedGroups = checked ? CheckedGroups::added(m_settings.checkedGroups, group.name)
+                                       : CheckedGroups::removed(m_settings.checkedGroups, group.name);
 }
 
 void UpdateClient::keepHistory()

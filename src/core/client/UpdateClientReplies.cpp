@@ -3,8 +3,7 @@
 #include "core/client/UpdateClient.h"
 
 #include "BuildConfig.h"
-#include "core/client/ClientState.h"
-#include "core/client/ClientView.h"
+#include "core/client/ClientEvent.h"
 #include "core/platform/CorePlatform.h"
 #include "core/protocol/Replies.h"
 #include "core/protocol/Scrambler.h"
@@ -29,46 +28,41 @@ QSet<QStringView> checkedEntries(const QString& checkedGroups)
 
 void UpdateClient::handleAddressReply(const QString& reply)
 {
-    ClientView& shown = view();
     // A fixed address chosen while the check was under way stays as the user set it.
-    if (m_state.useStaticIP) {
-        shown.showStatus(QStringLiteral(" Using the fixed address ") + m_state.currentIP);
+    if (m_settings.useStaticIP) {
+        emit statusChanged(QStringLiteral(" Using the fixed address ") + m_settings.currentIP);
         return;
     }
     // An error text, a cut reply or an address of another kind must not become the address that
     // the next update sends.
     const std::optional<QString> newIP = parseMyIPReply(reply);
     if (!newIP) {
-        shown.showFailure(QStringLiteral("IP check failed: the server sent an unexpected reply."));
+        emit failed(QStringLiteral("IP check failed: the server sent an unexpected reply."));
         report({ClientEvent::Kind::Failure, QString(), QString(),
                 QStringLiteral("IP check: the server sent an unexpected reply")});
         return;
     }
-    if (*newIP != m_state.currentIP)
+    if (*newIP != m_settings.currentIP)
         report({ClientEvent::Kind::NewAddress, QString(), *newIP, QString()});
 
-    if (m_state.preferencesOpen) {
-        m_state.currentIP = *newIP;
-        shown.showAddressInPreferences(m_state.currentIP);
-    } else {
-        shown.showStatus(*newIP == m_state.currentIP ? QStringLiteral(" IP is current.")
-                                                     : QStringLiteral(" New IP found: ") + *newIP);
-        m_state.currentIP = *newIP;
-        m_state.ipCheckRequested = false;
-    }
-    shown.showAddress();
+    // The preferences dialog shows the address itself, in its address box.
+    if (!m_preferencesOpen)
+        emit statusChanged(*newIP == m_settings.currentIP ? QStringLiteral(" IP is current.")
+                                                          : QStringLiteral(" New IP found: ") + *newIP);
+    m_settings.currentIP = *newIP;
+    emit addressChanged(m_settings.currentIP);
 }
 
 void UpdateClient::handleHostsReply(const QString& reply)
 {
     // Only the first piece of a reply that parses counts; later pieces find the flag cleared.
-    if (!m_state.hostsRequestPending)
+    if (!m_hostsRequestPending)
         return;
     HostList list = parseHostsReply(reply);
-    m_state.groupListReady = false;
+    m_groupListReady = false;
     if (list.refused) {
         m_hostList = HostList{};
-        view().showAccountRefused();
+        emit accountRefused();
         report({ClientEvent::Kind::Failure, QString(), QString(),
                 QStringLiteral("the user name or password was not accepted")});
         m_scheduler.listAnswered(false);
@@ -77,21 +71,14 @@ void UpdateClient::handleHostsReply(const QString& reply)
     }
 
     // The views point into this copy, which nothing can change while the list is applied.
-    const QString checkedGroups = m_state.checkedGroups;
+    const QString checkedGroups = m_settings.checkedGroups;
     const QSet<QStringView> checked = checkedEntries(checkedGroups);
-    const int kept = int(qMin<std::size_t>(list.groups.size(), std::size_t(kListUpperBound) + 1));
-    for (int i = 0; i < int(list.groups.size()); ++i) {
-        HostList::Group& group = list.groups[std::size_t(i)];
+    for (HostList::Group& group : list.groups)
         group.checked = checked.contains(Scrambler::upperCase(group.name));
-        // A group past the list's end has no place for its hosts.
-        if (i < kept)
-            m_state.groupHosts[std::size_t(i)] = std::exchange(group.hosts, QString());
-    }
-    m_state.groupCount = qint32(list.groups.size());
-    m_state.groupListReady = !list.groups.empty();
-    m_state.hostsRequestPending = false;
+    m_groupListReady = !list.groups.empty();
+    m_hostsRequestPending = false;
     m_hostList = std::move(list);
-    view().showHostList(m_hostList);
+    emit hostListChanged(m_hostList);
     m_scheduler.listAnswered(true);
     emit listAnswered(true);
 }
@@ -101,35 +88,33 @@ void UpdateClient::handleUpdateReply(const QString& reply, const QString& group)
     // Once one group of the exchange has failed, a later success must not hide it.
     const bool success = isUpdateSuccess(reply);
     if (success)
-        report({ClientEvent::Kind::GroupUpdated, group, m_state.currentIP, QString()});
+        report({ClientEvent::Kind::GroupUpdated, group, m_settings.currentIP, QString()});
     else
-        report({ClientEvent::Kind::GroupFailed, group, m_state.currentIP, updateFailureReason(reply)});
-    ServerExchange& running = exchange();
-    running.updateFailed = running.updateFailed || !success;
-    view().showUpdateVerdict(!running.updateFailed);
-    view().showLastUpdate(m_platform.clock.now());
+        report({ClientEvent::Kind::GroupFailed, group, m_settings.currentIP, updateFailureReason(reply)});
+    m_exchange.updateFailed = m_exchange.updateFailed || !success;
+    emit updateVerdict(!m_exchange.updateFailed);
+    emit lastUpdateChanged(m_platform.clock.now());
 }
 
 void UpdateClient::handleVersionReply(const QString& reply)
 {
-    ClientView& shown = view();
     const std::optional<Version> offered = parseVersionReply(reply);
     if (!offered) {
         // An error text or a broken number says nothing about versions.
-        shown.showFailure(QStringLiteral(" Version check failed: unexpected reply from the server."));
+        emit failed(QStringLiteral(" Version check failed: unexpected reply from the server."));
         return;
     }
     const Version own{m_platform.app.versionMajor(), m_platform.app.versionMinor(), m_platform.app.versionRevision()};
     if (*offered <= own) {
-        shown.showStatus(QStringLiteral("No version update available."));
-        shown.noticeNoUpgrade();
+        emit statusChanged(QStringLiteral("No version update available."));
+        emit noUpgradeAvailable();
         return;
     }
-    shown.showStatus(QStringLiteral("New version available."));
-    if (m_state.upgradeOffered)
+    emit statusChanged(QStringLiteral("New version available."));
+    if (m_upgradeOffered)
         return;
-    m_state.upgradeOffered = true;
-    shown.offerUpgrade(QLatin1String(BuildConfig::webSite) + QStringLiteral("/downloads/Veltaro.exe"));
+    m_upgradeOffered = true;
+    emit upgradeAvailable(QLatin1String(BuildConfig::webSite) + QStringLiteral("/downloads/Veltaro.exe"));
 }
 
 void UpdateClient::handleNewsReply(const QString& reply)
@@ -138,12 +123,9 @@ void UpdateClient::handleNewsReply(const QString& reply)
     if (!news)
         return;
     if (news->none) {
-        view().showStatus(QStringLiteral(" No news at this time."));
+        emit statusChanged(QStringLiteral(" No news at this time."));
         return;
     }
     // Only web pages open in the web window: a script or a local file would run with the client's rights.
-    const bool webPage = isWebAddress(news->url);
-    if (webPage)
-        m_state.browserURL = news->url;
-    view().showNews(news->text, webPage ? news->url : QString());
+    emit newsArrived(news->text, isWebAddress(news->url) ? news->url : QString());
 }

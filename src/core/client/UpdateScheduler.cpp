@@ -1,6 +1,5 @@
 #include "core/client/UpdateScheduler.h"
 
-#include "core/client/ClientState.h"
 #include "core/client/UpdateClient.h"
 #include "core/client/UpdateCycle.h"
 #include "core/platform/CorePlatform.h"
@@ -9,8 +8,8 @@
 
 #include <utility>
 
-UpdateScheduler::UpdateScheduler(UpdateClient& client, ClientState& state, TimerService& timers, Pacing pacing)
-    : m_client(client), m_state(state), m_pacing(pacing),
+UpdateScheduler::UpdateScheduler(UpdateClient& client, TimerService& timers, Pacing pacing)
+    : m_client(client), m_pacing(pacing),
       m_listTimer(timers.createTimer(QStringLiteral("startList"), TimerMode::Repeating, [this] { listStep(); })),
       m_updateTimer(timers.createTimer(QStringLiteral("startUpdate"), TimerMode::Repeating, [this] { updateStep(); })),
       m_minuteTimer(timers.createTimer(QStringLiteral("minute"), TimerMode::Repeating, [this] { minuteTick(); })),
@@ -21,20 +20,20 @@ UpdateScheduler::~UpdateScheduler() = default;
 
 void UpdateScheduler::start(bool waitForList)
 {
-    const bool checking = !m_state.useStaticIP;
+    const bool checking = !m_client.settings().useStaticIP;
     if (checking)
-        m_client.checkAddressQuietly();
+        m_client.checkAddress();
     if (!waitForList)
         fetchListSoon();
     m_minuteCounter = 1;
-    setAutoUpdate(m_state.autoUpdate == 1);
+    setAutoUpdate(m_client.settings().autoUpdate == 1);
 }
 
 void UpdateScheduler::fetchListSoon()
 {
     if (m_pacing.startStepMs > 0)
         m_listTimer->start(m_pacing.startStepMs);
-    else if (m_state.exchangeBusy)
+    else if (m_client.exchangeBusy())
         m_afterExchange = Step::List;
     else
         listStep();
@@ -42,7 +41,7 @@ void UpdateScheduler::fetchListSoon()
 
 void UpdateScheduler::listStep()
 {
-    if (m_state.exchangeBusy || m_stopped)
+    if (m_client.exchangeBusy() || m_stopped)
         return;
     m_client.refreshHostList();
     m_listTimer->stop();
@@ -56,19 +55,19 @@ void UpdateScheduler::listStep()
 
 void UpdateScheduler::updateStep()
 {
-    if (m_state.exchangeBusy || m_stopped)
+    if (m_client.exchangeBusy() || m_stopped)
         return;
-    if (m_state.autoUpdate == 1)
+    if (m_client.settings().autoUpdate == 1)
         updateNow();
     else
-        m_client.view().showStatus(QStringLiteral("Auto Updates Disabled"));
+        emit m_client.statusChanged(QStringLiteral("Auto Updates Disabled"));
     m_updateTimer->stop();
 }
 
 void UpdateScheduler::exchangeEnded()
 {
     // A command that waited for the exchange may have started already: the step waits for its end.
-    if (m_state.exchangeBusy)
+    if (m_client.exchangeBusy())
         return;
     switch (std::exchange(m_afterExchange, Step::None)) {
     case Step::List:
@@ -95,9 +94,9 @@ void UpdateScheduler::updateNow()
 {
     // Without the host list there is nothing to send, and saying " Update successful" would hide
     // that: the list is asked for again and the update follows it.
-    if (!m_state.groupListReady) {
+    if (!m_client.hasGroupList()) {
         m_updateWhenListArrives = true;
-        m_client.view().showStatus(QStringLiteral(" The host list has not arrived: asking for it before updating"));
+        emit m_client.statusChanged(QStringLiteral(" The host list has not arrived: asking for it before updating"));
         m_client.refreshHostList();
         return;
     }
@@ -113,13 +112,14 @@ void UpdateScheduler::listAnswered(bool accepted)
 
 void UpdateScheduler::minuteTick()
 {
-    const UpdateCycle::Tick tick = UpdateCycle::tick(m_minuteCounter, m_state.updateInterval, m_state.exchangeBusy);
+    const UpdateCycle::Tick tick =
+        UpdateCycle::tick(m_minuteCounter, m_client.settings().updateInterval, m_client.exchangeBusy());
     m_minuteCounter = tick.minuteCounter;
     if (tick.step == UpdateCycle::Step::Update) {
         updateNow();
     } else if (tick.step == UpdateCycle::Step::CheckStep) {
         // A fixed address needs no check; its notice is for the user's own "Check for new IP".
-        if (!m_state.useStaticIP)
+        if (!m_client.settings().useStaticIP)
             m_client.checkAddress();
         m_client.checkVersionQuietly();
     }
@@ -134,7 +134,7 @@ void UpdateScheduler::networkChanged()
 void UpdateScheduler::networkCalm()
 {
     // A fixed address does not move with the network.
-    if (m_state.useStaticIP || m_stopped)
+    if (m_client.settings().useStaticIP || m_stopped)
         return;
     m_updateOnNewAddress = true;
     m_client.checkAddress();
@@ -142,7 +142,7 @@ void UpdateScheduler::networkCalm()
 
 void UpdateScheduler::addressLearned()
 {
-    if (!std::exchange(m_updateOnNewAddress, false) || m_state.autoUpdate != 1)
+    if (!std::exchange(m_updateOnNewAddress, false) || m_client.settings().autoUpdate != 1)
         return;
     // After the IP reply's processor has stored the new address.
     QPointer<UpdateClient> client(&m_client);

@@ -7,7 +7,6 @@
 class Timer;
 class TimerService;
 class UpdateClient;
-struct ClientState;
 
 // The cycle's minute; the command-line client's tests shorten it.
 inline constexpr int kMinuteMs = 60000;
@@ -28,7 +27,7 @@ public:
         int networkCalmMs = 5000;
     };
 
-    UpdateScheduler(UpdateClient& client, ClientState& state, TimerService& timers, Pacing pacing);
+    UpdateScheduler(UpdateClient& client, TimerService& timers, Pacing pacing);
     ~UpdateScheduler();
 
     // Checks the address (unless it is fixed) and starts the minute cycle when automatic updates
@@ -64,7 +63,6 @@ private:
     void networkCalm();
 
     UpdateClient& m_client;
-    ClientState& m_state;
     Pacing m_pacing;
     std::unique_ptr<Timer> m_listTimer;
     std::unique_ptr<Timer> m_updateTimer;

@@ -1,9 +1,9 @@
 #include "desktop/about/AboutDialog.h"
 
-#include "desktop/widgets/Twips.h"
-#include "desktop/widgets/WidgetDesign.h"
 #include "desktop/about/SystemInfo.h"
 #include "desktop/platform/Platform.h"
+#include "desktop/widgets/Twips.h"
+#include "desktop/widgets/WidgetDesign.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -28,7 +28,7 @@ QLabel* wrappingLabel(QWidget* parent, const char* name, const QString& text)
 
 } // namespace
 
-AboutDialog::AboutDialog(ClientState&, Platform& platform) : m_platform(platform)
+AboutDialog::AboutDialog(Platform& platform) : m_platform(platform)
 {
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

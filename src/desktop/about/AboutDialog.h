@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QLabel;
-struct ClientState;
 struct Platform;
 
 // The About box: the program's title, version and notices, and the launcher of the system information tool.
@@ -12,7 +11,7 @@ class AboutDialog : public QDialog
     Q_OBJECT
 
 public:
-    AboutDialog(ClientState& state, Platform& platform);
+    explicit AboutDialog(Platform& platform);
     ~AboutDialog() override;
 
     // Loads the box when it is not loaded, then shows it without blocking.

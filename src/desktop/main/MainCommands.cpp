@@ -1,71 +1,68 @@
 // Menu items and buttons: each hands on to the client, a dialog or the desktop.
 #include "desktop/main/MainWindow.h"
 
-#include "core/client/ClientState.h"
 #include "core/client/UpdateClient.h"
 #include "core/settings/ConfigFile.h"
-#include "desktop/about/AboutDialog.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/preferences/PreferencesDialog.h"
 #include "desktop/web/WebWindow.h"
 
 #include <QAction>
 
 void MainWindow::refreshHostList()
 {
-    m_state.client->refreshHostList();
+    m_client.refreshHostList();
 }
 
 void MainWindow::updateCheckedGroups()
 {
-    m_state.client->scheduler().updateNow();
+    m_client.scheduler().updateNow();
 }
 
 void MainWindow::checkAddress()
 {
-    m_state.client->checkAddress();
+    m_client.checkAddress();
 }
 
 void MainWindow::checkVersion()
 {
-    m_state.client->checkVersion();
+    m_client.checkVersion();
 }
 
 void MainWindow::checkNews()
 {
-    m_state.client->checkNews();
+    m_client.checkNews();
 }
 
 void MainWindow::openMembersArea()
 {
-    openServicePage(m_state, m_platform, QStringLiteral("/members/"), this);
+    openServicePage(m_platform, QStringLiteral("/members/"), this);
 }
 
 void MainWindow::openSupport()
 {
-    openServicePage(m_state, m_platform, QStringLiteral("/faq.php"), this);
+    openServicePage(m_platform, QStringLiteral("/faq.php"), this);
 }
 
 void MainWindow::showPreferences()
 {
-    m_state.preferencesDialog->showDialog();
+    emit preferencesRequested();
 }
 
 void MainWindow::showAbout()
 {
-    m_state.aboutDialog->showDialog();
+    emit aboutRequested();
 }
 
 void MainWindow::saveSettings()
 {
-    tellSaveProblem(ConfigFile::save(m_state, m_platform).problem, true);
+    tellSaveProblem(ConfigFile::save(settings(), m_platform).problem, true);
 }
 
 void MainWindow::setAutomaticUpdates(bool on)
 {
-    m_state.autoUpdate = on ? 1 : 0;
+    settings().autoUpdate = on ? 1 : 0;
     showAutomaticUpdates(on);
-    m_state.client->scheduler().setAutoUpdate(on);
+    m_client.scheduler().setAutoUpdate(on);
 }
 
 void MainWindow::showAutomaticUpdates(bool on)

@@ -1,7 +1,6 @@
 // The groups list, the hosts list and the hosts panel.
 #include "desktop/main/MainWindow.h"
 
-#include "core/client/ClientState.h"
 #include "core/client/UpdateClient.h"
 #include "core/protocol/Replies.h"
 #include "core/settings/CheckedGroups.h"
@@ -55,7 +54,7 @@ void MainWindow::showAccountRefused()
         m_groupsList->clear();
     }
     m_hostsList->clear();
-    if (m_state.hostsPanelShown)
+    if (m_hostsPanelShown)
         toggleHostsPanel();
     m_viewHostsButton->setEnabled(false);
     showStatus(QStringLiteral(" The user name or password was not accepted"));
@@ -72,27 +71,29 @@ void MainWindow::showSelectedGroup()
 void MainWindow::showGroupHosts(int groupIndex)
 {
     m_hostsList->clear();
-    if (groupIndex < 0 || groupIndex > kListUpperBound)
+    const std::vector<HostList::Group>& groups = m_client.hostList().groups;
+    // A group past the shown list's end has no hosts to show.
+    if (groupIndex < 0 || groupIndex > kListUpperBound || groupIndex >= int(groups.size()))
         return;
-    m_hostsList->addItems(entriesOf(m_state.groupHosts[std::size_t(groupIndex)]));
+    m_hostsList->addItems(entriesOf(groups[std::size_t(groupIndex)].hosts));
 }
 
 void MainWindow::groupCheckChanged(int row)
 {
-    if (!m_state.groupListReady)
+    if (!m_client.hasGroupList())
         return;
     const QListWidgetItem* line = m_groupsList->item(row);
     if (line == nullptr)
         return;
-    m_state.client->setGroupChecked(row, line->checkState() == Qt::Checked);
+    m_client.setGroupChecked(row, line->checkState() == Qt::Checked);
     showTrayPicture();
 }
 
 void MainWindow::toggleHostsPanel()
 {
-    const bool show = !m_state.hostsPanelShown;
+    const bool show = !m_hostsPanelShown;
     m_viewHostsButton->setText(show ? QStringLiteral("<< Hide Hosts") : QStringLiteral("View Hosts in Group >>"));
     setOuterWidthTwips(show ? kWideOuterWidth : kNarrowOuterWidth);
     m_viewHostsButton->move(twipsToPixels(show ? kWideButtonLeft : kNarrowButtonLeft), m_viewHostsButton->y());
-    m_state.hostsPanelShown = show;
+    m_hostsPanelShown = show;
 }

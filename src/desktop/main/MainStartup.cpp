@@ -2,59 +2,46 @@
 #include "desktop/main/MainWindow.h"
 
 #include "BuildConfig.h"
-#include "core/client/ClientState.h"
+#include "core/client/ClientEvent.h"
 #include "core/client/UpdateClient.h"
-#include "core/platform/Timers.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/preferences/PreferencesDialog.h"
 #include "desktop/widgets/Twips.h"
 
 #include <QPushButton>
 
 void MainWindow::start()
 {
-    m_state.autoUpdate = 1;
-    m_state.upgradeOffered = false;
-    m_state.hostsRequestPending = false;
-    m_state.groupListReady = false;
+    Settings& settings = m_client.settings();
+    settings.autoUpdate = 1;
+    m_client.setServer(QString::fromLatin1(BuildConfig::serverHost), BuildConfig::serverPort);
 
-    m_state.serverHost = QString::fromLatin1(BuildConfig::serverHost);
-    m_state.serverPort = BuildConfig::serverPort;
-
-    const QString configNotice = ConfigFile::load(m_state, m_platform);
+    const QString configNotice = ConfigFile::load(settings, m_platform);
     startEventLog();
 
-    showAutomaticUpdates(m_state.autoUpdate == 1);
+    showAutomaticUpdates(settings.autoUpdate == 1);
 
-    const bool startMinimized = m_state.minimizeOnStartup == 1;
-
-    // The fixed-address choice read from the file is kept: the user made it on purpose.
-    m_state.exchangeBusy = false;
-    m_state.ipCheckRequested = false;
-    m_state.preferencesOpen = false;
+    const bool startMinimized = settings.minimizeOnStartup == 1;
 
     m_platform.tray.show();
 
     // Without an account the host list waits until the preferences dialog has one.
-    const bool askForAccount = m_state.userName.isEmpty() || m_state.password.isEmpty();
-    m_state.client->scheduler().start(askForAccount);
+    const bool askForAccount = settings.userName.isEmpty() || settings.password.isEmpty();
+    m_client.scheduler().start(askForAccount);
     // After the IP check has set its own text, so that this one is seen.
     if (!configNotice.isEmpty())
         showStatus(configNotice);
 
-    m_state.hostsPanelShown = false;
+    m_hostsPanelShown = false;
     m_viewHostsButton->move(twipsToPixels(kNarrowButtonLeft), m_viewHostsButton->y());
-    setUserName(m_state.userName);
+    setUserName(settings.userName);
     m_viewHostsButton->setEnabled(false);
 
-    if (askForAccount) {
-        m_state.preferencesDialog->showDialog();
-        m_preferencesForward->start(kPreferencesForwardMs);
-    }
+    if (askForAccount)
+        emit accountNeeded();
 
     // With a fixed address no reply will show it, so the label shows it now.
-    if (m_state.useStaticIP)
+    if (settings.useStaticIP)
         showAddress();
     else
         showTrayTip();
@@ -65,19 +52,11 @@ void MainWindow::start()
         showMinimized(); // no tray to come back from: keep a task-bar entry
 }
 
-void MainWindow::bringPreferencesForward()
-{
-    if (m_state.preferencesOpen)
-        m_state.preferencesDialog->bringIntoView();
-}
-
 void MainWindow::preferencesClosed()
 {
     showAddress();
-    if (m_state.preferencesDialog.exists())
-        m_state.preferencesDialog->finishUnload();
     // The account may have changed: the host list is fetched again.
-    m_state.client->scheduler().fetchListSoon();
+    m_client.scheduler().fetchListSoon();
 }
 
 void MainWindow::quit()
@@ -99,9 +78,9 @@ void MainWindow::exitProgram(bool userPresent)
         return;
     }
     m_exiting = true;
-    m_state.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
+    m_client.report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
     m_platform.tray.hide();
-    const QString problem = ConfigFile::save(m_state, m_platform).problem;
+    const QString problem = ConfigFile::save(m_client.settings(), m_platform).problem;
     if (problem.isEmpty() || !userPresent) {
         tellSaveProblem(problem, false);
         m_platform.app.quit();

@@ -1,7 +1,7 @@
 // The tray icon, its picture and notices, and the history of what happened.
 #include "desktop/main/MainWindow.h"
 
-#include "core/client/ClientState.h"
+#include "core/client/ClientEvent.h"
 #include "core/client/UpdateClient.h"
 #include "core/client/UpdateHistory.h"
 #include "core/protocol/Replies.h"
@@ -18,13 +18,13 @@
 void MainWindow::showAddress()
 {
     showTrayTip();
-    m_addressLabel->setText(m_state.currentIP);
+    m_addressLabel->setText(settings().currentIP);
 }
 
 void MainWindow::showTrayTip()
 {
     // The tip has always been Latin-1 and at most 64 characters long.
-    const QString tip = m_platform.app.title() + QStringLiteral(" [") + m_state.currentIP + QStringLiteral("]");
+    const QString tip = m_platform.app.title() + QStringLiteral(" [") + settings().currentIP + QStringLiteral("]");
     m_platform.tray.setToolTip(QString::fromLatin1(tip.toLatin1().left(64)));
 }
 
@@ -47,12 +47,12 @@ void MainWindow::trayActivated(TrayIcon::Activation activation, QPoint globalPos
 void MainWindow::startEventLog()
 {
     const QString settings = ConfigFile::path(m_platform);
-    m_state.client->keepHistory();
+    m_client.keepHistory();
     m_notices = std::make_unique<TrayNotices>();
     m_notices->enabled = ProgramOptions::load(m_platform.files, settings).notifications;
     m_notificationsAction->setChecked(m_notices->enabled);
-    connect(m_state.client.get(), &UpdateClient::happened, this, &MainWindow::clientEvent);
-    m_state.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
+    connect(&m_client, &UpdateClient::happened, this, &MainWindow::clientEvent);
+    m_client.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
 }
 
 void MainWindow::clientEvent(const ClientEvent& event)
@@ -61,11 +61,11 @@ void MainWindow::clientEvent(const ClientEvent& event)
         return;
     // Only a new address's notice counts the groups. The host list may not be in yet: they are
     // counted from the settings.
-    const bool counted = event.kind == ClientEvent::Kind::NewAddress && m_state.autoUpdate == 1;
-    const int groupsToUpdate = counted ? int(entriesOf(m_state.checkedGroups).size()) : 0;
+    const bool counted = event.kind == ClientEvent::Kind::NewAddress && settings().autoUpdate == 1;
+    const int groupsToUpdate = counted ? int(entriesOf(settings().checkedGroups).size()) : 0;
     // Hidden in the tray, or not on screen at all.
     const bool hidden = !isVisible() || isMinimized();
-    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
+    m_notices->setCheckedGroups(entriesOf(settings().checkedGroups));
     if (const std::optional<QString> notice = m_notices->noticeFor(event, hidden, groupsToUpdate))
         m_platform.tray.showMessage(m_platform.app.title(), *notice);
     m_platform.tray.showPicture(m_notices->picture());
@@ -75,7 +75,7 @@ void MainWindow::showTrayPicture()
 {
     if (!m_notices)
         return;
-    m_notices->setCheckedGroups(entriesOf(m_state.checkedGroups));
+    m_notices->setCheckedGroups(entriesOf(settings().checkedGroups));
     m_platform.tray.showPicture(m_notices->picture());
 }
 
@@ -85,8 +85,7 @@ void MainWindow::showHistory()
         m_historyWindow = new HistoryWindow(this);
         m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_historyWindow->showEntries(m_state.client->history() ? m_state.client->history()->entries()
-                                                           : QList<UpdateHistory::Entry>());
+    m_historyWindow->showEntries(m_client.history() ? m_client.history()->entries() : QList<UpdateHistory::Entry>());
     m_historyWindow->show();
     m_historyWindow->raise();
     m_historyWindow->activateWindow();

@@ -1,14 +1,12 @@
 #include "desktop/main/MainWindow.h"
 
-#include "core/client/ClientState.h"
 #include "core/client/UpdateClient.h"
-#include "core/platform/Timers.h"
 #include "core/protocol/LastUpdateTime.h"
-#include "desktop/widgets/Twips.h"
-#include "desktop/widgets/WidgetDesign.h"
 #include "desktop/history/HistoryWindow.h"
 #include "desktop/main/TrayNotices.h"
 #include "desktop/platform/Platform.h"
+#include "desktop/widgets/Twips.h"
+#include "desktop/widgets/WidgetDesign.h"
 
 #include <algorithm>
 
@@ -37,7 +35,7 @@ QAction* namedAction(QMenu* menu, const char* name, const QString& caption)
 
 } // namespace
 
-MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state), m_platform(platform)
+MainWindow::MainWindow(UpdateClient& client, Platform& platform) : m_client(client), m_platform(platform)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(platform.app.title());
@@ -57,9 +55,16 @@ MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state),
     showAutomaticUpdates(true);
     setOuterWidthTwips(kNarrowOuterWidth);
 
-    m_preferencesForward = platform.timers.createTimer(QStringLiteral("preferencesForward"), TimerMode::SingleShot,
-                                                       [this] { bringPreferencesForward(); });
-    connect(m_state.client.get(), &UpdateClient::groupUpdateStarted, this, [this](int groups) {
+    connect(&m_client, &UpdateClient::statusChanged, this, &MainWindow::showStatus);
+    connect(&m_client, &UpdateClient::failed, this, &MainWindow::showStatus);
+    connect(&m_client, &UpdateClient::updateVerdict, this, [this](bool allSucceeded) {
+        showStatus(allSucceeded ? QStringLiteral(" Update successful") : QStringLiteral(" Update failed"));
+    });
+    connect(&m_client, &UpdateClient::lastUpdateChanged, this, &MainWindow::showLastUpdate);
+    connect(&m_client, &UpdateClient::addressChanged, this, &MainWindow::showAddress);
+    connect(&m_client, &UpdateClient::hostListChanged, this, &MainWindow::showHostList);
+    connect(&m_client, &UpdateClient::accountRefused, this, &MainWindow::showAccountRefused);
+    connect(&m_client, &UpdateClient::groupUpdateStarted, this, [this](int groups) {
         if (m_notices && groups > 0) {
             m_notices->updateStarted();
             showTrayPicture();
@@ -69,7 +74,7 @@ MainWindow::MainWindow(ClientState& state, Platform& platform) : m_state(state),
     m_platform.tray.onActivated = [this](TrayIcon::Activation activation, QPoint pos) {
         trayActivated(activation, pos);
     };
-    m_platform.network.onChange = [this] { m_state.client->scheduler().networkChanged(); };
+    m_platform.network.onChange = [this] { m_client.scheduler().networkChanged(); };
 }
 
 MainWindow::~MainWindow()
@@ -238,6 +243,11 @@ void MainWindow::buildTrayMenu()
 
     connect(m_trayEnableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(true); });
     connect(m_trayDisableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(false); });
+}
+
+Settings& MainWindow::settings()
+{
+    return m_client.settings();
 }
 
 void MainWindow::showStatus(const QString& text)

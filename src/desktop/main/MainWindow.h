@@ -14,22 +14,23 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class Timer;
 class TrayNotices;
 class HistoryWindow;
+class UpdateClient;
 struct ClientEvent;
-struct ClientState;
 struct HostList;
 struct Platform;
+struct Settings;
 
 // The main window: start-up and exit, the groups and hosts lists, the tray icon and every menu
-// and button. The update work itself is the client's; the window shows it and hands on commands.
+// and button. The update work itself is the client's; the window shows what the client signals and
+// hands on commands. The other windows it asks for through its signals.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    MainWindow(ClientState& state, Platform& platform);
+    MainWindow(UpdateClient& client, Platform& platform);
     ~MainWindow() override;
 
     // Main window outer width in twips; the hosts panel switches between two.
@@ -41,6 +42,12 @@ public:
     void showHostList(const HostList& list);
     void showAccountRefused();
     void setUserName(const QString& userName);
+
+signals:
+    void preferencesRequested();
+    // The settings hold no account: the preferences dialog is to ask for one.
+    void accountNeeded();
+    void aboutRequested();
 
 public slots:
     // Runs once when the program starts.
@@ -91,7 +98,6 @@ private:
     static constexpr int kWideOuterWidth = 9585;
     static constexpr int kNarrowButtonLeft = 2640;
     static constexpr int kWideButtonLeft = 7320;
-    static constexpr int kPreferencesForwardMs = 1000;
 
     void buildControls();
     void buildMenus();
@@ -101,8 +107,6 @@ private:
     // Fills the hosts list from the hosts of one group.
     void showGroupHosts(int groupIndex);
     void showTrayTip();
-    // A preferences dialog opened at start-up is brought to the front a moment later.
-    void bringPreferencesForward();
     // A minimised window goes to the tray.
     void hideWhenMinimised();
     void exitProgram(bool userPresent);
@@ -111,11 +115,12 @@ private:
     // Starts the history and the tray's notices; at start-up, once the settings are read.
     void startEventLog();
     void showTrayPicture();
+    Settings& settings();
 
-    ClientState& m_state;
+    UpdateClient& m_client;
     Platform& m_platform;
     bool m_exiting = false;
-    std::unique_ptr<Timer> m_preferencesForward;
+    bool m_hostsPanelShown = false;
     std::unique_ptr<TrayNotices> m_notices;
     QPointer<HistoryWindow> m_historyWindow;
 

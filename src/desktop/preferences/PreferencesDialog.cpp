@@ -1,6 +1,8 @@
 // Construction and window handling of the preferences dialog.
 #include "desktop/preferences/PreferencesDialog.h"
 
+#include "core/platform/Timers.h"
+#include "desktop/platform/Platform.h"
 #include "desktop/widgets/Twips.h"
 #include "desktop/widgets/WidgetDesign.h"
 
@@ -20,6 +22,7 @@ namespace {
 
 constexpr int kClientWidth = 4815;
 constexpr int kClientHeight = 4695;
+constexpr int kBringForwardMs = 1000;
 
 QFrame* line(QWidget* parent, const char* name, QPalette::ColorRole color)
 {
@@ -31,7 +34,12 @@ QFrame* line(QWidget* parent, const char* name, QPalette::ColorRole color)
 
 } // namespace
 
-PreferencesDialog::PreferencesDialog(ClientState& state, Platform& platform) : m_state(state), m_platform(platform)
+PreferencesDialog::PreferencesDialog(Settings& settings, Platform& platform)
+    : m_settings(settings), m_platform(platform),
+      m_bringForward(platform.timers.createTimer(QStringLiteral("preferencesForward"), TimerMode::SingleShot, [this] {
+          if (m_loaded)
+              bringIntoView();
+      }))
 {
     setObjectName(QStringLiteral("PreferencesDialog"));
     setWindowTitle(QStringLiteral("Preferences"));
@@ -134,6 +142,12 @@ void PreferencesDialog::bringIntoView()
 {
     raise();
     activateWindow();
+}
+
+void PreferencesDialog::askForAccount()
+{
+    showDialog();
+    m_bringForward->start(kBringForwardMs);
 }
 
 void PreferencesDialog::finishUnload()

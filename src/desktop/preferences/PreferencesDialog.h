@@ -2,28 +2,34 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QMenuBar;
-struct ClientState;
+class Timer;
 struct Platform;
+struct Settings;
 
 // The modeless preferences dialog: the account, the update interval, the fixed address and the start-up
-// options. It edits the client state only; what else follows from a save or a close it announces through
-// its signals.
+// options. It edits the settings only; what else follows from opening, a save or a close it announces
+// through its signals.
 class PreferencesDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    PreferencesDialog(ClientState& state, Platform& platform);
+    PreferencesDialog(Settings& settings, Platform& platform);
     ~PreferencesDialog() override;
 
     // Loads the dialog when it is not loaded, then shows it without blocking.
     void showDialog();
-    // Brings the open dialog back into view (the start-up chain does this once).
+    // Brings the open dialog back into view.
     void bringIntoView();
+    // Shows the dialog to ask for an account; at start-up the main window appears after it, so it
+    // is brought back into view a moment later.
+    void askForAccount();
     // Last step of closing, called back once closed() is handled: hides the dialog without asking.
     void finishUnload();
     bool isLoaded() const { return m_loaded; }
@@ -31,6 +37,8 @@ public:
     void showAddress(const QString& address);
 
 signals:
+    // The dialog has loaded the settings into its controls.
+    void opened();
     // In the order a save sends them: the account kept, the automatic updates chosen, the settings to be
     // written; closed() ends every close, saved or not.
     void accountChanged(const QString& userName);
@@ -65,8 +73,9 @@ private:
     // Why the account typed in cannot be saved; empty when it can.
     QString unstorableAccountText() const;
 
-    ClientState& m_state;
+    Settings& m_settings;
     Platform& m_platform;
+    std::unique_ptr<Timer> m_bringForward;
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_saveOnClose = false;

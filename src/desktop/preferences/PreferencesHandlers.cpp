@@ -1,10 +1,10 @@
 // Loading, editing and closing of the preferences dialog.
 #include "desktop/preferences/PreferencesDialog.h"
 
-#include "core/client/ClientState.h"
 #include "core/client/UpdateCycle.h"
 #include "core/protocol/SafeText.h"
 #include "core/settings/ConfigFile.h"
+#include "core/settings/Settings.h"
 #include "desktop/platform/Platform.h"
 
 #include <QCheckBox>
@@ -38,23 +38,23 @@ QString boxText(const QLineEdit* box)
 
 void PreferencesDialog::load()
 {
-    m_state.preferencesOpen = true;
     m_loaded = true;
+    emit opened();
     m_saveOnClose = false;
     resetControls();
 
     // The box knows three values only; anything else (a hand-edited file) starts unchecked.
-    if (m_state.minimizeOnStartup > 2 || m_state.minimizeOnStartup < 0)
-        m_state.minimizeOnStartup = 0;
-    m_minimizeAtStartCheck->setCheckState(toCheckState(m_state.minimizeOnStartup));
+    if (m_settings.minimizeOnStartup > 2 || m_settings.minimizeOnStartup < 0)
+        m_settings.minimizeOnStartup = 0;
+    m_minimizeAtStartCheck->setCheckState(toCheckState(m_settings.minimizeOnStartup));
 
-    m_autoUpdateCheck->setChecked(m_state.autoUpdate != 0);
+    m_autoUpdateCheck->setChecked(m_settings.autoUpdate != 0);
 
-    m_userNameEdit->setText(m_state.userName);
-    m_passwordEdit->setText(m_state.password);
-    m_addressEdit->setText(m_state.currentIP);
+    m_userNameEdit->setText(m_settings.userName);
+    m_passwordEdit->setText(m_settings.password);
+    m_addressEdit->setText(m_settings.currentIP);
 
-    if (!m_state.useStaticIP)
+    if (!m_settings.useStaticIP)
         m_addressEdit->setEnabled(false);
     else
         m_fixedAddressCheck->setChecked(true);
@@ -62,7 +62,7 @@ void PreferencesDialog::load()
     for (const char* minutes : kIntervals)
         m_intervalBox->addItem(QLatin1String(minutes));
 
-    m_intervalBox->setEditText(QString::number(m_state.updateInterval));
+    m_intervalBox->setEditText(QString::number(m_settings.updateInterval));
     showStoredInterval();
 }
 
@@ -90,20 +90,20 @@ void PreferencesDialog::resetControls()
 
 void PreferencesDialog::useFixedAddress(bool on)
 {
-    m_state.useStaticIP = on;
+    m_settings.useStaticIP = on;
     m_addressEdit->setEnabled(on);
 }
 
 void PreferencesDialog::keepAddress()
 {
-    m_state.currentIP = boxText(m_addressEdit);
+    m_settings.currentIP = boxText(m_addressEdit);
 }
 
 void PreferencesDialog::showStoredInterval()
 {
-    if (m_state.updateInterval == 0)
-        m_state.updateInterval = kShortestInterval;
-    m_intervalBox->setEditText(QString::number(m_state.updateInterval));
+    if (m_settings.updateInterval == 0)
+        m_settings.updateInterval = kShortestInterval;
+    m_intervalBox->setEditText(QString::number(m_settings.updateInterval));
 }
 
 void PreferencesDialog::saveAndClose()
@@ -146,14 +146,13 @@ void PreferencesDialog::finishClose(bool save)
     if (save) {
         applyAccount();
         const int minutes = intervalBoxMinutes();
-        m_state.updateInterval = minutes >= kShortestInterval ? minutes : kShortestInterval;
-        m_state.minimizeOnStartup = fromCheckState(m_minimizeAtStartCheck->checkState());
+        m_settings.updateInterval = minutes >= kShortestInterval ? minutes : kShortestInterval;
+        m_settings.minimizeOnStartup = fromCheckState(m_minimizeAtStartCheck->checkState());
         emit autoUpdateChosen(m_autoUpdateCheck->isChecked());
         // Saved settings survive a power cut or a kill, not only a clean exit.
         emit saveRequested();
     }
 
-    m_state.preferencesOpen = false;
     emit closed();
     // Whoever handles closed() calls finishUnload back; this only makes sure the dialog ends unloaded.
     if (m_loaded)
@@ -163,11 +162,11 @@ void PreferencesDialog::finishClose(bool save)
 
 void PreferencesDialog::applyAccount()
 {
-    if (m_state.useStaticIP)
-        m_state.currentIP = boxText(m_addressEdit);
-    m_state.userName = boxText(m_userNameEdit);
-    m_state.password = boxText(m_passwordEdit);
-    emit accountChanged(m_state.userName);
+    if (m_settings.useStaticIP)
+        m_settings.currentIP = boxText(m_addressEdit);
+    m_settings.userName = boxText(m_userNameEdit);
+    m_settings.password = boxText(m_passwordEdit);
+    emit accountChanged(m_settings.userName);
     m_saveOnClose = false;
 }
 

@@ -1,10 +1,9 @@
 #include "desktop/web/WebWindow.h"
 
 #include "BuildConfig.h"
-#include "core/client/ClientState.h"
 #include "core/protocol/Replies.h"
-#include "desktop/widgets/Twips.h"
 #include "desktop/platform/Platform.h"
+#include "desktop/widgets/Twips.h"
 
 #include <QAction>
 #include <QBitmap>
@@ -67,10 +66,10 @@ QUrl windowOpenTarget(const QString& address)
 
 } // namespace
 
-WebWindow::WebWindow(ClientState& state, Platform& platform, QWidget* parent)
+WebWindow::WebWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      m_state(state), m_platform(platform)
+      m_platform(platform)
 {
     setObjectName(QStringLiteral("WebWindow"));
     setGeometry(twipsToPixels(kClientLeft), twipsToPixels(kClientTop), twipsToPixels(kClientWidth),
@@ -124,9 +123,9 @@ void WebWindow::load()
     show();
     m_toolBar->update();
     layOut();
-    if (!m_state.browserURL.isEmpty()) {
+    if (!m_pageAddress.isEmpty()) {
         startCaptionTimer();
-        navigate(m_state.browserURL);
+        navigate(m_pageAddress);
     }
 }
 
@@ -287,11 +286,11 @@ void WebWindow::closeEvent(QCloseEvent* event)
     unload();
 }
 
-void openServicePage(ClientState& state, Platform& platform, const QString& path, QWidget* owner)
+void openServicePage(Platform& platform, const QString& path, QWidget* owner)
 {
-    state.browserURL = QStringLiteral("javascript:window.open('") + QLatin1String(BuildConfig::webSite) + path +
-                       QStringLiteral("','_new')");
-    auto* launcher = new WebWindow(state, platform, owner);
+    auto* launcher = new WebWindow(platform, owner);
+    launcher->setPageAddress(QStringLiteral("javascript:window.open('") + QLatin1String(BuildConfig::webSite) + path +
+                             QStringLiteral("','_new')"));
     launcher->setAttribute(Qt::WA_DontShowOnScreen);
     launcher->showWindow();
     launcher->hide();

@@ -8,7 +8,6 @@
 
 class QToolBar;
 class Timer;
-struct ClientState;
 struct Platform;
 
 // The small web window: a toolbar and a browser that is created only when the window really goes
@@ -18,10 +17,13 @@ class WebWindow : public QWidget
     Q_OBJECT
 
 public:
-    WebWindow(ClientState& state, Platform& platform, QWidget* parent = nullptr);
+    explicit WebWindow(Platform& platform, QWidget* parent = nullptr);
     ~WebWindow() override;
 
-    // Loads the window when it is not loaded (navigating to browserURL), then shows it. A window
+    // The page the next load goes to; empty for none.
+    void setPageAddress(const QString& url) { m_pageAddress = url; }
+    const QString& pageAddress() const { return m_pageAddress; }
+    // Loads the window when it is not loaded (navigating to the page address), then shows it. A window
     // that is still loaded is only shown: it does not navigate again.
     void showWindow();
     bool isLoaded() const { return m_loaded; }
@@ -60,8 +62,8 @@ private:
     void browserEnded(BrowserEnd end);
     QString locationName() const;
 
-    ClientState& m_state;
     Platform& m_platform;
+    QString m_pageAddress;
     bool m_loaded = false;
     QToolBar* m_toolBar = nullptr;
     std::unique_ptr<BrowserControl> m_browser;
@@ -69,4 +71,4 @@ private:
 
 // Opens a page of the service's web site in the desktop's browser through a launcher window,
 // which `owner` keeps loaded and hidden until it goes.
-void openServicePage(ClientState& state, Platform& platform, const QString& path, QWidget* owner);
+void openServicePage(Platform& platform, const QString& path, QWidget* owner);
