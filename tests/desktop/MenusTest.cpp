@@ -5,23 +5,13 @@
 #include <QAction>
 #include <QTest>
 
-namespace {
+using MenusTest = SignedInTest;
 
-class MainWindowMenus : public SignedInTest
+TEST_F(MenusTest, EachMenuItemAndShortcutReachesItsHandler)
 {
-protected:
-    void SetUp() override
-    {
-        main().show();
-        main().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-    }
-};
-
-} // namespace
-
-TEST_F(MainWindowMenus, EachShortcutReachesItsHandler)
-{
+    main().show();
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     settings.checkedGroups = QStringLiteral("OFFICE:");
     // Refresh first, so the update has its list and goes out at once.
     for (const Qt::Key key : {Qt::Key_I, Qt::Key_R, Qt::Key_U, Qt::Key_M}) {
@@ -34,16 +24,7 @@ TEST_F(MainWindowMenus, EachShortcutReachesItsHandler)
     EXPECT_TRUE(fake.desktop.opened.first().toString().endsWith("/faq.php"));
     QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(windows.preferencesDialog().isVisible());
-}
 
-TEST_F(MainWindowMenus, ItemsWithoutShortcutsReachTheirHandlers)
-{
-    trigger("trayPreferencesAction");
-    trigger("preferencesAction");
-    EXPECT_EQ(QApplication::topLevelWidgets().count(&windows.preferencesDialog()), 1);
-    EXPECT_TRUE(windows.preferencesDialog().isVisible());
-    trigger("saveAction");
-    EXPECT_TRUE(fake.files.contents.contains(QStringLiteral("/program/DNS.conf")));
     for (const auto& [action, on] :
          {std::pair("trayDisableUpdatesAction", 0), std::pair("trayEnableUpdatesAction", 1)}) {
         trigger(action);
@@ -65,7 +46,6 @@ TEST(StartAtLogin, ItsMarkShowsWhetherItIsOnAndARefusedChangePutsTheMarkBack)
     EXPECT_TRUE(startAtLogin->isChecked());
     startAtLogin->trigger();
     EXPECT_FALSE(startAtLogin->isChecked() || fake.loginStart.enabled);
-
     fake.loginStart.refuseWith = QStringLiteral("Permission denied");
     startAtLogin->trigger();
     EXPECT_FALSE(startAtLogin->isChecked());
