@@ -22,7 +22,6 @@ public:
 
     // The page the next load goes to; empty for none.
     void setPageAddress(const QString& url) { m_pageAddress = url; }
-    const QString& pageAddress() const { return m_pageAddress; }
     // Loads the window when it is not loaded (navigating to the page address), then shows it. A window
     // that is still loaded is only shown: it does not navigate again.
     void showWindow();
