@@ -17,9 +17,6 @@ public:
     explicit ServerProcess(const QStringList& extraArguments = {});
     ~ServerProcess();
 
-    ServerProcess(const ServerProcess&) = delete;
-    ServerProcess& operator=(const ServerProcess&) = delete;
-
     bool isListening() const { return m_commandPort != 0; }
     quint16 commandPort() const { return m_commandPort; }
     quint16 httpPort() const { return m_httpPort; }
