@@ -33,6 +33,7 @@ TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAF
     server.run(1000);
     report(ClientEvent::Kind::Ended);
 
+    EXPECT_TRUE(lines().last().startsWith(fake.clock.now().toUTC().toString(Qt::ISODate) + "\tEND"));
     QStringList withoutTimes;
     for (const QString& line : lines())
         withoutTimes.append(line.section('\t', 1));

@@ -25,21 +25,12 @@ TEST(VersionCheck, VersionsCompareAsNumbersAndOnlyANewerOneIsOffered)
     }
 }
 
-TEST(NewsReply, IsNoneOrAnAddressAndTheMessageAfterItsFirstColon)
-{
-    EXPECT_TRUE(parseNewsReply(QStringLiteral("CHECKNEWS:NONE AT THIS TIME:REALLY:")).value_or(News{}).none);
-
-    // An address with a port is cut at its colon.
-    const std::optional<News> cut = parseNewsReply(QStringLiteral("CHECKNEWS:HTTP://NEWS.TEST:8080/A.HTML:HELLO:"));
-    ASSERT_TRUE(cut);
-    EXPECT_EQ(cut->url, "HTTP://NEWS.TEST");
-    EXPECT_EQ(cut->text, "8080/A.HTML:HELLO");
-}
-
-TEST(NewsCheck, OnlyAWebAddressIsOfferedAsAPage)
+TEST(NewsCheck, TheAddressEndsAtItsFirstColonAndOnlyAWebAddressIsOfferedAsAPage)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"NONE", "status  No news at this time."},
+        {"NONE AT THIS TIME:REALLY", "status  No news at this time."},
+        // An address with a port is cut at its colon.
+        {"HTTP://NEWS.TEST:8080/A.HTML:HELLO", "news HTTP://NEWS.TEST 8080/A.HTML:HELLO"},
         {"HTTP://NEWS.TEST/A.HTML:MEETING AT 10:30: BRING COFFEE",
          "news HTTP://NEWS.TEST/A.HTML MEETING AT 10:30: BRING COFFEE"},
         {"FILE:///ETC/PASSWD:LOOK HERE", "news  LOOK HERE"},
