@@ -127,7 +127,7 @@ TEST_F(ExchangeTest, AReplyInPiecesIsOneReplyAtItsLineEndAfterASecondOfSilenceOr
     }
 }
 
-TEST_F(ExchangeTest, AnOversizedReplyIsCutAtItsCap)
+TEST_F(ExchangeTest, AnOversizedReplyIsCutAtItsCommandsCap)
 {
     submit();
     socket(0).accept();
@@ -135,6 +135,13 @@ TEST_F(ExchangeTest, AnOversizedReplyIsCutAtItsCap)
     socket(0).deliver(QString(40000, 'X') + "\r\n");
     ASSERT_EQ(replies.size(), 1);
     EXPECT_EQ(replies[0].size(), QStringLiteral("getMyIPCMD <- ").size() + 64000);
+    fake.clock.advance(250);
+
+    // An update's reply is cut at half that.
+    exchange.submit(ExchangeCommand{kUpdate, {}, {}, {QStringLiteral("update:")}, {}, 0, {}});
+    socket(1).accept();
+    socket(1).deliver(QString(33000, 'X'));
+    EXPECT_EQ(replies.value(1).size(), QStringLiteral("updateGroupsCMD <- ").size() + 32000);
 }
 
 TEST_F(ExchangeTest, AGroupUpdateUnloadsHalfASecondAfterItsLastConnectionRepliedOrFailed)
