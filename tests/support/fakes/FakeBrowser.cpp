@@ -18,39 +18,12 @@ void FakeBrowser::Navigate(const QString& url)
 {
     calls.append(QStringLiteral("Navigate ") + url);
     navigations.append(url);
-    m_history = m_history.mid(0, m_position + 1);
-    m_history.append(url);
-    m_position = int(m_history.size()) - 1;
-}
-
-void FakeBrowser::GoBack()
-{
-    calls.append(QStringLiteral("GoBack"));
-    if (m_position > 0)
-        --m_position;
-}
-
-void FakeBrowser::GoForward()
-{
-    calls.append(QStringLiteral("GoForward"));
-    if (m_position + 1 < m_history.size())
-        ++m_position;
-}
-
-void FakeBrowser::Refresh()
-{
-    calls.append(QStringLiteral("Refresh"));
 }
 
 void FakeBrowser::Stop()
 {
     calls.append(QStringLiteral("Stop"));
     busy = false;
-}
-
-QString FakeBrowser::currentUrl() const
-{
-    return m_position < 0 ? QString() : m_history.at(m_position);
 }
 
 void FakeBrowser::fireDownloadComplete()

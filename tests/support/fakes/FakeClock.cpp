@@ -1,7 +1,5 @@
 #include "support/fakes/FakeClock.h"
 
-#include <algorithm>
-
 class FakeClock::FakeTimer : public Timer
 {
 public:
@@ -40,7 +38,7 @@ public:
             m_active = false;
         else
             arm(m_dueMs + m_intervalMs);
-        m_clock.m_ticks.push_back({m_clock.m_nowMs, m_name});
+        m_clock.m_fired.append(m_name);
         // The handler may destroy this timer; keep the callable alive while it runs.
         auto onTimeout = m_onTimeout;
         onTimeout();
@@ -108,17 +106,4 @@ void FakeClock::advance(qint64 milliseconds)
         runPosted();
     }
     m_nowMs = targetMs;
-}
-
-QStringList FakeClock::fired() const
-{
-    QStringList names;
-    for (const Tick& tick : m_ticks)
-        names.append(tick.name);
-    return names;
-}
-
-int FakeClock::firings(const QString& name) const
-{
-    return int(std::count_if(m_ticks.begin(), m_ticks.end(), [&name](const Tick& tick) { return tick.name == name; }));
 }

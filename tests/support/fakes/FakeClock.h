@@ -14,12 +14,6 @@
 class FakeClock : public TimerService, public Clock
 {
 public:
-    struct Tick
-    {
-        qint64 atMs;
-        QString name;
-    };
-
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 5), QTime(7, 3)));
     ~FakeClock() override;
 
@@ -34,13 +28,9 @@ public:
     void runPosted();
     qint64 elapsedMs() const { return m_nowMs; }
 
-    // Every tick so far, in order.
-    const std::vector<Tick>& ticks() const { return m_ticks; }
-    void clearTicks() { m_ticks.clear(); }
-    // The names of the timers that fired, in order.
-    QStringList fired() const;
-    // How often the timer `name` has fired.
-    int firings(const QString& name) const;
+    // How often the timer `name` has fired since the start or the last clearTicks().
+    int firings(const QString& name) const { return int(m_fired.count(name)); }
+    void clearTicks() { m_fired.clear(); }
 
 private:
     class FakeTimer;
@@ -50,5 +40,5 @@ private:
     quint64 m_startSequence = 0;
     std::vector<FakeTimer*> m_timers;
     std::deque<std::function<void()>> m_posted;
-    std::vector<Tick> m_ticks;
+    QStringList m_fired;
 };

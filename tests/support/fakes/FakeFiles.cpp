@@ -5,12 +5,9 @@
 std::optional<QByteArray> FakeFiles::read(const QString& path, qsizetype maxSize)
 {
     largestRead = std::max(largestRead, maxSize);
-    if (unreadable.contains(path))
+    if (unreadable.contains(path) || !contents.contains(path))
         return std::nullopt;
-    auto it = contents.find(path);
-    if (it == contents.end())
-        return std::nullopt;
-    return it->left(maxSize);
+    return contents.value(path).left(maxSize);
 }
 
 std::optional<QByteArray> FakeFiles::readEnd(const QString& path, qsizetype maxSize)
@@ -23,22 +20,16 @@ std::optional<QByteArray> FakeFiles::readEnd(const QString& path, qsizetype maxS
 
 bool FakeFiles::createEmpty(const QString& path, QString* error)
 {
-    if (!failWritesWith.isEmpty()) {
-        if (error)
-            *error = failWritesWith;
+    if (refused(error))
         return false;
-    }
     contents.insert(path, QByteArray());
     return true;
 }
 
 bool FakeFiles::writeAtomically(const QString& path, const QByteArray& content, QString* error)
 {
-    if (!failWritesWith.isEmpty()) {
-        if (error)
-            *error = failWritesWith;
+    if (refused(error))
         return false;
-    }
     ++writes;
     contents.insert(path, content);
     return true;
@@ -46,11 +37,15 @@ bool FakeFiles::writeAtomically(const QString& path, const QByteArray& content, 
 
 bool FakeFiles::append(const QString& path, const QByteArray& content, QString* error)
 {
-    if (!failWritesWith.isEmpty()) {
-        if (error)
-            *error = failWritesWith;
+    if (refused(error))
         return false;
-    }
     contents[path] += content;
     return true;
+}
+
+bool FakeFiles::refused(QString* error) const
+{
+    if (error && !failWritesWith.isEmpty())
+        *error = failWritesWith;
+    return !failWritesWith.isEmpty();
 }

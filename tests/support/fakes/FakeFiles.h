@@ -30,4 +30,8 @@ public:
     // The largest read asked for so far.
     qsizetype largestRead = 0;
     QStringList staleTemporariesRemoved;
+
+private:
+    // Whether writes fail, with the reason given in `error`.
+    bool refused(QString* error) const;
 };

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -13,13 +12,14 @@
 class FakeSocket;
 
 // What a test sees of one fake socket, and the events it can make happen on it. The record
-// outlives the socket, so a test can still look at what a destroyed socket sent.
+// outlives the socket, so a test can still look at what a destroyed socket sent. Each event
+// returns false when the socket is gone or closed.
 class FakeSocketRecord
 {
 public:
-    // The connection stands: onConnected. False when the socket is gone, closed or never connected.
+    // The connection stands: onConnected (false too before connectToHost).
     bool accept();
-    // Data arrives in one piece (Latin-1): onReadyRead. False when the socket is gone or closed.
+    // Data arrives in one piece (Latin-1): onReadyRead.
     bool deliver(const QString& data);
     // The peer closes after what it sent: onClosed.
     bool remoteClose();
@@ -28,35 +28,26 @@ public:
 
     QString remoteHost() const { return m_remoteHost; }
     int remotePort() const { return m_remotePort; }
-    bool connectCalled() const { return m_connectCalled; }
-    bool isConnected() const { return m_connected; }
-    // Every write, in order (Latin-1), and all of them joined.
-    const QStringList& sends() const { return m_sends; }
-    QString sent() const { return m_sends.join(QString()); }
-    bool isClosed() const { return m_closed; }
+    // Every write joined (Latin-1).
+    QString sent() const { return m_sent; }
     bool isDestroyed() const { return m_socket == nullptr; }
     // One of the socket's event handlers is running.
     bool inHandler() const { return m_handlerDepth > 0; }
-    // Delivered bytes the code has not taken yet.
-    qint64 unread() const { return m_incoming.size(); }
 
 private:
     friend class FakeSocket;
     friend class FakeSocketFactory;
-    // The socket when it can still take an event.
-    FakeSocket* live() const;
-    void afterEvent() const;
+    // Runs `handler` as the socket's event, then what runs after each event.
+    template <typename Handler> bool event(Handler handler);
 
     FakeSocket* m_socket = nullptr;
-    // Handlers of the socket now running.
     int m_handlerDepth = 0;
     std::function<void()> m_afterEvent;
     QString m_remoteHost;
     int m_remotePort = 0;
     bool m_connectCalled = false;
-    bool m_connected = false;
     bool m_closed = false;
-    QStringList m_sends;
+    QString m_sent;
     QByteArray m_incoming;
 };
 
@@ -73,8 +64,7 @@ public:
     int count() const { return int(m_created.size()); }
     FakeSocketRecord& socket(int creationIndex) { return *m_created.at(std::size_t(creationIndex)); }
     FakeSocketRecord& last() { return *m_created.back(); }
-    // Drops the records of sockets the code has destroyed, so long runs do not pile them up.
-    // Indexes of the remaining records change.
+    // Drops the records of destroyed sockets, so long runs do not pile them up; indexes change.
     void forgetDestroyed();
 
 private:
