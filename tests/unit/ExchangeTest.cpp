@@ -36,6 +36,10 @@ protected:
     {
         exchange.submit(ExchangeCommand{kMyIP, QStringLiteral("status ") + request, request, {}, host, 4000, {}});
     }
+    void submitUpdate(std::vector<QString> requests = {QStringLiteral("update:")})
+    {
+        exchange.submit(ExchangeCommand{kUpdate, {}, {}, std::move(requests), {}, 0, {}});
+    }
     void answer(int creationIndex, const QString& plainReply)
     {
         socket(creationIndex).accept();
@@ -66,13 +70,12 @@ TEST_F(ExchangeTest, ACommandSendsItsScrambledRequestAndUnloadsAQuarterSecondAft
     fake.clock.advance(249);
     EXPECT_TRUE(exchange.isLoaded());
     fake.clock.advance(1);
-    EXPECT_FALSE(exchange.isLoaded());
-    EXPECT_TRUE(socket(0).isDestroyed());
+    EXPECT_FALSE(exchange.isLoaded() || !socket(0).isDestroyed());
 
     // Without a host, the built-in server.
     submit({}, {});
-    EXPECT_EQ(socket(1).remoteHost(), QString::fromUtf8(BuildConfig::serverHost));
-    EXPECT_EQ(socket(1).remotePort(), BuildConfig::serverPort);
+    EXPECT_EQ(std::pair(socket(1).remoteHost(), socket(1).remotePort()),
+              std::pair(QString::fromUtf8(BuildConfig::serverHost), BuildConfig::serverPort));
 }
 
 TEST_F(ExchangeTest, ItEndsAtATimeOutAFailureOrACloseWithoutReplyButAReplyStopsTheTimeOut)
@@ -96,7 +99,7 @@ TEST_F(ExchangeTest, ItEndsAtATimeOutAFailureOrACloseWithoutReplyButAReplyStopsT
                                  "1 Connection failed: the server closed the connection without replying."}));
 
     // An update stays open long after its reply, and no time-out follows.
-    exchange.submit(ExchangeCommand{kUpdate, {}, {}, {QStringLiteral("update:")}, {}, 0, {}});
+    submitUpdate();
     answer(3, QStringLiteral("UPDATE:SUCCESS:"));
     fake.clock.advance(70000);
     EXPECT_EQ(ends.size(), 4);
@@ -138,7 +141,7 @@ TEST_F(ExchangeTest, AnOversizedReplyIsCutAtItsCommandsCap)
     fake.clock.advance(250);
 
     // An update's reply is cut at half that.
-    exchange.submit(ExchangeCommand{kUpdate, {}, {}, {QStringLiteral("update:")}, {}, 0, {}});
+    submitUpdate();
     socket(1).accept();
     socket(1).deliver(QString(33000, 'X'));
     EXPECT_EQ(replies.value(1).size(), QStringLiteral("updateGroupsCMD <- ").size() + 32000);
@@ -146,7 +149,7 @@ TEST_F(ExchangeTest, AnOversizedReplyIsCutAtItsCommandsCap)
 
 TEST_F(ExchangeTest, AGroupUpdateUnloadsHalfASecondAfterItsLastConnectionRepliedOrFailed)
 {
-    exchange.submit(ExchangeCommand{kUpdate, {}, {}, {"update:g1:", "update:g2:", "update:g3:"}, {}, 0, {}});
+    submitUpdate({"update:g1:", "update:g2:", "update:g3:"});
     for (int i = 0; i < 3; ++i) {
         socket(i).accept();
         EXPECT_EQ(socket(i).sent(), scrambleText(QStringLiteral("update:g%1:").arg(i + 1)));
@@ -168,7 +171,7 @@ TEST_F(ExchangeTest, WaitingCommandsRunInTurnAndANewerOneOfATagTakesTheOldersPla
 {
     submit(QStringLiteral("first:"));
     submit(QStringLiteral("old:"));
-    exchange.submit(ExchangeCommand{kUpdate, {}, {}, {QStringLiteral("update:")}, {}, 0, {}});
+    submitUpdate();
     submit(QStringLiteral("new:"));
     for (const char* request : {"first:", "new:", "update:"}) {
         const int last = fake.sockets.count() - 1;

@@ -38,19 +38,21 @@ QByteArray address(quint16 type, unsigned char family, unsigned char scope)
 
 TEST(NetlinkNetworkMonitor, OnlyDefaultRoutesAndGlobalIPv4AddressesAreChanges)
 {
-    EXPECT_TRUE(NetlinkNetworkMonitor::isNetworkChange(route(RTM_NEWROUTE, AF_INET, 0)));
-    EXPECT_TRUE(NetlinkNetworkMonitor::isNetworkChange(route(RTM_DELROUTE, AF_INET6, 0)));
-    EXPECT_TRUE(NetlinkNetworkMonitor::isNetworkChange(address(RTM_DELADDR, AF_INET, RT_SCOPE_UNIVERSE)));
-    // A batch counts when any of its messages does.
-    EXPECT_TRUE(NetlinkNetworkMonitor::isNetworkChange(route(RTM_NEWROUTE, AF_INET, 24) +
-                                                       address(RTM_NEWADDR, AF_INET, RT_SCOPE_UNIVERSE)));
-
-    EXPECT_FALSE(NetlinkNetworkMonitor::isNetworkChange(route(RTM_NEWROUTE, AF_INET, 24)));
-    EXPECT_FALSE(NetlinkNetworkMonitor::isNetworkChange(route(RTM_NEWROUTE, AF_INET, 0, RT_TABLE_LOCAL)));
-    // IPv6 renews its addresses' lifetimes every few minutes.
-    EXPECT_FALSE(NetlinkNetworkMonitor::isNetworkChange(address(RTM_NEWADDR, AF_INET6, RT_SCOPE_UNIVERSE)));
-    EXPECT_FALSE(NetlinkNetworkMonitor::isNetworkChange(address(RTM_NEWADDR, AF_INET, RT_SCOPE_HOST)));
-    EXPECT_FALSE(NetlinkNetworkMonitor::isNetworkChange(message(RTM_NEWLINK, ifinfomsg{})));
-    // A message shorter than its header says is not read past its end.
-    EXPECT_FALSE(NetlinkNetworkMonitor::isNetworkChange(route(RTM_NEWROUTE, AF_INET, 0).left(NLMSG_HDRLEN + 2)));
+    const std::pair<QByteArray, bool> cases[] = {
+        {route(RTM_NEWROUTE, AF_INET, 0), true},
+        {route(RTM_DELROUTE, AF_INET6, 0), true},
+        {address(RTM_DELADDR, AF_INET, RT_SCOPE_UNIVERSE), true},
+        // A batch counts when any of its messages does.
+        {route(RTM_NEWROUTE, AF_INET, 24) + address(RTM_NEWADDR, AF_INET, RT_SCOPE_UNIVERSE), true},
+        {route(RTM_NEWROUTE, AF_INET, 24), false},
+        {route(RTM_NEWROUTE, AF_INET, 0, RT_TABLE_LOCAL), false},
+        // IPv6 renews its addresses' lifetimes every few minutes.
+        {address(RTM_NEWADDR, AF_INET6, RT_SCOPE_UNIVERSE), false},
+        {address(RTM_NEWADDR, AF_INET, RT_SCOPE_HOST), false},
+        {message(RTM_NEWLINK, ifinfomsg{}), false},
+        // A message shorter than its header says is not read past its end.
+        {route(RTM_NEWROUTE, AF_INET, 0).left(NLMSG_HDRLEN + 2), false},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(NetlinkNetworkMonitor::isNetworkChange(cases[i].first), cases[i].second) << "case " << i;
 }

@@ -1,7 +1,5 @@
 #include "support/fakes/FakeBrowser.h"
 
-#include <QWidget>
-
 FakeBrowser::FakeBrowser(QWidget* parent) : m_widget(new QWidget(parent))
 {
     m_widget->setObjectName(QStringLiteral("fakeBrowserView"));
@@ -9,40 +7,9 @@ FakeBrowser::FakeBrowser(QWidget* parent) : m_widget(new QWidget(parent))
 
 FakeBrowser::~FakeBrowser()
 {
-    if (m_factory && m_factory->latest == this)
+    if (m_factory->latest == this)
         m_factory->latest = nullptr;
     delete m_widget;
-}
-
-void FakeBrowser::Navigate(const QString& url)
-{
-    calls.append(QStringLiteral("Navigate ") + url);
-    navigations.append(url);
-}
-
-void FakeBrowser::Stop()
-{
-    calls.append(QStringLiteral("Stop"));
-    busy = false;
-}
-
-void FakeBrowser::fireDownloadComplete()
-{
-    if (onDownloadComplete)
-        onDownloadComplete();
-}
-
-void FakeBrowser::fireFileDownloaded(const QString& path, bool ok)
-{
-    if (onFileDownloaded)
-        onFileDownloaded(path, ok);
-}
-
-void FakeBrowser::fireEnded(BrowserEnd end)
-{
-    busy = false;
-    if (onEnded)
-        onEnded(end);
 }
 
 std::unique_ptr<BrowserControl> FakeBrowserFactory::create(QWidget* parent)

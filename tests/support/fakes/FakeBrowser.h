@@ -11,8 +11,7 @@
 
 class FakeBrowserFactory;
 
-// A browser that loads nothing: it records what it is asked to do and lets the test say what it
-// reports.
+// A browser that loads nothing: it records its calls, and the test plays its events.
 class FakeBrowser : public BrowserControl
 {
 public:
@@ -20,20 +19,30 @@ public:
     ~FakeBrowser() override;
 
     QWidget* widget() override { return m_widget; }
-    void Navigate(const QString& url) override;
+    void Navigate(const QString& url) override
+    {
+        calls.append(QStringLiteral("Navigate ") + url);
+        navigations.append(url);
+    }
     void GoBack() override { calls.append(QStringLiteral("GoBack")); }
     void GoForward() override { calls.append(QStringLiteral("GoForward")); }
     void Refresh() override { calls.append(QStringLiteral("Refresh")); }
-    void Stop() override;
+    void Stop() override
+    {
+        calls.append(QStringLiteral("Stop"));
+        busy = false;
+    }
     bool Busy() const override { return busy; }
     QString LocationName() const override { return locationName; }
 
-    // Lets the test play the browser's events.
-    void fireDownloadComplete();
-    void fireFileDownloaded(const QString& path, bool ok);
-    void fireEnded(BrowserEnd end = BrowserEnd::Stopped);
+    void fireDownloadComplete() { onDownloadComplete(); }
+    void fireFileDownloaded(const QString& path, bool ok) { onFileDownloaded(path, ok); }
+    void fireEnded(BrowserEnd end = BrowserEnd::Stopped)
+    {
+        busy = false;
+        onEnded(end);
+    }
 
-    // Every call in order: "Navigate <url>", "GoBack", "GoForward", "Refresh", "Stop".
     QStringList calls;
     QStringList navigations;
     bool busy = false;
@@ -41,7 +50,6 @@ public:
 
 private:
     friend class FakeBrowserFactory;
-
     QPointer<QWidget> m_widget;
     FakeBrowserFactory* m_factory = nullptr;
 };

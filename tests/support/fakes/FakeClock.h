@@ -21,19 +21,18 @@ public:
     void post(std::function<void()> task) override;
     QDateTime now() const override;
 
-    // Moves time forward, firing every due timer in order and running posted tasks between them.
-    // Timers due at the same moment fire in the order they were started.
+    // Fires every due timer in time order (ties in the order they were started), running the
+    // posted tasks before and after each.
     void advance(qint64 milliseconds);
-    // Runs the posted tasks (and those they post) without moving time.
     void runPosted();
     qint64 elapsedMs() const { return m_nowMs; }
 
-    // How often the timer `name` has fired since the start or the last clearTicks().
+    // Since the start or the last clearTicks().
     int firings(const QString& name) const { return int(m_fired.count(name)); }
     void clearTicks() { m_fired.clear(); }
 
 private:
-    class FakeTimer;
+    struct FakeTimer;
 
     QDateTime m_start;
     qint64 m_nowMs = 0;

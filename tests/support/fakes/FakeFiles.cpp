@@ -1,7 +1,5 @@
 #include "support/fakes/FakeFiles.h"
 
-#include <algorithm>
-
 std::optional<QByteArray> FakeFiles::read(const QString& path, qsizetype maxSize)
 {
     largestRead = std::max(largestRead, maxSize);
@@ -18,34 +16,12 @@ std::optional<QByteArray> FakeFiles::readEnd(const QString& path, qsizetype maxS
     return contents.value(path).right(maxSize);
 }
 
-bool FakeFiles::createEmpty(const QString& path, QString* error)
-{
-    if (refused(error))
-        return false;
-    contents.insert(path, QByteArray());
-    return true;
-}
-
-bool FakeFiles::writeAtomically(const QString& path, const QByteArray& content, QString* error)
-{
-    if (refused(error))
-        return false;
-    ++writes;
-    contents.insert(path, content);
-    return true;
-}
-
-bool FakeFiles::append(const QString& path, const QByteArray& content, QString* error)
-{
-    if (refused(error))
-        return false;
-    contents[path] += content;
-    return true;
-}
-
-bool FakeFiles::refused(QString* error) const
+bool FakeFiles::store(const QString& path, const QByteArray& content, QString* error)
 {
     if (error && !failWritesWith.isEmpty())
         *error = failWritesWith;
-    return !failWritesWith.isEmpty();
+    if (!failWritesWith.isEmpty())
+        return false;
+    contents.insert(path, content);
+    return true;
 }

@@ -9,7 +9,6 @@ public:
     {
         m_record->m_socket = this;
     }
-
     ~FakeSocket() override
     {
         // A real socket freed under its own handler is written to after the handler returns.
@@ -33,12 +32,14 @@ private:
 };
 
 // Each event calls a copy of the handler, which may replace it.
-template <typename Handler> bool FakeSocketRecord::event(Handler handler)
+template <typename... Params, typename... Args>
+bool FakeSocketRecord::event(std::function<void(Params...)> TcpSocket::*handler, const Args&... args)
 {
     if (m_closed || m_socket == nullptr)
         return false;
     ++m_handlerDepth;
-    handler(*m_socket);
+    if (auto call = m_socket->*handler)
+        call(args...);
     --m_handlerDepth;
     if (m_afterEvent)
         m_afterEvent();
@@ -47,36 +48,24 @@ template <typename Handler> bool FakeSocketRecord::event(Handler handler)
 
 bool FakeSocketRecord::accept()
 {
-    return m_connectCalled && event([](FakeSocket& socket) {
-               if (auto handler = socket.onConnected)
-                   handler();
-           });
+    return m_connectCalled && event(&TcpSocket::onConnected);
 }
 
 bool FakeSocketRecord::deliver(const QString& data)
 {
     if (!m_closed && m_socket != nullptr)
         m_incoming += data.toLatin1();
-    return event([](FakeSocket& socket) {
-        if (auto handler = socket.onReadyRead)
-            handler();
-    });
+    return event(&TcpSocket::onReadyRead);
 }
 
 bool FakeSocketRecord::remoteClose()
 {
-    return event([](FakeSocket& socket) {
-        if (auto handler = socket.onClosed)
-            handler();
-    });
+    return event(&TcpSocket::onClosed);
 }
 
 bool FakeSocketRecord::fail(const QString& description)
 {
-    return event([&description](FakeSocket& socket) {
-        if (auto handler = socket.onError)
-            handler(description);
-    });
+    return event(&TcpSocket::onError, description);
 }
 
 std::unique_ptr<TcpSocket> FakeSocketFactory::create()
@@ -89,5 +78,5 @@ std::unique_ptr<TcpSocket> FakeSocketFactory::create()
 
 void FakeSocketFactory::forgetDestroyed()
 {
-    std::erase_if(m_created, [](const std::shared_ptr<FakeSocketRecord>& record) { return record->isDestroyed(); });
+    std::erase_if(m_created, [](const auto& record) { return record->isDestroyed(); });
 }

@@ -11,19 +11,19 @@
 
 class FakeSocket;
 
-// What a test sees of one fake socket, and the events it can make happen on it. The record
-// outlives the socket, so a test can still look at what a destroyed socket sent. Each event
-// returns false when the socket is gone or closed.
+// One fake socket as the test sees it; it outlives the socket, so a test can still look at what a
+// destroyed socket sent. Each event runs the socket's handler and returns false when the socket
+// is gone or closed.
 class FakeSocketRecord
 {
 public:
-    // The connection stands: onConnected (false too before connectToHost).
+    // onConnected (false too before connectToHost).
     bool accept();
-    // Data arrives in one piece (Latin-1): onReadyRead.
+    // Latin-1 data arrives in one piece: onReadyRead.
     bool deliver(const QString& data);
-    // The peer closes after what it sent: onClosed.
+    // onClosed.
     bool remoteClose();
-    // The connection fails (refused, reset, host not found): onError.
+    // onError.
     bool fail(const QString& description = QStringLiteral("Connection refused"));
 
     QString remoteHost() const { return m_remoteHost; }
@@ -31,14 +31,13 @@ public:
     // Every write joined (Latin-1).
     QString sent() const { return m_sent; }
     bool isDestroyed() const { return m_socket == nullptr; }
-    // One of the socket's event handlers is running.
     bool inHandler() const { return m_handlerDepth > 0; }
 
 private:
     friend class FakeSocket;
     friend class FakeSocketFactory;
-    // Runs `handler` as the socket's event, then what runs after each event.
-    template <typename Handler> bool event(Handler handler);
+    template <typename... Params, typename... Args>
+    bool event(std::function<void(Params...)> TcpSocket::*handler, const Args&... args);
 
     FakeSocket* m_socket = nullptr;
     int m_handlerDepth = 0;
@@ -60,8 +59,8 @@ public:
     // Runs after each event's handler has returned, as the event loop goes on (posted tasks).
     std::function<void()> afterEvent;
 
-    // Every socket made so far, oldest first.
     int count() const { return int(m_created.size()); }
+    // Oldest first.
     FakeSocketRecord& socket(int creationIndex) { return *m_created.at(std::size_t(creationIndex)); }
     FakeSocketRecord& last() { return *m_created.back(); }
     // Drops the records of destroyed sockets, so long runs do not pile them up; indexes change.
