@@ -1,19 +1,6 @@
 #include "core/protocol/Replies.h"
 #include "support/Engine.h"
 
-namespace {
-
-// The groups of a parsed list as "NAME=HOSTS", hosts ":"-ended.
-QStringList groupsOf(const HostList& list)
-{
-    QStringList groups;
-    for (const HostList::Group& group : list.groups)
-        groups << group.name + QLatin1Char('=') + group.hosts;
-    return groups;
-}
-
-} // namespace
-
 TEST(HostListReply, GroupsCollectTheirHostsUpToTheFirstEmptyEntryAndStrayEntriesAreDropped)
 {
     const std::pair<const char*, QStringList> cases[] = {
@@ -24,7 +11,10 @@ TEST(HostListReply, GroupsCollectTheirHostsUpToTheFirstEmptyEntryAndStrayEntries
     };
     for (const auto& [reply, groups] : cases) {
         const HostList list = parseHostsReply(QLatin1String(reply));
-        EXPECT_EQ(groupsOf(list), groups) << reply;
+        QStringList parsed;
+        for (const HostList::Group& group : list.groups)
+            parsed << group.name + '=' + group.hosts;
+        EXPECT_EQ(parsed, groups) << reply;
         EXPECT_FALSE(list.refused) << reply;
     }
     EXPECT_TRUE(parseHostsReply(QStringLiteral("ERROR:INVALIDUSER:")).refused);
