@@ -14,7 +14,6 @@ protected:
         return QString::fromUtf8(fake.files.contents.value(history.path())).split('\n', Qt::SkipEmptyParts);
     }
     void report(ClientEvent::Kind kind) { state.report({kind, {}, {}, {}}); }
-    // `count` earlier update lines of the groups `group`0, `group`1, ...
     void writeEarlier(int count, const QByteArray& group)
     {
         QByteArray bytes;
