@@ -196,19 +196,14 @@ TEST_F(CliTest, SettingCommandsEditTheirOwnLinesWithThePreferencesRulesAndNeedNo
 {
     writeConfig("DEMO", "AB:HOME:");
     const quint16 port = deadPort();
-    for (const QStringList& command : {QStringList{"check", "office"},
-                                       {"uncheck", "B"},
-                                       {"check", "HOME"},
-                                       {"uncheck", "home"},
-                                       {"interval", "45"},
-                                       {"auto-update", "off"},
-                                       {"address", "203.0.113.7"}})
-        EXPECT_EQ(run(port, command).exitCode, 0) << command.join(u' ').toStdString();
+    for (const char* command : {"check office", "uncheck B", "check HOME", "uncheck home", "interval 45",
+                                "auto-update off", "address 203.0.113.7"})
+        EXPECT_EQ(run(port, QString(command).split(u' ')).exitCode, 0) << command;
     EXPECT_EQ(config().mid(1), QStringList({"DEMO", "1", "203.0.113.7", "DEMO", "45", "AB:OFFICE:", "0", "0"}));
     const CliResult shortest = run(port, {"interval", "10"});
     EXPECT_TRUE(shortest.err.contains("15 minutes is the shortest interval")) << shortest.err.toStdString();
-    for (const QStringList& command : {QStringList{"address", "auto"}, {"auto-update", "on"}})
-        EXPECT_EQ(run(port, command).exitCode, 0);
+    for (const char* command : {"address auto", "auto-update on"})
+        EXPECT_EQ(run(port, QString(command).split(u' ')).exitCode, 0) << command;
     EXPECT_EQ(config().mid(1), QStringList({"DEMO", "0", "203.0.113.7", "DEMO", "15", "AB:OFFICE:", "0", "1"}));
     EXPECT_EQ(run(port, {"update"}).exitCode, 3) << "the server cannot be reached";
 }
@@ -278,9 +273,9 @@ TEST_F(CliTest, RunHoldsTheSettingsWhileItRunsAndSavesThemOnSigtermForTheCommand
                     .hasMatch())
         << output.toStdString();
 
-    for (const QStringList& command : {QStringList{"update"}, {"run"}, {"uncheck", "HOME"}}) {
-        const CliResult second = run(server.commandPort(), command);
-        EXPECT_EQ(second.exitCode, 2) << command.first().toStdString();
+    for (const char* command : {"update", "run", "uncheck HOME"}) {
+        const CliResult second = run(server.commandPort(), QString(command).split(u' '));
+        EXPECT_EQ(second.exitCode, 2) << command;
         EXPECT_TRUE(second.err.contains("another Veltaro is using")) << second.err.toStdString();
     }
     const QString link = m_folder.filePath("link.conf");
