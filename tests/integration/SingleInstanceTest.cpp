@@ -89,7 +89,7 @@ TEST_F(SingleInstanceTest, ALockIsFreedWhenItsHolderIsKilledEvenIfTheNextStartHa
         return QTest::qWaitFor([&] { return probe.peek(4096).contains(line); }, kProcessMs);
     };
 
-    // Each start is process 1 of a namespace of its own, as in a container.
+    // Each start is process 1 of its own namespace, as in a container.
     QProcess killed;
     startProbe(killed, settings(), 0, newPidNamespace);
     ASSERT_TRUE(says(killed, "taken"));

@@ -17,20 +17,19 @@ namespace {
 constexpr int kPageTimeoutMs = 30000;
 } // namespace
 
-// A helper that answers with garbage is dropped like one that died.
 TEST(WebEngine, AHelperSpeakingGarbageIsEndedAndTheCaptionSaysSo)
 {
     QTemporaryDir folder;
     QFile script(folder.filePath("garbage-helper"));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/usr/bin/env python3\n"
-                 "import socket, sys\n"
-                 "s = socket.socket(socket.AF_UNIX)\n"
-                 "s.connect(sys.argv[1])\n"
-                 "s.sendall(b'busy 1\\n\\x00\\xff\\xfe not a message\\n')\n"
-                 "s.settimeout(20)\n"
-                 "while s.recv(4096):\n"
-                 "    pass\n");
+    script.write(R"(#!/usr/bin/env python3
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.connect(sys.argv[1])
+s.sendall(b'busy 1\n\x00\xff\xfe not a message\n')
+s.settimeout(20)
+while s.recv(4096): pass
+)");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
     QtTimers timers;
@@ -53,7 +52,6 @@ TEST(WebEngine, AHelperSpeakingGarbageIsEndedAndTheCaptionSaysSo)
         << state.webWindow->caption().toStdString();
 }
 
-// Garbage from the program ends the helper cleanly, and so does the program's going.
 TEST(WebEngine, TheHelperEndsOnGarbageAndWhenTheProgramGoes)
 {
     for (const QByteArray& last : {QByteArray("navigate file:///etc/passwd\n\x01\xff garbage\n"), QByteArray()}) {
