@@ -16,28 +16,14 @@ constexpr int kProcessMs = 10000;
 class SingleInstanceTest : public ::testing::Test
 {
 protected:
-    QString settings() const { return m_folder.filePath(QStringLiteral("DNS.conf")); }
-    QString runtime() const { return m_runtime.path(); }
+    QString settings(const char* name = "DNS.conf") const { return m_folder.filePath(name); }
 
     // A start in a process of its own; `prefix` runs it inside another program (a new PID namespace).
     void startProbe(QProcess& probe, const QString& path, int lockWaitMs, const QStringList& prefix = {}) const
     {
         const QStringList arguments =
-            prefix + QStringList{QStringLiteral(VELTARO_LOCK_PROBE), path, runtime(), QString::number(lockWaitMs)};
+            prefix + QStringList{VELTARO_LOCK_PROBE, path, m_runtime.path(), QString::number(lockWaitMs)};
         probe.start(arguments.first(), arguments.mid(1));
-    }
-
-    static QString outputOf(QProcess& probe)
-    {
-        if (!probe.waitForFinished(kProcessMs))
-            probe.kill();
-        return QString::fromUtf8(probe.readAllStandardOutput());
-    }
-
-    static bool says(QProcess& probe, const char* line)
-    {
-        return QTest::qWaitFor(
-            [&probe, line] { return QString::fromUtf8(probe.peek(4096)).contains(QLatin1String(line)); }, kProcessMs);
     }
 
     QTemporaryDir m_folder;
@@ -48,7 +34,7 @@ protected:
 
 TEST_F(SingleInstanceTest, ALaterStartByAnyNameOfTheSameSettingsAsksTheRunningOneToShowItself)
 {
-    SingleInstance running(settings(), runtime());
+    SingleInstance running(settings(), m_runtime.path());
     ASSERT_EQ(running.lock(), SingleInstance::Lock::Taken);
     // A socket that someone else bound first, or that a crashed run left, does not keep us from listening.
     QLocalServer squatter;
@@ -56,38 +42,39 @@ TEST_F(SingleInstanceTest, ALaterStartByAnyNameOfTheSameSettingsAsksTheRunningOn
     int showRequests = 0;
     ASSERT_TRUE(running.listen([&showRequests] { ++showRequests; }));
 
-    SingleInstance other(m_folder.filePath(QStringLiteral("other/DNS.conf")), runtime());
-    EXPECT_FALSE(other.requestShow(0)) << "no program runs with those settings";
-
-    ASSERT_TRUE(QFile::link(settings(), m_folder.filePath(QStringLiteral("link.conf"))));
-    SingleInstance later(m_folder.filePath(QStringLiteral("link.conf")), runtime());
+    EXPECT_FALSE(SingleInstance(settings("other/DNS.conf"), m_runtime.path()).requestShow(0))
+        << "no program runs with those settings";
+    ASSERT_TRUE(QFile::link(settings(), settings("link.conf")));
+    SingleInstance later(settings("link.conf"), m_runtime.path());
     EXPECT_EQ(later.lock(), SingleInstance::Lock::HeldElsewhere);
     EXPECT_EQ(later.holder(), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     ASSERT_TRUE(later.requestShow(1000));
     EXPECT_TRUE(QTest::qWaitFor([&showRequests] { return showRequests == 1; }, kProcessMs));
     EXPECT_FALSE(squatter.hasPendingConnections());
-}
 
-TEST_F(SingleInstanceTest, WhereTheSettingsFolderTakesNoLockFileTheLockIsKeptInTheRuntimeFolder)
-{
-    QFile notAFolder(m_folder.filePath(QStringLiteral("file")));
+    // Where the settings' folder takes no lock file, the lock is kept in the runtime folder.
+    QFile notAFolder(settings("file"));
     ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
-    const QString unwritable = notAFolder.fileName() + QStringLiteral("/DNS.conf");
-    SingleInstance running(unwritable, runtime());
-    ASSERT_EQ(running.lock(), SingleInstance::Lock::Taken);
-    EXPECT_TRUE(running.lockPath().startsWith(runtime())) << running.lockPath().toStdString();
-    EXPECT_EQ(SingleInstance(unwritable, runtime()).lock(), SingleInstance::Lock::HeldElsewhere);
+    const QString unwritable = notAFolder.fileName() + "/DNS.conf";
+    SingleInstance inRuntime(unwritable, m_runtime.path());
+    ASSERT_EQ(inRuntime.lock(), SingleInstance::Lock::Taken);
+    EXPECT_TRUE(inRuntime.lockPath().startsWith(m_runtime.path())) << inRuntime.lockPath().toStdString();
+    EXPECT_EQ(SingleInstance(unwritable, m_runtime.path()).lock(), SingleInstance::Lock::HeldElsewhere);
 }
 
 TEST_F(SingleInstanceTest, OfTwoStartsAtTheSameInstantOneRunsAndTheOtherHandsOverToIt)
 {
     for (int round = 0; round < 20; ++round) {
         const QString path = m_folder.filePath(QStringLiteral("DNS%1.conf").arg(round));
-        QProcess first;
-        QProcess second;
-        startProbe(first, path, 0);
-        startProbe(second, path, 0);
-        QStringList outputs{outputOf(first), outputOf(second)};
+        QProcess probes[2];
+        QStringList outputs;
+        for (QProcess& probe : probes)
+            startProbe(probe, path, 0);
+        for (QProcess& probe : probes) {
+            if (!probe.waitForFinished(kProcessMs))
+                probe.kill();
+            outputs.append(QString::fromUtf8(probe.readAllStandardOutput()));
+        }
         outputs.sort();
         ASSERT_EQ(outputs, QStringList({"handed over\n", "taken\nshown\n"})) << "round " << round;
     }
@@ -98,8 +85,11 @@ TEST_F(SingleInstanceTest, ALockIsFreedWhenItsHolderIsKilledEvenIfTheNextStartHa
     const QStringList newPidNamespace{"unshare", "--pid", "--fork", "--kill-child", "--mount-proc"};
     if (QProcess::execute(newPidNamespace.first(), newPidNamespace.mid(1) + QStringList{"true"}) != 0)
         GTEST_SKIP() << "no PID namespaces here";
+    const auto says = [](QProcess& probe, const char* line) {
+        return QTest::qWaitFor([&] { return probe.peek(4096).contains(line); }, kProcessMs);
+    };
 
-    // Each start is process 1 of a namespace of its own, as in a container.
+    // Each start is process 1 of its own namespace, as in a container.
     QProcess killed;
     startProbe(killed, settings(), 0, newPidNamespace);
     ASSERT_TRUE(says(killed, "taken"));

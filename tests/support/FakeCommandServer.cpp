@@ -2,32 +2,28 @@
 
 #include "core/protocol/Scrambler.h"
 
+#include <QMap>
+
 using Scrambler::scrambleText;
 using Scrambler::unscrambleText;
 
-namespace {
-constexpr qint64 kStepMs = 50;
-}
-
 void FakeCommandServer::answerAll()
 {
-    while (m_openedAt.size() < std::size_t(m_fake.sockets.count()))
-        m_openedAt.push_back(m_fake.clock.elapsedMs());
     // Answering may open further connections; they are answered in the same call.
-    while (!holding && m_answered < std::size_t(m_fake.sockets.count())) {
-        const std::size_t index = m_answered++;
-        if (index >= m_openedAt.size())
+    for (;;) {
+        while (m_openedAt.size() < std::size_t(m_fake.sockets.count()))
             m_openedAt.push_back(m_fake.clock.elapsedMs());
+        if (holding || m_answered == m_openedAt.size())
+            return;
+        const std::size_t index = m_answered++;
         FakeSocketRecord& socket = m_fake.sockets.socket(int(index));
-        if (refusing) {
+        if (refusing)
             socket.fail();
-            continue;
+        else if (socket.accept()) {
+            const QString request = unscrambleText(socket.sent());
+            requests.push_back({m_openedAt[index], request});
+            socket.deliver(scrambleText(answer(request)));
         }
-        if (!socket.accept())
-            continue;
-        const QString request = unscrambleText(socket.sent());
-        requests.push_back({m_openedAt[index], request});
-        socket.deliver(scrambleText(answer(request)));
     }
 }
 
@@ -35,10 +31,10 @@ void FakeCommandServer::run(qint64 milliseconds)
 {
     answerAll();
     const qint64 end = m_fake.clock.elapsedMs() + milliseconds;
-    // Steps end on whole multiples of the step, so a connection is noted when its second began.
+    // Steps end on whole multiples of 50 ms, so a connection is noted when its second began.
     while (m_fake.clock.elapsedMs() < end) {
         const qint64 now = m_fake.clock.elapsedMs();
-        m_fake.clock.advance(qMin((now / kStepMs + 1) * kStepMs, end) - now);
+        m_fake.clock.advance(qMin((now / 50 + 1) * 50, end) - now);
         answerAll();
     }
 }
@@ -47,29 +43,23 @@ QStringList FakeCommandServer::commandWords() const
 {
     QStringList words;
     for (const Request& request : requests)
-        words.append(request.text.section(QLatin1Char(':'), 0, 0));
+        words.append(request.text.section(':', 0, 0));
     return words;
 }
 
 QString FakeCommandServer::answer(const QString& request) const
 {
     const QStringList fields = request.split(QLatin1Char(':'));
-    const QString& word = fields.first();
-    if (word == QLatin1String("GETMYIP"))
-        return QStringLiteral("GETMYIP:") + address + QLatin1Char(':');
-    if (word == QLatin1String("GETHOSTS"))
-        return hostsReply;
-    if (word == QLatin1String("CHECKVERSION"))
-        return versionReply;
-    if (word == QLatin1String("CHECKNEWS"))
-        return newsReply;
-    if (word == QLatin1String("UPDATE")) {
-        const QString group = fields.value(3).mid(1);
-        if (failingGroups.contains(group))
-            return QStringLiteral("UPDATE:ERROR:NOSUCHGROUP:");
-        return QStringLiteral("UPDATE:") + group + QLatin1Char(':') + fields.value(4) + QStringLiteral(":SUCCESS:");
-    }
-    return QStringLiteral("ERROR:UNKNOWNCOMMAND:");
+    const QString group = fields.value(3).mid(1);
+    const QMap<QString, QString> replies = {
+        {"GETMYIP", "GETMYIP:" + address + ':'},
+        {"GETHOSTS", hostsReply},
+        {"CHECKVERSION", versionReply},
+        {"CHECKNEWS", newsReply},
+        {"UPDATE", failingGroups.contains(group) ? "UPDATE:ERROR:NOSUCHGROUP:"
+                                                 : "UPDATE:" + group + ':' + fields.value(4) + ":SUCCESS:"},
+    };
+    return replies.value(fields.first(), QStringLiteral("ERROR:UNKNOWNCOMMAND:"));
 }
 
 QStringList FakeCommandServer::minutes(qsizetype count)

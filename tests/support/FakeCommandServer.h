@@ -27,21 +27,18 @@ public:
     // Moves the clock on in steps of 50 ms, answering after each: a server that replies at once.
     void run(qint64 milliseconds);
 
-    // The command word of every request answered so far, in order.
     QStringList commandWords() const;
-    // Runs `count` whole minutes; for each, the command words sent in it, joined by spaces.
-    // Forgets the requests before each minute.
+    // For each of `count` whole minutes, the command words sent in it, joined by spaces; clears `requests`.
     QStringList minutes(qsizetype count);
 
-    // While set nothing is answered, so an exchange that has started stays busy.
+    // Nothing is answered, so an exchange that has started stays busy.
     bool holding = false;
-    // While set every connection is refused, as by a server that is down.
+    // Every connection is refused, as by a server that is down.
     bool refusing = false;
     QString address = QStringLiteral("203.0.113.9");
     QString hostsReply = QStringLiteral("GETHOSTS:GHOME:HPC1:HPC2:GOFFICE:HSERVER:GLAB:");
     QString versionReply = QStringLiteral("CHECKVERSION:2.1.3:");
     QString newsReply = QStringLiteral("CHECKNEWS:NONE:");
-    // Updates of these groups are refused.
     QSet<QString> failingGroups;
     std::vector<Request> requests;
 

@@ -12,7 +12,7 @@ ServerProcess::ServerProcess(const QStringList& extraArguments)
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(QStringLiteral(VELTARO_SERVER_BINARY),
                     QStringList{"--port", "0", "--http-port", "0"} + extraArguments);
-    static const QRegularExpression listening(QStringLiteral("^LISTENING command=(\\d+) http=(\\d+)$"));
+    static const QRegularExpression listening(QStringLiteral("^LISTENING command=(\\d+) "));
     const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
         m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
@@ -20,10 +20,8 @@ ServerProcess::ServerProcess(const QStringList& extraArguments)
         if (m_lines.isEmpty())
             continue;
         const QRegularExpressionMatch match = listening.match(m_lines.takeFirst());
-        if (match.hasMatch()) {
+        if (match.hasMatch())
             m_commandPort = quint16(match.captured(1).toUInt());
-            m_httpPort = quint16(match.captured(2).toUInt());
-        }
         return;
     }
 }
@@ -40,10 +38,9 @@ QStringList ServerProcess::requests()
 {
     collectOutput();
     QStringList result;
-    for (const QString& line : std::as_const(m_lines)) {
+    for (const QString& line : std::as_const(m_lines))
         if (line.startsWith(QLatin1String("REQUEST ")))
             result.append(line.mid(8));
-    }
     return result;
 }
 

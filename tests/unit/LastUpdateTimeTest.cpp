@@ -11,7 +11,6 @@ TEST(LastUpdateTimeTest, IsMonthDayYearHourMinuteWithTheLocaleSeparatorsElseSlas
     const std::pair<QLocale, const char*> cases[] = {
         {QLocale(QLocale::English, QLocale::UnitedStates), "12/05/26 07:03"},
         {QLocale(QLocale::German, QLocale::Germany), "12.05.26 07:03"},
-        {QLocale(QLocale::Swedish, QLocale::Sweden), "12-05-26 07:03"},
         {QLocale(QLocale::Finnish, QLocale::Finland), "12.05.26 07.03"},
         // "yy. M. d." and "AP h:mm": found past blanks and a leading day period.
         {QLocale(QLocale::Korean, QLocale::SouthKorea), "12.05.26 07:03"},

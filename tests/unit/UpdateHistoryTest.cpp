@@ -14,6 +14,13 @@ protected:
         return QString::fromUtf8(fake.files.contents.value(history.path())).split('\n', Qt::SkipEmptyParts);
     }
     void report(ClientEvent::Kind kind) { client->report({kind, {}, {}, {}}); }
+    void writeEarlier(int count, const QByteArray& group)
+    {
+        QByteArray bytes;
+        for (int i = 0; i < count; ++i)
+            bytes += "2026-12-01T00:00:00Z\tUPDATE\t" + group + QByteArray::number(i) + "\t1.2.3.4\tok\n";
+        fake.files.contents.insert(history.path(), bytes);
+    }
 
     UpdateHistory history{fake.files, QStringLiteral("/program/DNS.conf")};
 };
@@ -33,48 +40,38 @@ TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAF
     server.run(1000);
     report(ClientEvent::Kind::Ended);
 
+    EXPECT_TRUE(lines().last().startsWith(fake.clock.now().toUTC().toString(Qt::ISODate) + "\tEND"));
     QStringList withoutTimes;
     for (const QString& line : lines())
         withoutTimes.append(line.section('\t', 1));
-    ASSERT_EQ(withoutTimes.size(), 6) << lines().join('\n').toStdString();
-    EXPECT_EQ(withoutTimes.mid(0, 4),
+    EXPECT_EQ(withoutTimes,
               QStringList({"START\t\t\t", "ADDRESS\t\t203.0.113.9\tnew address", "UPDATE\tHOME\t203.0.113.9\tok",
-                           "UPDATE\tOFFICE\t203.0.113.9\tfailed: the group is not in this account"}));
-    EXPECT_TRUE(withoutTimes[4].startsWith("FAILURE\t\t\tfailed: Connection failed")) << withoutTimes[4].toStdString();
-    EXPECT_EQ(withoutTimes[5], "END\t\t\t");
+                           "UPDATE\tOFFICE\t203.0.113.9\tfailed: the group is not in this account",
+                           "FAILURE\t\t\tfailed: Connection failed: Connection refused", "END\t\t\t"}));
 
     const QList<UpdateHistory::Entry> entries = history.entries();
     ASSERT_EQ(entries.size(), 6);
     EXPECT_EQ(std::tuple(entries[2].group, entries[2].failed, entries[3].failed), std::tuple("HOME", false, true));
-    EXPECT_EQ(entries[5].when.toSecsSinceEpoch(), fake.clock.now().toSecsSinceEpoch());
 }
 
 TEST_F(UpdateHistoryTest, AReplysLineBreaksAndTabsStayInsideTheirField)
 {
     const QString reason = updateFailureReason(QStringLiteral("NO\r\nFAKE\tLINE\x1b[31m\x07"));
     client->report({ClientEvent::Kind::GroupFailed, QStringLiteral("HO\tME") + QString(500, 'E'), {}, reason});
-    ASSERT_EQ(history.entries().size(), 1);
     // Control characters become blanks; a field's length is bounded.
-    EXPECT_EQ(history.entries()[0].group, "HO ME" + QString(155, 'E'));
-    EXPECT_EQ(history.entries()[0].result, "failed: the server answered \"NO  FAKE LINE [31m \"");
+    EXPECT_EQ(lines(), QStringList{fake.clock.now().toUTC().toString(Qt::ISODate) + "\tUPDATE\tHO ME" +
+                                   QString(155, 'E') + "\t\tfailed: the server answered \"NO  FAKE LINE [31m \""});
 }
 
 TEST_F(UpdateHistoryTest, PastTwoThousandFiveHundredLinesTheLastTwoThousandAreKeptInOneAtomicWrite)
 {
-    QByteArray earlier;
-    for (int i = 0; i < UpdateHistory::kMostLines - 1; ++i)
-        earlier += "2026-12-01T00:00:00Z\tUPDATE\tG" + QByteArray::number(i) + "\t1.2.3.4\tok\n";
-    fake.files.contents.insert(history.path(), earlier);
-
+    writeEarlier(UpdateHistory::kMostLines - 1, "G");
     report(ClientEvent::Kind::Started);
-    EXPECT_EQ(lines().size(), UpdateHistory::kMostLines);
     EXPECT_EQ(fake.files.writes, 0);
-
     report(ClientEvent::Kind::Ended);
     EXPECT_EQ(fake.files.writes, 1);
     ASSERT_EQ(lines().size(), UpdateHistory::kKeptLines);
     EXPECT_TRUE(lines().first().contains("\tG501\t"));
-    EXPECT_TRUE(lines().last().contains("\tEND\t"));
 
     // The count carries on from the rewrite: the next rewrite comes 500 lines later.
     for (int i = 0; i < UpdateHistory::kMostLines - UpdateHistory::kKeptLines; ++i)
@@ -87,16 +84,11 @@ TEST_F(UpdateHistoryTest, PastTwoThousandFiveHundredLinesTheLastTwoThousandAreKe
 TEST_F(UpdateHistoryTest, AFileOfLongLinesIsReadFromItsEndAndItsNewestLinesAreKept)
 {
     const QByteArray longName(2000, 'G');
-    QByteArray earlier;
-    for (int i = 0; i < 3000; ++i)
-        earlier += "2026-12-01T00:00:00Z\tUPDATE\t" + longName + QByteArray::number(i) + "\t1.2.3.4\tok\n";
-    fake.files.contents.insert(history.path(), earlier);
+    writeEarlier(3000, longName);
     EXPECT_EQ(history.entries().last().group, longName + "2999");
 
     report(ClientEvent::Kind::Started);
     EXPECT_TRUE(fake.files.staleTemporariesRemoved.contains(history.path())) << "a killed rewrite's leftover";
-    EXPECT_EQ(fake.files.writes, 1);
     ASSERT_EQ(lines().size(), UpdateHistory::kKeptLines);
     EXPECT_TRUE(lines().first().contains(longName + "1001\t"));
-    EXPECT_TRUE(lines().last().contains("\tSTART\t"));
 }

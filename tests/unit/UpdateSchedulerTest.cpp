@@ -3,62 +3,44 @@
 
 #include <limits>
 
-#include <gtest/gtest.h>
-
-namespace {
-
-constexpr qint64 kMinute = 60000;
-
-} // namespace
-
 TEST(UpdateScheduler, DesktopStartUpStepsComeASecondApartAndWaitSecondBySecondWhileTheExchangeIsBusy)
 {
     Engine quick;
     quick.scheduler().start();
     quick.server.run(3000);
-    ASSERT_EQ(quick.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
-    EXPECT_EQ(quick.server.requests[1].openedAtMs, 1000);
-    EXPECT_EQ(quick.server.requests[2].openedAtMs, 2000);
-    EXPECT_EQ(quick.server.requests[2].text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
+    EXPECT_EQ(quick.server.requests.at(2).openedAtMs, 2000);
 
-    Engine slow;
-    slow.server.holding = true;
-    slow.scheduler().start();
-    slow.server.run(3500);
-    EXPECT_EQ(slow.fake.sockets.count(), 1);
-    // The address arrives at 3.5 s; the exchange has unloaded by the next second's try.
-    slow.server.holding = false;
-    slow.server.run(499);
-    slow.server.holding = true;
-    slow.server.run(3000);
-    slow.server.holding = false;
-    slow.server.run(1001);
-    ASSERT_EQ(slow.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
-    EXPECT_EQ(slow.server.requests[1].openedAtMs, 4000);
-    // Tried at 5 s, 6 s and 7 s while the host list was still outstanding.
-    EXPECT_EQ(slow.server.requests[2].openedAtMs, 8000);
+    Engine engine;
+    engine.server.holding = true;
+    engine.scheduler().start();
+    engine.server.run(3500);
+    EXPECT_EQ(engine.fake.sockets.count(), 1);
+    // The address arrives at 3.5 s; the host list at 7.5 s, after tries at 5, 6 and 7 s.
+    engine.server.holding = false;
+    engine.server.run(499);
+    engine.server.holding = true;
+    engine.server.run(3000);
+    engine.server.holding = false;
+    engine.server.run(1001);
+    ASSERT_EQ(engine.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
+    EXPECT_EQ(engine.server.requests[1].openedAtMs, 4000);
+    EXPECT_EQ(engine.server.requests[2].openedAtMs, 8000);
+    EXPECT_EQ(engine.server.requests[2].text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
 }
 
 TEST(UpdateScheduler, CommandLineStartUpStepsFollowEachOtherAtOnceThenRunTheSameCycle)
 {
     Engine engine(Engine::CommandLine);
     engine.scheduler().start();
-    engine.server.run(1000);
-    ASSERT_EQ(engine.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS", "UPDATE"}));
-    EXPECT_LT(engine.server.requests.back().openedAtMs, 500);
-    EXPECT_EQ(engine.server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
+    // A command that waited behind a step takes the exchange first; the step follows it.
+    engine.client->checkNews();
+    engine.server.run(100);
+    EXPECT_EQ(engine.server.commandWords(), QStringList({"GETMYIP", "CHECKNEWS", "GETHOSTS", "UPDATE"}));
 
     engine.server.requests.clear();
     engine.toNextMinute();
     EXPECT_EQ(engine.server.minutes(6),
               QStringList({"", "GETMYIP CHECKVERSION", "UPDATE", "", "GETMYIP CHECKVERSION", "UPDATE"}));
-
-    // A command that waited behind a step takes the exchange first; the step follows it.
-    Engine queued(Engine::CommandLine);
-    queued.scheduler().start();
-    queued.client->checkNews();
-    queued.server.run(1000);
-    EXPECT_EQ(queued.server.commandWords(), QStringList({"GETMYIP", "CHECKNEWS", "GETHOSTS", "UPDATE"}));
 }
 
 TEST(UpdateCycleTick, TheUpdateComesOnTheIntervalsMinuteAndTheChecksTheMinuteBeforeUnlessBusy)
@@ -72,17 +54,9 @@ TEST(UpdateCycleTick, TheUpdateComesOnTheIntervalsMinuteAndTheChecksTheMinuteBef
         Step step;
         qint32 next;
     } cases[] = {
-        {1, 3, false, Step::Nothing, 2},
-        {2, 3, false, Step::CheckStep, 3},
-        {2, 3, true, Step::Nothing, 3},
-        {3, 3, false, Step::Update, 1},
-        {3, 3, true, Step::Nothing, 3},
-        {16, 15, false, Step::Update, 1},
-        {1, 1, false, Step::Update, 1},
-        {1, 0, false, Step::Nothing, 2},
-        {5, -5, false, Step::Nothing, 6},
-        {kMost, 0, false, Step::Nothing, kMost},
-        {kMost, std::numeric_limits<qint32>::min(), false, Step::Nothing, kMost},
+        {1, 3, false, Step::Nothing, 2}, {2, 3, false, Step::CheckStep, 3}, {2, 3, true, Step::Nothing, 3},
+        {3, 3, false, Step::Update, 1},  {3, 3, true, Step::Nothing, 3},    {16, 15, false, Step::Update, 1},
+        {1, 1, false, Step::Update, 1},  {5, -5, false, Step::Nothing, 6},  {kMost, 0, false, Step::Nothing, kMost},
     };
     for (const auto& c : cases) {
         const UpdateCycle::Tick tick = UpdateCycle::tick(c.counter, c.interval, c.busy);
@@ -91,7 +65,7 @@ TEST(UpdateCycleTick, TheUpdateComesOnTheIntervalsMinuteAndTheChecksTheMinuteBef
     }
 }
 
-TEST(UpdateScheduler, AListFetchedLaterIsNotFollowedByASecondStartUpUpdateAndALowerIntervalUpdatesAtTheNextTick)
+TEST(UpdateScheduler, ALowerIntervalUpdatesAtTheNextTickAndAListFetchedLaterBringsNoSecondStartUpUpdate)
 {
     Engine engine(Engine::Desktop, 60);
     engine.startUp();
@@ -109,10 +83,9 @@ TEST(UpdateScheduler, SwitchingOffAndOnKeepsTheCountAndSwitchingOnTwiceDoesNotRe
     engine.server.minutes(4);
     engine.scheduler().setAutoUpdate(false);
     EXPECT_EQ(engine.server.minutes(60).join(QString()), "");
-
     engine.scheduler().setAutoUpdate(true);
     // The first tick comes a full minute after switching on; each counted minute below holds one.
-    engine.server.run(kMinute / 2);
+    engine.server.run(30000);
     engine.scheduler().setAutoUpdate(true);
     EXPECT_EQ(engine.server.minutes(7), QStringList({"", "", "", "", "GETMYIP CHECKVERSION", "UPDATE", ""}));
 }
@@ -124,7 +97,6 @@ TEST(UpdateScheduler, AFixedAddressIsUpdatedWithoutIpChecksOrTheirNotice)
     engine.settings.currentIP = QStringLiteral("198.51.100.4");
     engine.scheduler().start();
     engine.server.run(3000);
-    ASSERT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
     EXPECT_EQ(engine.server.minutes(4), QStringList({"CHECKVERSION", "UPDATE", "CHECKVERSION", "UPDATE"}));
     EXPECT_EQ(engine.server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:198.51.100.4:");
     EXPECT_FALSE(engine.view->lines.contains(QStringLiteral("fixed address")));
@@ -136,7 +108,7 @@ TEST(UpdateScheduler, WithAutomaticUpdatesOffTheStartUpUpdateOnlySaysSo)
         Engine engine(pace, 1);
         engine.settings.autoUpdate = 0;
         engine.scheduler().start();
-        engine.server.run(10 * kMinute);
+        engine.server.run(600000);
         EXPECT_EQ(engine.server.commandWords(), QStringList({"GETMYIP", "GETHOSTS"}));
         EXPECT_EQ(engine.view->lines.back(), "status Auto Updates Disabled");
     }
@@ -149,21 +121,10 @@ TEST(UpdateScheduler, AnUpdateWithoutTheHostListAsksForItFirstAndNeverClaimsSucc
     engine.scheduler().updateNow();
     EXPECT_FALSE(engine.view->lines.contains(QStringLiteral("status  Update successful")));
     engine.server.run(1000);
-    ASSERT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
-    EXPECT_EQ(engine.server.requests.back().text, "UPDATE:ALICE:PW:GOFFICE:203.0.113.9:");
-
-    // A refused account loses its list: the next update asks again and sends nothing more.
-    engine.server.requests.clear();
-    engine.server.hostsReply = QStringLiteral("ERROR:INVALIDUSER:");
-    engine.client->refreshHostList();
-    engine.server.run(1000);
-    engine.scheduler().updateNow();
-    engine.server.run(1000);
-    EXPECT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "GETHOSTS"}));
-    EXPECT_TRUE(engine.client->hostList().groups.empty());
+    EXPECT_EQ(engine.server.commandWords(), QStringList({"GETHOSTS", "UPDATE"}));
 }
 
-TEST(UpdateScheduler, ACalmNetworkIsCheckedOnceAndANewAddressIsSentAtOnceWithoutMovingTheCycle)
+TEST(UpdateScheduler, ACalmNetworkIsCheckedOnceAndOnlyANewAddressIsSentWithoutMovingTheCycle)
 {
     Engine moved;
     Engine still;
@@ -179,25 +140,17 @@ TEST(UpdateScheduler, ACalmNetworkIsCheckedOnceAndANewAddressIsSentAtOnceWithout
     moved.server.run(2100);
     ASSERT_EQ(moved.server.commandWords(), QStringList({"GETMYIP", "UPDATE"}));
     EXPECT_EQ(moved.server.requests[1].text, "UPDATE:ALICE:PW:GOFFICE:198.51.100.4:");
-
     still.server.run(moved.fake.clock.elapsedMs() - still.fake.clock.elapsedMs());
     EXPECT_EQ(moved.server.minutes(7), still.server.minutes(7));
-}
 
-TEST(UpdateScheduler, AfterANetworkChangeAnUnchangedAddressOrAFixedOneSendsNoUpdate)
-{
-    Engine current;
-    current.startUp();
-    current.scheduler().networkChanged();
-    current.server.run(6000);
-    EXPECT_EQ(current.server.commandWords(), QStringList({"GETMYIP"}));
-
-    Engine fixed;
-    fixed.startUp();
-    fixed.settings.useStaticIP = true;
-    fixed.scheduler().networkChanged();
-    fixed.server.run(6000);
-    EXPECT_TRUE(fixed.server.requests.empty());
+    // An unchanged address sends no update; a fixed one is not even checked.
+    for (const bool fixed : {false, true}) {
+        still.settings.useStaticIP = fixed;
+        still.scheduler().networkChanged();
+        still.server.requests.clear();
+        still.server.run(6000);
+        EXPECT_EQ(still.server.commandWords(), fixed ? QStringList() : QStringList({"GETMYIP"}));
+    }
 }
 
 TEST(UpdateScheduler, ANewerVersionIsOfferedOnceARunButTheUsersOwnCheckOffersItAgain)

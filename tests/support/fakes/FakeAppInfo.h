@@ -10,17 +10,14 @@ public:
     QString programFolder() const override { return folder; }
     QString configStartingPoint() const override { return startingPoint; }
     QString title() const override { return QStringLiteral("Veltaro"); }
-    int versionMajor() const override { return major; }
-    int versionMinor() const override { return minor; }
-    int versionRevision() const override { return revision; }
+    int versionMajor() const override { return 2; }
+    int versionMinor() const override { return 1; }
+    int versionRevision() const override { return 3; }
     void quit() override { ++quitCalls; }
     void printError(const QString& line) override { errorLines << line; }
 
     QString folder = QStringLiteral("/program");
     QString startingPoint;
-    int major = 2;
-    int minor = 1;
-    int revision = 3;
     int quitCalls = 0;
     QStringList errorLines;
 };

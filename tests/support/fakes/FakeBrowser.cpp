@@ -1,7 +1,5 @@
 #include "support/fakes/FakeBrowser.h"
 
-#include <QWidget>
-
 FakeBrowser::FakeBrowser(QWidget* parent) : m_widget(new QWidget(parent))
 {
     m_widget->setObjectName(QStringLiteral("fakeBrowserView"));
@@ -9,67 +7,9 @@ FakeBrowser::FakeBrowser(QWidget* parent) : m_widget(new QWidget(parent))
 
 FakeBrowser::~FakeBrowser()
 {
-    if (m_factory && m_factory->latest == this)
+    if (m_factory->latest == this)
         m_factory->latest = nullptr;
     delete m_widget;
-}
-
-void FakeBrowser::Navigate(const QString& url)
-{
-    calls.append(QStringLiteral("Navigate ") + url);
-    navigations.append(url);
-    m_history = m_history.mid(0, m_position + 1);
-    m_history.append(url);
-    m_position = int(m_history.size()) - 1;
-}
-
-void FakeBrowser::GoBack()
-{
-    calls.append(QStringLiteral("GoBack"));
-    if (m_position > 0)
-        --m_position;
-}
-
-void FakeBrowser::GoForward()
-{
-    calls.append(QStringLiteral("GoForward"));
-    if (m_position + 1 < m_history.size())
-        ++m_position;
-}
-
-void FakeBrowser::Refresh()
-{
-    calls.append(QStringLiteral("Refresh"));
-}
-
-void FakeBrowser::Stop()
-{
-    calls.append(QStringLiteral("Stop"));
-    busy = false;
-}
-
-QString FakeBrowser::currentUrl() const
-{
-    return m_position < 0 ? QString() : m_history.at(m_position);
-}
-
-void FakeBrowser::fireDownloadComplete()
-{
-    if (onDownloadComplete)
-        onDownloadComplete();
-}
-
-void FakeBrowser::fireFileDownloaded(const QString& path, bool ok)
-{
-    if (onFileDownloaded)
-        onFileDownloaded(path, ok);
-}
-
-void FakeBrowser::fireEnded(BrowserEnd end)
-{
-    busy = false;
-    if (onEnded)
-        onEnded(end);
 }
 
 std::unique_ptr<BrowserControl> FakeBrowserFactory::create(QWidget* parent)

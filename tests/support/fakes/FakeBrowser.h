@@ -11,8 +11,7 @@
 
 class FakeBrowserFactory;
 
-// A browser that loads nothing: it records what it is asked to do, keeps a history of the
-// addresses it was sent to, and lets the test say what it reports.
+// A browser that loads nothing: it records its calls, and the test plays its events.
 class FakeBrowser : public BrowserControl
 {
 public:
@@ -20,24 +19,30 @@ public:
     ~FakeBrowser() override;
 
     QWidget* widget() override { return m_widget; }
-    void Navigate(const QString& url) override;
-    // Moves through the history when there is somewhere to go; the call is recorded either way.
-    void GoBack() override;
-    void GoForward() override;
-    void Refresh() override;
-    void Stop() override;
+    void Navigate(const QString& url) override
+    {
+        calls.append(QStringLiteral("Navigate ") + url);
+        navigations.append(url);
+    }
+    void GoBack() override { calls.append(QStringLiteral("GoBack")); }
+    void GoForward() override { calls.append(QStringLiteral("GoForward")); }
+    void Refresh() override { calls.append(QStringLiteral("Refresh")); }
+    void Stop() override
+    {
+        calls.append(QStringLiteral("Stop"));
+        busy = false;
+    }
     bool Busy() const override { return busy; }
     QString LocationName() const override { return locationName; }
 
-    // The address the history points at, or "" before the first navigation.
-    QString currentUrl() const;
+    void fireDownloadComplete() { onDownloadComplete(); }
+    void fireFileDownloaded(const QString& path, bool ok) { onFileDownloaded(path, ok); }
+    void fireEnded(BrowserEnd end = BrowserEnd::Stopped)
+    {
+        busy = false;
+        onEnded(end);
+    }
 
-    // Lets the test play the browser's events.
-    void fireDownloadComplete();
-    void fireFileDownloaded(const QString& path, bool ok);
-    void fireEnded(BrowserEnd end = BrowserEnd::Stopped);
-
-    // Every call in order: "Navigate <url>", "GoBack", "GoForward", "Refresh", "Stop".
     QStringList calls;
     QStringList navigations;
     bool busy = false;
@@ -45,10 +50,7 @@ public:
 
 private:
     friend class FakeBrowserFactory;
-
     QPointer<QWidget> m_widget;
-    QStringList m_history;
-    int m_position = -1;
     FakeBrowserFactory* m_factory = nullptr;
 };
 

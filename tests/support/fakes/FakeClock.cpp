@@ -1,70 +1,40 @@
 #include "support/fakes/FakeClock.h"
 
-#include <algorithm>
-
-class FakeClock::FakeTimer : public Timer
+struct FakeClock::FakeTimer : Timer
 {
-public:
-    FakeTimer(FakeClock& clock, QString name, TimerMode mode, std::function<void()> onTimeout)
-        : m_clock(clock), m_name(std::move(name)), m_mode(mode), m_onTimeout(std::move(onTimeout))
+    FakeTimer(FakeClock& owner, QString name, TimerMode mode, std::function<void()> onTimeout)
+        : clock(owner), name(std::move(name)), mode(mode), onTimeout(std::move(onTimeout))
     {
-        m_clock.m_timers.push_back(this);
+        clock.m_timers.push_back(this);
     }
-
-    ~FakeTimer() override { std::erase(m_clock.m_timers, this); }
+    ~FakeTimer() override { std::erase(clock.m_timers, this); }
 
     void start(int milliseconds) override
     {
-        m_intervalMs = milliseconds;
-        m_active = true;
-        arm(m_clock.m_nowMs + milliseconds);
+        intervalMs = milliseconds;
+        active = true;
+        arm(clock.m_nowMs + milliseconds);
     }
+    void stop() override { active = false; }
+    bool isActive() const override { return active; }
 
-    void stop() override { m_active = false; }
-    bool isActive() const override { return m_active; }
-
-    // Whether it is due at or before `limitMs`, and before `other`.
-    bool dueBefore(qint64 limitMs, const FakeTimer* other) const
+    void arm(qint64 due)
     {
-        if (!m_active || m_dueMs > limitMs)
-            return false;
-        return other == nullptr || m_dueMs < other->m_dueMs ||
-               (m_dueMs == other->m_dueMs && m_startedAs < other->m_startedAs);
+        dueMs = due;
+        startedAs = ++clock.m_startSequence;
     }
 
-    qint64 dueMs() const { return m_dueMs; }
-
-    void fire()
-    {
-        if (m_mode == TimerMode::SingleShot)
-            m_active = false;
-        else
-            arm(m_dueMs + m_intervalMs);
-        m_clock.m_ticks.push_back({m_clock.m_nowMs, m_name});
-        // The handler may destroy this timer; keep the callable alive while it runs.
-        auto onTimeout = m_onTimeout;
-        onTimeout();
-    }
-
-private:
-    void arm(qint64 dueMs)
-    {
-        m_dueMs = dueMs;
-        m_startedAs = ++m_clock.m_startSequence;
-    }
-
-    FakeClock& m_clock;
-    QString m_name;
-    TimerMode m_mode;
-    std::function<void()> m_onTimeout;
-    int m_intervalMs = 0;
-    bool m_active = false;
-    qint64 m_dueMs = 0;
-    quint64 m_startedAs = 0;
+    FakeClock& clock;
+    QString name;
+    TimerMode mode;
+    std::function<void()> onTimeout;
+    int intervalMs = 0;
+    bool active = false;
+    qint64 dueMs = 0;
+    quint64 startedAs = 0;
 };
 
 FakeClock::FakeClock(QDateTime start) : m_start(std::move(start)) {}
-
 FakeClock::~FakeClock() = default;
 
 std::unique_ptr<Timer> FakeClock::createTimer(const QString& name, TimerMode mode, std::function<void()> onTimeout)
@@ -98,27 +68,22 @@ void FakeClock::advance(qint64 milliseconds)
     for (;;) {
         FakeTimer* next = nullptr;
         for (FakeTimer* timer : m_timers) {
-            if (timer->dueBefore(targetMs, next))
+            if (timer->active && timer->dueMs <= targetMs &&
+                (!next || std::pair(timer->dueMs, timer->startedAs) < std::pair(next->dueMs, next->startedAs)))
                 next = timer;
         }
-        if (next == nullptr)
+        if (!next)
             break;
-        m_nowMs = next->dueMs();
-        next->fire();
+        m_nowMs = next->dueMs;
+        if (next->mode == TimerMode::SingleShot)
+            next->active = false;
+        else
+            next->arm(next->dueMs + next->intervalMs);
+        m_fired.append(next->name);
+        // The handler may destroy its timer.
+        auto onTimeout = next->onTimeout;
+        onTimeout();
         runPosted();
     }
     m_nowMs = targetMs;
-}
-
-QStringList FakeClock::fired() const
-{
-    QStringList names;
-    for (const Tick& tick : m_ticks)
-        names.append(tick.name);
-    return names;
-}
-
-int FakeClock::firings(const QString& name) const
-{
-    return int(std::count_if(m_ticks.begin(), m_ticks.end(), [&name](const Tick& tick) { return tick.name == name; }));
 }

@@ -14,12 +14,6 @@
 class FakeClock : public TimerService, public Clock
 {
 public:
-    struct Tick
-    {
-        qint64 atMs;
-        QString name;
-    };
-
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 5), QTime(7, 3)));
     ~FakeClock() override;
 
@@ -27,28 +21,23 @@ public:
     void post(std::function<void()> task) override;
     QDateTime now() const override;
 
-    // Moves time forward, firing every due timer in order and running posted tasks between them.
-    // Timers due at the same moment fire in the order they were started.
+    // Fires every due timer in time order (ties in the order they were started), running the
+    // posted tasks before and after each.
     void advance(qint64 milliseconds);
-    // Runs the posted tasks (and those they post) without moving time.
     void runPosted();
     qint64 elapsedMs() const { return m_nowMs; }
 
-    // Every tick so far, in order.
-    const std::vector<Tick>& ticks() const { return m_ticks; }
-    void clearTicks() { m_ticks.clear(); }
-    // The names of the timers that fired, in order.
-    QStringList fired() const;
-    // How often the timer `name` has fired.
-    int firings(const QString& name) const;
+    // Since the start or the last clearTicks().
+    int firings(const QString& name) const { return int(m_fired.count(name)); }
+    void clearTicks() { m_fired.clear(); }
 
 private:
-    class FakeTimer;
+    struct FakeTimer;
 
     QDateTime m_start;
     qint64 m_nowMs = 0;
     quint64 m_startSequence = 0;
     std::vector<FakeTimer*> m_timers;
     std::deque<std::function<void()>> m_posted;
-    std::vector<Tick> m_ticks;
+    QStringList m_fired;
 };

@@ -1,16 +1,11 @@
 #include "support/fakes/FakeFiles.h"
 
-#include <algorithm>
-
 std::optional<QByteArray> FakeFiles::read(const QString& path, qsizetype maxSize)
 {
     largestRead = std::max(largestRead, maxSize);
-    if (unreadable.contains(path))
+    if (unreadable.contains(path) || !contents.contains(path))
         return std::nullopt;
-    auto it = contents.find(path);
-    if (it == contents.end())
-        return std::nullopt;
-    return it->left(maxSize);
+    return contents.value(path).left(maxSize);
 }
 
 std::optional<QByteArray> FakeFiles::readEnd(const QString& path, qsizetype maxSize)
@@ -21,36 +16,12 @@ std::optional<QByteArray> FakeFiles::readEnd(const QString& path, qsizetype maxS
     return contents.value(path).right(maxSize);
 }
 
-bool FakeFiles::createEmpty(const QString& path, QString* error)
+bool FakeFiles::store(const QString& path, const QByteArray& content, QString* error)
 {
-    if (!failWritesWith.isEmpty()) {
-        if (error)
-            *error = failWritesWith;
+    if (error && !failWritesWith.isEmpty())
+        *error = failWritesWith;
+    if (!failWritesWith.isEmpty())
         return false;
-    }
-    contents.insert(path, QByteArray());
-    return true;
-}
-
-bool FakeFiles::writeAtomically(const QString& path, const QByteArray& content, QString* error)
-{
-    if (!failWritesWith.isEmpty()) {
-        if (error)
-            *error = failWritesWith;
-        return false;
-    }
-    ++writes;
     contents.insert(path, content);
-    return true;
-}
-
-bool FakeFiles::append(const QString& path, const QByteArray& content, QString* error)
-{
-    if (!failWritesWith.isEmpty()) {
-        if (error)
-            *error = failWritesWith;
-        return false;
-    }
-    contents[path] += content;
     return true;
 }

@@ -14,20 +14,29 @@ public:
     std::optional<QByteArray> readEnd(const QString& path, qsizetype maxSize) override;
     bool isFile(const QString& path) const override { return contents.contains(path) || unreadable.contains(path); }
     bool isReadOnly(const QString& path) const override { return readOnly.contains(path) && isFile(path); }
-    bool createEmpty(const QString& path, QString* error) override;
-    bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override;
-    bool append(const QString& path, const QByteArray& content, QString* error) override;
+    bool createEmpty(const QString& path, QString* error) override { return store(path, {}, error); }
+    bool writeAtomically(const QString& path, const QByteArray& content, QString* error) override
+    {
+        writes += failWritesWith.isEmpty() ? 1 : 0;
+        return store(path, content, error);
+    }
+    bool append(const QString& path, const QByteArray& content, QString* error) override
+    {
+        return store(path, contents.value(path) + content, error);
+    }
     void removeStaleTemporaries(const QString& path) override { staleTemporariesRemoved << path; }
 
     QMap<QString, QByteArray> contents;
-    // Files that are there but cannot be read.
+    // There but unreadable.
     QSet<QString> unreadable;
-    // Files whose owner took the write permission away (writes still succeed, as they would for root).
+    // Without write permission (writes still succeed, as they would for root).
     QSet<QString> readOnly;
-    // When set, writes fail with this reason and leave the files as they were.
+    // When set, writes fail with this reason and change nothing.
     QString failWritesWith;
     int writes = 0;
-    // The largest read asked for so far.
     qsizetype largestRead = 0;
     QStringList staleTemporariesRemoved;
+
+private:
+    bool store(const QString& path, const QByteArray& content, QString* error);
 };

@@ -31,11 +31,6 @@ protected:
                  AnswerHandler done) override;
 
 private:
-    struct OpenBox
-    {
-        MsgButtons buttons;
-        AnswerHandler done;
-    };
-    std::deque<OpenBox> m_open;
+    std::deque<std::pair<MsgButtons, AnswerHandler>> m_open;
     std::vector<Box> m_shown;
 };

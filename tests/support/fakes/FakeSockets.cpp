@@ -9,7 +9,6 @@ public:
     {
         m_record->m_socket = this;
     }
-
     ~FakeSocket() override
     {
         // A real socket freed under its own handler is written to after the handler returns.
@@ -24,95 +23,49 @@ public:
         m_record->m_remotePort = port;
         m_record->m_connectCalled = true;
     }
-    void write(const QByteArray& bytes) override { m_record->m_sends.append(QString::fromLatin1(bytes)); }
+    void write(const QByteArray& bytes) override { m_record->m_sent += QString::fromLatin1(bytes); }
     QByteArray readAll() override { return std::exchange(m_record->m_incoming, QByteArray()); }
-
-    void close() override
-    {
-        m_record->m_closed = true;
-        m_record->m_connected = false;
-    }
+    void close() override { m_record->m_closed = true; }
 
 private:
     std::shared_ptr<FakeSocketRecord> m_record;
 };
 
-FakeSocket* FakeSocketRecord::live() const
+// Each event calls a copy of the handler, which may replace it.
+template <typename... Params, typename... Args>
+bool FakeSocketRecord::event(std::function<void(Params...)> TcpSocket::*handler, const Args&... args)
 {
-    return m_closed ? nullptr : m_socket;
+    if (m_closed || m_socket == nullptr)
+        return false;
+    ++m_handlerDepth;
+    if (auto call = m_socket->*handler)
+        call(args...);
+    --m_handlerDepth;
+    if (m_afterEvent)
+        m_afterEvent();
+    return true;
 }
 
-namespace {
-// Marks a handler of a socket as running.
-struct HandlerScope
-{
-    explicit HandlerScope(int& handlerDepth) : depth(handlerDepth) { ++depth; }
-    ~HandlerScope() { --depth; }
-    int& depth;
-};
-} // namespace
-
-// Each event calls a copy of the handler.
 bool FakeSocketRecord::accept()
 {
-    FakeSocket* socket = live();
-    if (socket == nullptr || !m_connectCalled)
-        return false;
-    m_connected = true;
-    if (auto handler = socket->onConnected) {
-        const HandlerScope scope(m_handlerDepth);
-        handler();
-    }
-    afterEvent();
-    return true;
+    return m_connectCalled && event(&TcpSocket::onConnected);
 }
 
 bool FakeSocketRecord::deliver(const QString& data)
 {
-    FakeSocket* socket = live();
-    if (socket == nullptr)
-        return false;
-    m_incoming += data.toLatin1();
-    if (auto handler = socket->onReadyRead) {
-        const HandlerScope scope(m_handlerDepth);
-        handler();
-    }
-    afterEvent();
-    return true;
+    if (!m_closed && m_socket != nullptr)
+        m_incoming += data.toLatin1();
+    return event(&TcpSocket::onReadyRead);
 }
 
 bool FakeSocketRecord::remoteClose()
 {
-    FakeSocket* socket = live();
-    if (socket == nullptr)
-        return false;
-    m_connected = false;
-    if (auto handler = socket->onClosed) {
-        const HandlerScope scope(m_handlerDepth);
-        handler();
-    }
-    afterEvent();
-    return true;
+    return event(&TcpSocket::onClosed);
 }
 
 bool FakeSocketRecord::fail(const QString& description)
 {
-    FakeSocket* socket = live();
-    if (socket == nullptr)
-        return false;
-    m_connected = false;
-    if (auto handler = socket->onError) {
-        const HandlerScope scope(m_handlerDepth);
-        handler(description);
-    }
-    afterEvent();
-    return true;
-}
-
-void FakeSocketRecord::afterEvent() const
-{
-    if (m_afterEvent)
-        m_afterEvent();
+    return event(&TcpSocket::onError, description);
 }
 
 std::unique_ptr<TcpSocket> FakeSocketFactory::create()
@@ -125,5 +78,5 @@ std::unique_ptr<TcpSocket> FakeSocketFactory::create()
 
 void FakeSocketFactory::forgetDestroyed()
 {
-    std::erase_if(m_created, [](const std::shared_ptr<FakeSocketRecord>& record) { return record->isDestroyed(); });
+    std::erase_if(m_created, [](const auto& record) { return record->isDestroyed(); });
 }

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -12,51 +11,42 @@
 
 class FakeSocket;
 
-// What a test sees of one fake socket, and the events it can make happen on it. The record
-// outlives the socket, so a test can still look at what a destroyed socket sent.
+// One fake socket as the test sees it; it outlives the socket, so a test can still look at what a
+// destroyed socket sent. Each event runs the socket's handler and returns false when the socket
+// is gone or closed.
 class FakeSocketRecord
 {
 public:
-    // The connection stands: onConnected. False when the socket is gone, closed or never connected.
+    // onConnected (false too before connectToHost).
     bool accept();
-    // Data arrives in one piece (Latin-1): onReadyRead. False when the socket is gone or closed.
+    // Latin-1 data arrives in one piece: onReadyRead.
     bool deliver(const QString& data);
-    // The peer closes after what it sent: onClosed.
+    // onClosed.
     bool remoteClose();
-    // The connection fails (refused, reset, host not found): onError.
+    // onError.
     bool fail(const QString& description = QStringLiteral("Connection refused"));
 
     QString remoteHost() const { return m_remoteHost; }
     int remotePort() const { return m_remotePort; }
-    bool connectCalled() const { return m_connectCalled; }
-    bool isConnected() const { return m_connected; }
-    // Every write, in order (Latin-1), and all of them joined.
-    const QStringList& sends() const { return m_sends; }
-    QString sent() const { return m_sends.join(QString()); }
-    bool isClosed() const { return m_closed; }
+    // Every write joined (Latin-1).
+    QString sent() const { return m_sent; }
     bool isDestroyed() const { return m_socket == nullptr; }
-    // One of the socket's event handlers is running.
     bool inHandler() const { return m_handlerDepth > 0; }
-    // Delivered bytes the code has not taken yet.
-    qint64 unread() const { return m_incoming.size(); }
 
 private:
     friend class FakeSocket;
     friend class FakeSocketFactory;
-    // The socket when it can still take an event.
-    FakeSocket* live() const;
-    void afterEvent() const;
+    template <typename... Params, typename... Args>
+    bool event(std::function<void(Params...)> TcpSocket::*handler, const Args&... args);
 
     FakeSocket* m_socket = nullptr;
-    // Handlers of the socket now running.
     int m_handlerDepth = 0;
     std::function<void()> m_afterEvent;
     QString m_remoteHost;
     int m_remotePort = 0;
     bool m_connectCalled = false;
-    bool m_connected = false;
     bool m_closed = false;
-    QStringList m_sends;
+    QString m_sent;
     QByteArray m_incoming;
 };
 
@@ -69,12 +59,11 @@ public:
     // Runs after each event's handler has returned, as the event loop goes on (posted tasks).
     std::function<void()> afterEvent;
 
-    // Every socket made so far, oldest first.
     int count() const { return int(m_created.size()); }
+    // Oldest first.
     FakeSocketRecord& socket(int creationIndex) { return *m_created.at(std::size_t(creationIndex)); }
     FakeSocketRecord& last() { return *m_created.back(); }
-    // Drops the records of sockets the code has destroyed, so long runs do not pile them up.
-    // Indexes of the remaining records change.
+    // Drops the records of destroyed sockets, so long runs do not pile them up; indexes change.
     void forgetDestroyed();
 
 private:

@@ -12,7 +12,6 @@ public:
     QString toolPath;
 };
 
-// Records the programs it is asked to start.
 class FakeProcessStarter : public ProcessStarter
 {
 public:
@@ -21,9 +20,7 @@ public:
         started.append(path);
         return startable;
     }
-
     QStringList started;
-    // False: every start fails, as for a path that names no program.
     bool startable = true;
 };
 
@@ -33,14 +30,12 @@ public:
     bool isEnabled() const override { return enabled; }
     bool setEnabled(bool on, QString* error) override
     {
-        if (!refuseWith.isEmpty()) {
+        if (refuseWith.isEmpty())
+            enabled = on;
+        else
             *error = refuseWith;
-            return false;
-        }
-        enabled = on;
-        return true;
+        return refuseWith.isEmpty();
     }
-
     bool enabled = false;
     // Not empty: every change is refused with this reason.
     QString refuseWith;

@@ -12,18 +12,19 @@ class FakeTray : public TrayIcon
 public:
     void show() override { visible = true; }
     void hide() override { visible = false; }
-    void setToolTip(const QString& tip) override { toolTips.append(tip); }
+    void setToolTip(const QString& tip) override { m_tip = tip; }
     bool isAvailable() const override { return available; }
     void showPicture(Picture shown) override { picture = shown; }
     void showMessage(const QString& title, const QString& text) override { messages.push_back(title + ": " + text); }
 
-    QString lastTip() const { return toolTips.isEmpty() ? QString() : toolTips.last(); }
+    QString lastTip() const { return m_tip; }
 
     bool visible = false;
-    // Every tip set, in order.
-    QStringList toolTips;
     bool available = true;
     Picture picture = Picture::Normal;
     // Each notice as "title: text".
     std::vector<QString> messages;
+
+private:
+    QString m_tip;
 };

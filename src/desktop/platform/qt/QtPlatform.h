@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/platform/SystemNetworkMonitor.h"
 #include "core/platform/qt/QtAppInfo.h"
 #include "core/platform/qt/QtFiles.h"
-#include "core/platform/qt/QtNetworkMonitor.h"
 #include "core/platform/qt/QtSockets.h"
 #include "core/platform/qt/QtTimers.h"
 #include "desktop/platform/Platform.h"
@@ -31,6 +31,6 @@ struct QtPlatform
     // Both kept in the registry on Windows, the desktop's own elsewhere.
     std::unique_ptr<SystemInfoTool> systemInfo;
     std::unique_ptr<LoginStart> loginStart;
-    QtNetworkMonitor network;
+    SystemNetworkMonitor network;
     Platform platform;
 };
