@@ -95,8 +95,11 @@ void UpdateClient::submit(ExchangeCommand command)
 
 void UpdateClient::submitAccountCommand(const QString& tag, const QString& statusText, const QString& word)
 {
-    submit(
-        ExchangeCommand{tag, statusText, Requests::accountRequest(word, m_settings.userName, m_settings.password), {}});
+    ExchangeCommand command;
+    command.tag = tag;
+    command.statusText = statusText;
+    command.requestText = Requests::accountRequest(word, m_settings.userName, m_settings.password);
+    submit(std::move(command));
 }
 
 void UpdateClient::checkAddress()
@@ -149,13 +152,14 @@ void UpdateClient::sendGroupUpdate()
 void UpdateClient::sendGroupUpdate(const QStringList& groups)
 {
     const qsizetype count = std::min<qsizetype>(groups.size(), kListUpperBound + 1);
-    std::vector<QString> requests;
-    requests.reserve(std::size_t(count));
+    ExchangeCommand command;
+    command.tag = Requests::updateTag;
+    command.statusText = QStringLiteral("Updating selected groups...");
+    command.updateRequests.reserve(std::size_t(count));
     for (qsizetype i = 0; i < count; ++i)
-        requests.push_back(
+        command.updateRequests.push_back(
             Requests::groupUpdateRequest(m_settings.userName, m_settings.password, groups[i], m_settings.currentIP));
-    submit(ExchangeCommand{Requests::updateTag, QStringLiteral("Updating selected groups..."), QString(),
-                           std::move(requests)});
+    submit(std::move(command));
     emit groupUpdateStarted(int(count));
 }
 
