@@ -10,7 +10,7 @@ struct ClientEvent;
 class ConsoleView
 {
 public:
-    // Follows `client` for as long as the view lives; the client must outlive it.
+    // Follows `client`'s signals, which call into the view: the client must end first.
     ConsoleView(UpdateClient& client, ConsoleOutput output);
 
     // The fixed address is sent and not looked up.
