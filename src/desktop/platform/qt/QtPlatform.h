@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/platform/SystemNetworkMonitor.h"
 #include "core/platform/qt/QtAppInfo.h"
 #include "core/platform/qt/QtFiles.h"
 #include "core/platform/qt/QtSockets.h"
 #include "core/platform/qt/QtTimers.h"
+#include "core/platform/qt/SystemNetworkMonitor.h"
 #include "desktop/platform/Platform.h"
 #include "desktop/platform/qt/QtBrowser.h"
 #include "desktop/platform/qt/QtMessageBoxes.h"
