@@ -30,27 +30,17 @@ void UpdateClient::connectExchange()
     });
     // A reply posted before the client ended finds no one to take it.
     const QPointer<UpdateClient> self(this);
+    const auto handledBy = [self](void (UpdateClient::*handle)(const QString&)) {
+        return [self, handle](const QString& reply, const QString&) {
+            if (self)
+                (self.data()->*handle)(reply);
+        };
+    };
     m_exchange.processors = {
-        {Requests::myIPTag,
-         [self](const QString& reply, const QString&) {
-             if (self)
-                 self->handleAddressReply(reply);
-         }},
-        {Requests::newsTag,
-         [self](const QString& reply, const QString&) {
-             if (self)
-                 self->handleNewsReply(reply);
-         }},
-        {Requests::hostsTag,
-         [self](const QString& reply, const QString&) {
-             if (self)
-                 self->handleHostsReply(reply);
-         }},
-        {Requests::versionTag,
-         [self](const QString& reply, const QString&) {
-             if (self)
-                 self->handleVersionReply(reply);
-         }},
+        {Requests::myIPTag, handledBy(&UpdateClient::handleAddressReply)},
+        {Requests::newsTag, handledBy(&UpdateClient::handleNewsReply)},
+        {Requests::hostsTag, handledBy(&UpdateClient::handleHostsReply)},
+        {Requests::versionTag, handledBy(&UpdateClient::handleVersionReply)},
         {Requests::updateTag,
          [self](const QString& reply, const QString& group) {
              if (self)
