@@ -1,0 +1,150 @@
+#include "support/WindowChecks.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+
+namespace {
+
+bool takesInput(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::EditableText:
+    case QAccessible::ComboBox:
+    case QAccessible::SpinBox:
+    case QAccessible::List:
+    case QAccessible::Table:
+    case QAccessible::Tree:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::PushButton:
+    case QAccessible::Slider:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString describe(QAccessibleInterface* control)
+{
+    QObject* object = control->object();
+    const QString name = object ? object->objectName() : QString();
+    return QStringLiteral("%1 (role %2)")
+        .arg(name.isEmpty() ? QStringLiteral("unnamed object") : name)
+        .arg(int(control->role()), 0, 16);
+}
+
+void collectNames(QAccessibleInterface* node, QStringList& faults, QMap<QString, QStringList>& controlsByName)
+{
+    if (node == nullptr || node->state().invisible)
+        return;
+    if (takesInput(node->role())) {
+        const QString name = node->text(QAccessible::Name).remove(QLatin1Char('&')).trimmed();
+        if (name.isEmpty())
+            faults.append(describe(node) + QStringLiteral(" has no name"));
+        else
+            controlsByName[name].append(describe(node));
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        collectNames(node->child(i), faults, controlsByName);
+}
+
+QString withoutMnemonic(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// The room the control has for its text, and the text's size in the control's font.
+std::pair<QRect, QSize> roomAndText(QWidget* widget)
+{
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            return {};
+        const QRect room =
+            label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        if (label->wordWrap())
+            return {room,
+                    QSize(room.width(), label->heightForWidth(label->width()) - (label->height() - room.height()))};
+        return {room, metrics.size(Qt::TextShowMnemonic, label->text())};
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->text().isEmpty())
+            return {};
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.icon = button->icon();
+        option.iconSize = button->iconSize();
+        const bool isCheck = qobject_cast<QCheckBox*>(button) != nullptr;
+        QRect room = button->style()->subElementRect(
+            isCheck ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+        return {room, metrics.size(Qt::TextShowMnemonic, button->text())};
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        if (group->title().isEmpty())
+            return {};
+        // The frame's width less its corners is what the title may take.
+        return {
+            QRect(0, 0, group->width() - 2 * group->style()->pixelMetric(QStyle::PM_LayoutLeftMargin), group->height()),
+            metrics.size(Qt::TextShowMnemonic, withoutMnemonic(group->title()))};
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList unnamedOrTwiceNamedControls(QWidget* window)
+{
+    QStringList faults;
+    QMap<QString, QStringList> controlsByName;
+    collectNames(QAccessible::queryAccessibleInterface(window), faults, controlsByName);
+    for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it) {
+        if (it->size() > 1)
+            faults.append(QStringLiteral("\"%1\" names %2").arg(it.key(), it->join(QStringLiteral(" and "))));
+    }
+    return faults;
+}
+
+QStringList focusStopsOutOfSight(QWidget* window)
+{
+    QStringList faults;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window) || !widget->isEnabled() || !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        if (!window->rect().intersects(place))
+            faults.append(widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName());
+    }
+    return faults;
+}
+
+QStringList cutTexts(QWidget* window)
+{
+    QStringList faults;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        const auto [room, text] = roomAndText(widget);
+        if (text.isEmpty())
+            continue;
+        if (text.width() > room.width() || text.height() > room.height())
+            faults.append(
+                QStringLiteral("%1 needs %2x%3 for its text and has %4x%5")
+                    .arg(widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName())
+                    .arg(text.width())
+                    .arg(text.height())
+                    .arg(room.width())
+                    .arg(room.height()));
+    }
+    return faults;
+}
