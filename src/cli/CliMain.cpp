@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "core/platform/qt/Translations.h"
 
 #include "BuildConfig.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     // The desktop program's name: both keep their settings in the same per-user folder.
     QCoreApplication::setApplicationName(QStringLiteral("Veltaro"));
+    installTranslations(false);
 
     QString error;
     const std::optional<CommandLine> line = parseCommandLine(QCoreApplication::arguments().mid(1), &error);

@@ -1,4 +1,5 @@
 #include "core/platform/qt/SingleInstance.h"
+#include "core/platform/qt/Translations.h"
 #include "desktop/DesktopWindows.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/platform/qt/QtPlatform.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     initResources();
+    installTranslations(true);
     QApplication::setApplicationName(QStringLiteral("Veltaro"));
     // Docks and task switchers match the windows to the menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.veltaro.veltaro"));
