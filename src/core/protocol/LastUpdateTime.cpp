@@ -24,6 +24,18 @@ QString separatorAfterField(const QString& pattern, QLatin1StringView fieldLette
     return separator.isEmpty() ? fallback : separator;
 }
 
+// Whether a date pattern puts the month first, as "M/d/yy" does.
+bool startsWithMonth(const QString& pattern)
+{
+    for (const QChar letter : pattern) {
+        if (letter == QLatin1Char('M'))
+            return true;
+        if (letter == QLatin1Char('d') || letter == QLatin1Char('y'))
+            return false;
+    }
+    return false;
+}
+
 QString twoDigits(int value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
@@ -35,6 +47,9 @@ namespace LastUpdateTime {
 
 QString format(const QDateTime& time, const QLocale& locale)
 {
+    // Month, day and year in that order read as another date where the day comes first.
+    if (locale.language() != QLocale::C && !startsWithMonth(locale.dateFormat(QLocale::ShortFormat)))
+        return locale.toString(time, QLocale::ShortFormat);
     const QString dateSeparator =
         separatorAfterField(locale.dateFormat(QLocale::ShortFormat), QLatin1StringView("dMy"), QStringLiteral("/"));
     const QString timeSeparator =
