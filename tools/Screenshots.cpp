@@ -1,7 +1,9 @@
 // Renders the main window (narrow and wide), the preferences dialog, the About box and the update
 // history with demo data into PNG files, and, where the display has a notification area, a tray
-// notice:  veltaro-screenshots <folder>
+// notice, in the language of the system's locale and, with --font-points, a desktop font of that size:
+//   veltaro-screenshots <folder> [--font-points N]
 #include "core/client/UpdateClient.h"
+#include "core/platform/qt/Translations.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/DesktopWindows.h"
 #include "desktop/about/AboutDialog.h"
@@ -74,7 +76,14 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     initResources();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    installTranslations(true);
+    const QStringList arguments = QApplication::arguments();
+    const QString folder = arguments.value(1, QStringLiteral("."));
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--font-points")); at > 0) {
+        QFont font = QApplication::font();
+        font.setPointSize(arguments.value(at + 1).toInt());
+        QApplication::setFont(font);
+    }
     QDir().mkpath(folder);
 
     FakePlatform fake;
