@@ -1,0 +1,91 @@
+// The program's texts follow the language of the system's locale, as the program sets it up at start.
+#include "core/platform/qt/Translations.h"
+#include "support/TestSupport.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+
+namespace {
+
+// Every menu of the main window and the tray, a title line and then its entries.
+QStringList menuTexts(MainWindow& window)
+{
+    QStringList lines;
+    QList<QMenu*> menus;
+    for (QAction* title : window.menuBar()->actions())
+        menus.append(title->menu());
+    menus.append(window.findChild<QMenu*>(QStringLiteral("trayMenu")));
+    for (QMenu* menu : menus) {
+        lines.append(menu->title());
+        for (QAction* entry : menu->actions()) {
+            if (!entry->isSeparator())
+                lines.append(QStringLiteral("  ") + entry->text());
+        }
+    }
+    return lines;
+}
+
+// This test program started again under `language`, printing the menu texts.
+QStringList menuTextsUnder(const QString& language)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), language);
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--gtest_also_run_disabled_tests"),
+                   QStringLiteral("--gtest_filter=Language.DISABLED_PrintsMenuTexts")});
+    process.waitForFinished(30000);
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("menu: ")))
+            lines.append(line.mid(6));
+    }
+    return lines;
+}
+
+} // namespace
+
+// Run by the test below in a process of its own, whose locale comes from its environment.
+TEST(Language, DISABLED_PrintsMenuTexts)
+{
+    installTranslations(true);
+    FakeClient client;
+    for (const QString& line : menuTexts(client.main()))
+        std::printf("menu: %s\n", qPrintable(line));
+}
+
+TEST(Language, MenusFollowTheLocale)
+{
+    EXPECT_EQ(menuTextsUnder(QStringLiteral("C")).join(QLatin1Char('\n')), "&File\n"
+                                                                           "  Save Configuration\n"
+                                                                           "  E&xit\n"
+                                                                           "Commands\n"
+                                                                           "  Check for new IP\n"
+                                                                           "  Refresh List\n"
+                                                                           "  Update Groups/Hosts\n"
+                                                                           "  Modify Hosts/Groups\n"
+                                                                           "  Update History...\n"
+                                                                           "&Settings\n"
+                                                                           "  &Program Settings\n"
+                                                                           "  Enable Auto Updates\n"
+                                                                           "  Disable Auto Updates\n"
+                                                                           "  Start at Login\n"
+                                                                           "  Notifications\n"
+                                                                           "&Help\n"
+                                                                           "  Online Support\n"
+                                                                           "  Check for product update...\n"
+                                                                           "  About Lumeris...\n"
+                                                                           "mnuPopup\n"
+                                                                           "  &Show Veltaro\n"
+                                                                           "  &Program Settings\n"
+                                                                           "  Enable Auto Updates\n"
+                                                                           "  Disable Auto Updates\n"
+                                                                           "  Check &News\n"
+                                                                           "  Manage &Hosts\n"
+                                                                           "  Update &Groups/Hosts\n"
+                                                                           "  E&xit");
+}
