@@ -163,7 +163,7 @@ void ServerExchange::endWithFailure(const QString& reason)
 {
     Form_Unload(ExchangeEnd::ConnectionFailed);
     // The status line says what the history keeps, in the reader's language.
-    emit failed(FailureReasons::shown(reason), reason);
+    emit failed(FailureReasons::shown(reason), reason.trimmed());
 }
 
 QString ServerExchange::groupOf(int index) const
