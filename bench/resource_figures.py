@@ -83,7 +83,9 @@ def start_client(build, folder, env):
 
 
 def platform_env(platform, x):
-    env = dict(os.environ, QT_QPA_PLATFORM=platform)
+    # The windows are found by their English captions, whatever the machine's language.
+    env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_MESSAGES", "LANGUAGE")}
+    env.update(QT_QPA_PLATFORM=platform, LANG="C")
     env.setdefault("QTWEBENGINE_DISABLE_SANDBOX", "1")
     if x is not None:
         env["DISPLAY"] = x.name

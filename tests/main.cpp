@@ -15,6 +15,10 @@ int main(int argc, char** argv)
     setDefaultEnv("QT_QPA_PLATFORM", "offscreen");
     setDefaultEnv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     setDefaultEnv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    // The programs started here speak today's English whatever the machine's language.
+    qputenv("LANG", "C");
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        qunsetenv(name);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -6,6 +6,7 @@
 #include "core/platform/qt/SingleInstance.h"
 #include "core/settings/ConfigFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <utility>
@@ -20,7 +21,7 @@ CliClient::CliClient(const CommandLine& line, CorePlatform& corePlatform, const 
     UpdateClient& engine = *m_engine;
     m_view = std::make_unique<ConsoleView>(engine, ConsoleOutput(logClock, std::move(sink)));
     QObject::connect(&engine, &UpdateClient::historyNotWritten, [this](const QString& path) {
-        printWarning(QStringLiteral("could not add to \"%1\"").arg(path));
+        printWarning(QCoreApplication::translate("CliClient", "could not add to \"%1\"").arg(path));
     });
     QObject::connect(&engine, &UpdateClient::exchangeEnded, [this](ExchangeEnd end) {
         if (auto next = std::exchange(m_next, nullptr))
@@ -43,13 +44,16 @@ bool CliClient::lockSettings(int waitMs)
     case SingleInstance::Lock::Taken:
         return true;
     case SingleInstance::Lock::HeldElsewhere:
-        printError(QStringLiteral("another Veltaro is using \"%1\"; try again once it has ended").arg(path));
+        printError(
+            QCoreApplication::translate("CliClient", "another Veltaro is using \"%1\"; try again once it has ended")
+                .arg(path));
         return false;
     case SingleInstance::Lock::Unavailable:
         break;
     }
     // Two writers must never run unlocked.
-    printError(QStringLiteral("\"%1\" cannot be locked (\"%2\")").arg(path, m_instance->lockPath()));
+    printError(
+        QCoreApplication::translate("CliClient", "\"%1\" cannot be locked (\"%2\")").arg(path, m_instance->lockPath()));
     return false;
 }
 
@@ -84,7 +88,9 @@ bool CliClient::checkSettingsPath()
     const QFileInfo file(path);
     if (!file.exists() || file.isFile())
         return true;
-    printError(QStringLiteral("\"%1\" is not a regular file; name a settings file with --config").arg(path));
+    printError(
+        QCoreApplication::translate("CliClient", "\"%1\" is not a regular file; name a settings file with --config")
+            .arg(path));
     return false;
 }
 
@@ -97,7 +103,8 @@ bool CliClient::loadSettings(bool needAccount)
     if (!notice.isEmpty())
         printWarning(notice.trimmed());
     if (needAccount && (settings.userName.isEmpty() || settings.password.isEmpty())) {
-        printError(QStringLiteral("no user name or password in \"%1\"; set them with \"veltaro-cli account\"")
+        printError(QCoreApplication::translate(
+                       "CliClient", "no user name or password in \"%1\"; set them with \"veltaro-cli account\"")
                        .arg(ConfigFile::path(platform)));
         return false;
     }

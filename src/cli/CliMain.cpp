@@ -22,7 +22,8 @@ int main(int argc, char** argv)
     const std::optional<CommandLine> line = parseCommandLine(QCoreApplication::arguments().mid(1), &error);
     if (!line) {
         ConsoleOutput::printError(error);
-        std::fputs("Try \"veltaro-cli --help\".\n", stderr);
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("CliMain", "Try \"veltaro-cli --help\".").toLocal8Bit().constData());
         return kExitUsage;
     }
     if (line->command == CommandLine::Command::Help) {

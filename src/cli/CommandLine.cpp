@@ -3,6 +3,7 @@
 #include "core/protocol/Replies.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <array>
 
@@ -22,12 +23,12 @@ constexpr std::array<CommandName, 10> kCommands{{
     {"update", Command::Update, nullptr},
     {"run", Command::Run, nullptr},
     {"status", Command::Status, nullptr},
-    {"check", Command::Check, "one group name"},
-    {"uncheck", Command::Uncheck, "one group name"},
+    {"check", Command::Check, QT_TRANSLATE_NOOP("CommandLine", "one group name")},
+    {"uncheck", Command::Uncheck, QT_TRANSLATE_NOOP("CommandLine", "one group name")},
     {"account", Command::Account, nullptr},
-    {"interval", Command::Interval, "a number of minutes"},
-    {"auto-update", Command::AutoUpdate, "\"on\" or \"off\""},
-    {"address", Command::Address, "\"auto\" or an IPv4 address such as 203.0.113.7"},
+    {"interval", Command::Interval, QT_TRANSLATE_NOOP("CommandLine", "a number of minutes")},
+    {"auto-update", Command::AutoUpdate, QT_TRANSLATE_NOOP("CommandLine", "\"on\" or \"off\"")},
+    {"address", Command::Address, QT_TRANSLATE_NOOP("CommandLine", "\"auto\" or an IPv4 address such as 203.0.113.7")},
     {"history", Command::History, nullptr},
 }};
 
@@ -59,29 +60,33 @@ bool checkArgument(const CommandLine& line, QString* error)
     case Command::Check:
     case Command::Uncheck:
         if (value.isEmpty() || value.contains(u':')) {
-            *error = QStringLiteral("a group name holds no \":\" and is not empty");
+            *error = QCoreApplication::translate("CommandLine", "a group name holds no \":\" and is not empty");
             return false;
         }
         return true;
     case Command::Interval: {
         bool ok = false;
         if (value.toInt(&ok) < 1 || !ok) {
-            *error = QStringLiteral("interval needs a whole number of minutes above 0, not \"%1\"").arg(value);
+            *error = QCoreApplication::translate("CommandLine",
+                                                 "interval needs a whole number of minutes above 0, not \"%1\"")
+                         .arg(value);
             return false;
         }
         return true;
     }
     case Command::AutoUpdate:
         if (value != QLatin1String("on") && value != QLatin1String("off")) {
-            *error = QStringLiteral("auto-update needs \"on\" or \"off\", not \"%1\"").arg(value);
+            *error = QCoreApplication::translate("CommandLine", "auto-update needs \"on\" or \"off\", not \"%1\"")
+                         .arg(value);
             return false;
         }
         return true;
     case Command::Address:
         // Anything else would go into the update request as the address.
         if (value != QLatin1String("auto") && !isDottedDecimal(value)) {
-            *error =
-                QStringLiteral("address needs \"auto\" or an IPv4 address such as 203.0.113.7, not \"%1\"").arg(value);
+            *error = QCoreApplication::translate(
+                         "CommandLine", "address needs \"auto\" or an IPv4 address such as 203.0.113.7, not \"%1\"")
+                         .arg(value);
             return false;
         }
         return true;
@@ -118,37 +123,38 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
     if (parser.isSet(config)) {
         line.configPath = parser.value(config);
         if (line.configPath.isEmpty()) {
-            *error = QStringLiteral("--config needs a file name");
+            *error = QCoreApplication::translate("CommandLine", "--config needs a file name");
             return std::nullopt;
         }
     }
     if (parser.isSet(server) && !parseServer(parser.value(server), line)) {
-        *error = QStringLiteral("--server needs HOST:PORT, not \"%1\"").arg(parser.value(server));
+        *error = QCoreApplication::translate("CommandLine", "--server needs HOST:PORT, not \"%1\"")
+                     .arg(parser.value(server));
         return std::nullopt;
     }
     bool ok = true;
     if (parser.isSet(last) && ((line.lastLines = parser.value(last).toInt(&ok)) < 1 || !ok)) {
-        *error = QStringLiteral("--last needs a number of lines above 0");
+        *error = QCoreApplication::translate("CommandLine", "--last needs a number of lines above 0");
         return std::nullopt;
     }
     if (parser.isSet(timeout)) {
         line.timeoutSeconds = parser.value(timeout).toInt(&ok);
         if (!ok || line.timeoutSeconds < 1 || line.timeoutSeconds > 3600) {
-            *error = QStringLiteral("--timeout-seconds needs a number from 1 to 3600");
+            *error = QCoreApplication::translate("CommandLine", "--timeout-seconds needs a number from 1 to 3600");
             return std::nullopt;
         }
     }
     if (parser.isSet(minute)) {
         line.minuteMs = parser.value(minute).toInt(&ok);
         if (!ok || line.minuteMs < 1 || line.minuteMs > 60000) {
-            *error = QStringLiteral("--minute-ms needs a number from 1 to 60000");
+            *error = QCoreApplication::translate("CommandLine", "--minute-ms needs a number from 1 to 60000");
             return std::nullopt;
         }
     }
 
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        *error = QStringLiteral("no command given");
+        *error = QCoreApplication::translate("CommandLine", "no command given");
         return std::nullopt;
     }
     for (const CommandName& known : kCommands) {
@@ -156,8 +162,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
             continue;
         const qsizetype expected = known.argument != nullptr ? 2 : 1;
         if (words.size() != expected) {
-            *error = known.argument != nullptr ? QStringLiteral("%1 needs %2").arg(words.first(), known.argument)
-                                               : QStringLiteral("%1 takes no arguments").arg(words.first());
+            *error = known.argument != nullptr
+                         ? QCoreApplication::translate("CommandLine", "%1 needs %2")
+                               .arg(words.first(), QCoreApplication::translate("CommandLine", known.argument))
+                         : QCoreApplication::translate("CommandLine", "%1 takes no arguments").arg(words.first());
             return std::nullopt;
         }
         line.command = known.command;
@@ -166,13 +174,14 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
             return std::nullopt;
         return line;
     }
-    *error = QStringLiteral("unknown command \"%1\"").arg(words.first());
+    *error = QCoreApplication::translate("CommandLine", "unknown command \"%1\"").arg(words.first());
     return std::nullopt;
 }
 
 QString usageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: veltaro-cli [--config FILE] [--server HOST:PORT] COMMAND\n"
         "\n"
         "Keeps the checked groups of a dynamic-DNS account pointed at this machine's address.\n"

@@ -75,18 +75,18 @@ private:
     void update()
     {
         if (m_client.settings().currentIP.isEmpty()) {
-            m_client.printError(QStringLiteral("no IP address to send"));
+            m_client.printError(QCoreApplication::translate("Commands", "no IP address to send"));
             finish(kExitFailed);
             return;
         }
         // A checked group that the account no longer has cannot be updated.
         const QStringList missing = uncheckableEntries(m_client.settings().checkedGroups, m_client.client().hostList());
         for (const QString& entry : missing)
-            m_client.printError(QStringLiteral("%1: not in this account").arg(entry));
+            m_client.printError(QCoreApplication::translate("Commands", "%1: not in this account").arg(entry));
         m_anyFailed = !missing.isEmpty();
         m_pending = m_client.client().checkedGroupNames();
         if (m_pending.isEmpty() && missing.isEmpty())
-            m_client.view().print(QStringLiteral("No group is checked: nothing to update"));
+            m_client.view().print(QCoreApplication::translate("Commands", "No group is checked: nothing to update"));
         updateNext();
     }
 
@@ -133,12 +133,14 @@ bool isStorable(CliClient& client, const QString& what, const QString& text)
     const QString unstorable = SafeText::unstorableCharacters(text);
     if (!unstorable.isEmpty()) {
         client.printError(
-            QStringLiteral("%1 holds characters that the settings file cannot keep: %2").arg(what, unstorable));
+            QCoreApplication::translate("Commands", "%1 holds characters that the settings file cannot keep: %2")
+                .arg(what, unstorable));
         return false;
     }
     const QString changed = Scrambler::charactersScramblingChanges(text);
     if (!changed.isEmpty()) {
-        client.printWarning(QStringLiteral("%1 holds \"%2\", which the server and the settings file read as \"%3\"")
+        client.printWarning(QCoreApplication::translate(
+                                "Commands", "%1 holds \"%2\", which the server and the settings file read as \"%3\"")
                                 .arg(what, changed, Scrambler::unscrambleText(Scrambler::scrambleText(changed))));
     }
     return true;
@@ -157,8 +159,10 @@ bool hasUsableAddress(CliClient& client)
     const Settings& settings = client.settings();
     if (!settings.useStaticIP || isDottedDecimal(settings.currentIP))
         return true;
-    client.printError(QStringLiteral("the fixed address \"%1\" is no IPv4 address; set one with \"veltaro-cli address "
-                                     "A.B.C.D\", or \"veltaro-cli address auto\" to learn it from the server")
+    client.printError(QCoreApplication::translate(
+                          "Commands", "the fixed address \"%1\" is no IPv4 address; set one with \"veltaro-cli "
+                                      "address A.B.C.D\", or \"veltaro-cli address auto\" to learn it from the "
+                                      "server")
                           .arg(settings.currentIP));
     return false;
 }
@@ -178,14 +182,17 @@ int runStatus(CliClient& client)
         return kExitUsage;
     const Settings& settings = client.settings();
     ConsoleView& view = client.view();
-    view.print(QStringLiteral("Account: ") + settings.userName);
-    const QString address = settings.currentIP.isEmpty() ? QStringLiteral("(not known yet)") : settings.currentIP;
+    view.print(QCoreApplication::translate("Commands", "Account: ") + settings.userName);
+    const QString address =
+        settings.currentIP.isEmpty() ? QCoreApplication::translate("Commands", "(not known yet)") : settings.currentIP;
     view.print(
-        QStringLiteral("IP address: %1%2").arg(address, settings.useStaticIP ? QStringLiteral(" (fixed)") : QString()));
+        QCoreApplication::translate("Commands", "IP address: %1%2")
+            .arg(address, settings.useStaticIP ? QCoreApplication::translate("Commands", " (fixed)") : QString()));
     view.print(settings.updateInterval > 0
-                   ? QStringLiteral("Update interval: %1 minutes").arg(settings.updateInterval)
-                   : QStringLiteral("Update interval: none set (run updates every %1 minutes)").arg(kShortestInterval));
-    view.print(QStringLiteral("Automatic updates: ") +
+                   ? QCoreApplication::translate("Commands", "Update interval: %1 minutes").arg(settings.updateInterval)
+                   : QCoreApplication::translate("Commands", "Update interval: none set (run updates every %1 minutes)")
+                         .arg(kShortestInterval));
+    view.print(QCoreApplication::translate("Commands", "Automatic updates: ") +
                (settings.autoUpdate == 1 ? QStringLiteral("on") : QStringLiteral("off")));
 
     bool accepted = false;
@@ -201,11 +208,12 @@ int runStatus(CliClient& client)
             QCoreApplication::exit(kExitFailed);
             return;
         }
-        view.print(QStringLiteral("Groups:"));
+        view.print(QCoreApplication::translate("Commands", "Groups:"));
         for (const HostList::Group& group : client.client().hostList().groups)
             view.print(QStringLiteral("  ") + checkMark(group.checked) + group.name);
         for (const QString& entry : uncheckableEntries(settings.checkedGroups, client.client().hostList()))
-            view.print(QStringLiteral("  ") + checkMark(true) + entry + QStringLiteral(" (not in the account)"));
+            view.print(QStringLiteral("  ") + checkMark(true) + entry +
+                       QCoreApplication::translate("Commands", " (not in the account)"));
         QCoreApplication::exit(kExitDone);
     });
     return QCoreApplication::exec();
@@ -214,7 +222,8 @@ int runStatus(CliClient& client)
 int runCheck(CliClient& client, const CommandLine& line)
 {
     const QString name = Scrambler::upperCase(line.argument);
-    if (!isStorable(client, QStringLiteral("the group name"), name) || !openSettingsToChange(client))
+    if (!isStorable(client, QCoreApplication::translate("Commands", "the group name"), name) ||
+        !openSettingsToChange(client))
         return kExitUsage;
     const bool check = line.command == CommandLine::Command::Check;
     QString& list = client.settings().checkedGroups;
@@ -222,10 +231,11 @@ int runCheck(CliClient& client, const CommandLine& line)
     list = check ? CheckedGroups::added(list, name) : CheckedGroups::removed(list, name);
     if (!client.saveSettings())
         return kExitUsage;
-    if (check == wasChecked)
-        client.view().print(QStringLiteral("%1 was %2 already").arg(name, check ? "checked" : "not checked"));
-    else
-        client.view().print(QStringLiteral("%1 is %2").arg(name, check ? "checked" : "no longer checked"));
+    const char* done = check == wasChecked ? (check ? QT_TRANSLATE_NOOP("Commands", "%1 was checked already")
+                                                    : QT_TRANSLATE_NOOP("Commands", "%1 was not checked already"))
+                                           : (check ? QT_TRANSLATE_NOOP("Commands", "%1 is checked")
+                                                    : QT_TRANSLATE_NOOP("Commands", "%1 is no longer checked"));
+    client.view().print(QCoreApplication::translate("Commands", done).arg(name));
     return kExitDone;
 }
 
@@ -239,8 +249,8 @@ int runAccount(CliClient& client)
         client.printError(error);
         return kExitUsage;
     }
-    if (!isStorable(client, QStringLiteral("the user name"), account->userName) ||
-        !isStorable(client, QStringLiteral("the password"), account->password))
+    if (!isStorable(client, QCoreApplication::translate("Commands", "the user name"), account->userName) ||
+        !isStorable(client, QCoreApplication::translate("Commands", "the password"), account->password))
         return kExitUsage;
     Settings& settings = client.settings();
     settings.userName = account->userName;
@@ -250,7 +260,7 @@ int runAccount(CliClient& client)
         settings.updateInterval = kShortestInterval;
     if (!client.saveSettings())
         return kExitUsage;
-    client.view().print(QStringLiteral("The account of %1 is saved").arg(account->userName));
+    client.view().print(QCoreApplication::translate("Commands", "The account of %1 is saved").arg(account->userName));
     return kExitDone;
 }
 
@@ -266,21 +276,23 @@ int runSetting(CliClient& client, const CommandLine& line)
         // The preferences dialog's rule: a shorter interval is stored as the shortest.
         settings.updateInterval = std::max(minutes, kShortestInterval);
         if (minutes < kShortestInterval)
-            client.printWarning(QStringLiteral("%1 minutes is the shortest interval").arg(kShortestInterval));
-        done = QStringLiteral("Updates every %1 minutes").arg(settings.updateInterval);
+            client.printWarning(
+                QCoreApplication::translate("Commands", "%1 minutes is the shortest interval").arg(kShortestInterval));
+        done = QCoreApplication::translate("Commands", "Updates every %1 minutes").arg(settings.updateInterval);
         break;
     }
     case CommandLine::Command::AutoUpdate:
         settings.autoUpdate = line.argument == QLatin1String("on") ? 1 : 0;
-        done = QStringLiteral("Automatic updates are ") + line.argument;
+        done = QCoreApplication::translate("Commands", "Automatic updates are ") + line.argument;
         break;
     case CommandLine::Command::Address:
         settings.useStaticIP = line.argument != QLatin1String("auto");
         if (settings.useStaticIP)
             settings.currentIP = line.argument;
         done = settings.useStaticIP
-                   ? QStringLiteral("The fixed address %1 is sent; no IP check").arg(settings.currentIP)
-                   : QStringLiteral("The address is learned from the server");
+                   ? QCoreApplication::translate("Commands", "The fixed address %1 is sent; no IP check")
+                         .arg(settings.currentIP)
+                   : QCoreApplication::translate("Commands", "The address is learned from the server");
         break;
     default:
         return kExitUsage;

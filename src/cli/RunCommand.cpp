@@ -21,15 +21,17 @@ int runCycle(CliClient& client, const CommandLine&)
     // An older settings file may hold no interval: the preferences dialog would show the shortest one
     // and keep it, and so does the cycle, rather than never updating again.
     if (settings.updateInterval <= 0) {
-        client.printWarning(QStringLiteral("the settings hold no update interval (%1); updating every %2 minutes")
+        client.printWarning(QCoreApplication::translate(
+                                "Commands", "the settings hold no update interval (%1); updating every %2 minutes")
                                 .arg(settings.updateInterval)
                                 .arg(UpdateCycle::kShortestInterval));
         settings.updateInterval = UpdateCycle::kShortestInterval;
     }
-    const QString cycle = settings.autoUpdate == 1
-                              ? QStringLiteral("updates every %1 minutes").arg(settings.updateInterval)
-                              : QStringLiteral("automatic updates are off");
-    client.view().print(QStringLiteral("Started for %1; %2").arg(settings.userName, cycle));
+    const QString cycle =
+        settings.autoUpdate == 1
+            ? QCoreApplication::translate("Commands", "updates every %1 minutes").arg(settings.updateInterval)
+            : QCoreApplication::translate("Commands", "automatic updates are off");
+    client.view().print(QCoreApplication::translate("Commands", "Started for %1; %2").arg(settings.userName, cycle));
     engine.report({ClientEvent::Kind::Started, QString(), QString(), QString()});
 
     bool stopped = false;
@@ -40,10 +42,12 @@ int runCycle(CliClient& client, const CommandLine&)
         client.client().report({ClientEvent::Kind::Ended, QString(), QString(), QString()});
         const bool saved = client.saveSettings();
         if (exitStatus == kExitFailed)
-            client.printError(QStringLiteral("Stopped: the server refused the account; set it again with "
-                                             "\"veltaro-cli account\""));
+            client.printError(QCoreApplication::translate("Commands",
+                                                          "Stopped: the server refused the account; set it again with "
+                                                          "\"veltaro-cli account\""));
         else
-            client.view().print(saved ? QStringLiteral("Stopped; settings saved") : QStringLiteral("Stopped"));
+            client.view().print(saved ? QCoreApplication::translate("Commands", "Stopped; settings saved")
+                                      : QCoreApplication::translate("Commands", "Stopped"));
         QCoreApplication::exit(exitStatus);
     };
     // Starting again does not cure a refused account: the service ends as failed, for its manager

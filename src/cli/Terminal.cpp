@@ -3,6 +3,8 @@
 #include "core/protocol/SafeText.h"
 #include "core/settings/ConfigFile.h"
 
+#include <QCoreApplication>
+
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -22,9 +24,9 @@ std::optional<QString> readLine()
     return SafeText::withoutControlCharacters(QString::fromLocal8Bit(line.c_str())).trimmed();
 }
 
-void prompt(const char* text)
+void prompt(const QString& text)
 {
-    std::fputs(text, stderr);
+    std::fputs(text.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }
 
@@ -56,7 +58,7 @@ std::optional<QString> readHidden()
         ::tcsetattr(STDIN_FILENO, TCSADRAIN, &g_echoing);
         ::sigaction(SIGINT, &previous[0], nullptr);
         ::sigaction(SIGTERM, &previous[1], nullptr);
-        prompt("\n");
+        prompt(QStringLiteral("\n"));
     }
     return line;
 }
@@ -73,13 +75,14 @@ std::optional<Credentials> readCredentials(QString* error)
 {
     const bool terminal = ::isatty(STDIN_FILENO) != 0;
     if (terminal)
-        prompt("User name: ");
+        prompt(QCoreApplication::translate("Terminal", "User name: "));
     const std::optional<QString> userName = readLine();
     if (terminal)
-        prompt("Password: ");
+        prompt(QCoreApplication::translate("Terminal", "Password: "));
     const std::optional<QString> password = terminal ? readHidden() : readLine();
     if (!isUsable(userName) || !isUsable(password)) {
-        *error = QStringLiteral("the user name and the password must not be empty nor hold \":\"");
+        *error =
+            QCoreApplication::translate("Terminal", "the user name and the password must not be empty nor hold \":\"");
         return std::nullopt;
     }
     return Credentials{*userName, *password};

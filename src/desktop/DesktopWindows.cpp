@@ -9,8 +9,6 @@
 #include "desktop/preferences/PreferencesDialog.h"
 #include "desktop/web/WebWindow.h"
 
-#include <QStringList>
-
 namespace {
 
 // The news window, outer size in twips.
@@ -100,27 +98,24 @@ void DesktopWindows::followPreferences(PreferencesDialog& dialog)
 
 void DesktopWindows::noticeFixedAddress()
 {
-    const QString text = QStringList{QStringLiteral("You have selected to use a staticly defined "),
-                                     QStringLiteral("IP address.  To update this please go to "),
-                                     QString(),
-                                     QStringLiteral("'Settings' >> 'Preferences'"),
-                                     QString(),
-                                     QStringLiteral("on your main control toolbar.")}
-                             .join(QStringLiteral("\r\n"));
-    m_platform.messageBoxes.show(text, QStringLiteral("Static Address"), MsgButtons::Ok, MsgIcon::Information);
+    // The box breaks its lines with CR LF.
+    const QString text = tr("You have selected to use a staticly defined \nIP address.  To update this please go to "
+                            "\n\n'Settings' >> 'Preferences'\n\non your main control toolbar.")
+                             .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    m_platform.messageBoxes.show(text, tr("Static Address"), MsgButtons::Ok, MsgIcon::Information);
 }
 
 void DesktopWindows::noticeNoUpgrade()
 {
     // An identical box still open from an earlier check is not opened a second time.
-    m_platform.messageBoxes.show(QStringLiteral("No update(s) available at this time."),
-                                 QStringLiteral("Check for update..."), MsgButtons::Ok, MsgIcon::Information);
+    m_platform.messageBoxes.show(tr("No update(s) available at this time."), tr("Check for update..."), MsgButtons::Ok,
+                                 MsgIcon::Information);
 }
 
 void DesktopWindows::offerUpgrade(const QString& downloadUrl)
 {
-    m_platform.messageBoxes.show(QStringLiteral("There is a newer version available.  Would you like to upgrade?"),
-                                 QStringLiteral("Version Upgrade:"), MsgButtons::YesNo, MsgIcon::None,
+    m_platform.messageBoxes.show(tr("There is a newer version available.  Would you like to upgrade?"),
+                                 tr("Version Upgrade:"), MsgButtons::YesNo, MsgIcon::None,
                                  [this, downloadUrl](MsgAnswer answer) {
                                      if (answer != MsgAnswer::Yes)
                                          return;

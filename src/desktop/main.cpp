@@ -25,9 +25,17 @@ int main(int argc, char** argv)
         return 0;
     }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::puts("Usage: veltaro [--version | --help]\n\n"
-                  "Keeps the checked groups of a dynamic-DNS account pointed at this machine's address, from a\n"
-                  "window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.");
+        // A core application is enough for the catalogue, and needs no display.
+        QCoreApplication core(argc, argv);
+        installTranslations(false);
+        std::puts(
+            QCoreApplication::translate(
+                "Startup",
+                "Usage: veltaro [--version | --help]\n\n"
+                "Keeps the checked groups of a dynamic-DNS account pointed at this machine's address, from a\n"
+                "window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.")
+                .toLocal8Bit()
+                .constData());
         return 0;
     }
     QApplication app(argc, argv);
@@ -54,14 +62,17 @@ int main(int argc, char** argv)
             return 0;
         QString text;
         if (lock == SingleInstance::Lock::Unavailable)
-            text = QStringLiteral("The settings in \"%1\" cannot be locked (\"%2\"), so Veltaro does not start.")
+            text = QCoreApplication::translate(
+                       "Startup", "The settings in \"%1\" cannot be locked (\"%2\"), so Veltaro does not start.")
                        .arg(qt.app.configPath(), instance.lockPath());
         else if (serviceHolds)
-            text = QStringLiteral("veltaro-cli is running with the settings in \"%1\". Stop it first, for the "
+            text = QCoreApplication::translate(
+                       "Startup", "veltaro-cli is running with the settings in \"%1\". Stop it first, for the "
                                   "service with \"systemctl --user stop veltaro-cli\".")
                        .arg(qt.app.configPath());
         else
-            text = QStringLiteral("Another Veltaro is running with the settings in \"%1\" and did not answer.")
+            text = QCoreApplication::translate(
+                       "Startup", "Another Veltaro is running with the settings in \"%1\" and did not answer.")
                        .arg(qt.app.configPath());
         qt.app.printError(text);
         QMessageBox::information(nullptr, qt.app.title(), text);
@@ -71,10 +82,12 @@ int main(int argc, char** argv)
     DesktopWindows windows(qt.platform);
     MainWindow& mainWindow = windows.mainWindow();
     if (!instance.listen([&mainWindow] { mainWindow.showFromTray(); }))
-        qt.app.printError(QStringLiteral("A later start cannot bring this window to the front: %1.")
-                              .arg(instance.socketPath().isEmpty()
-                                       ? QStringLiteral("this user has no private runtime folder")
-                                       : QStringLiteral("\"%1\" cannot be listened on").arg(instance.socketPath())));
+        qt.app.printError(
+            QCoreApplication::translate("Startup", "A later start cannot bring this window to the front: %1.")
+                .arg(instance.socketPath().isEmpty()
+                         ? QCoreApplication::translate("Startup", "this user has no private runtime folder")
+                         : QCoreApplication::translate("Startup", "\"%1\" cannot be listened on")
+                               .arg(instance.socketPath())));
     installShutdownHandlers([&mainWindow] { mainWindow.exitWithoutAsking(); });
     mainWindow.start();
     return QApplication::exec();

@@ -32,6 +32,30 @@ quint16 deadPort()
     return probe.serverPort();
 }
 
+// A program run to its end in `language`, with nothing set that outranks LANG, and without a display:
+// what the tests ask here needs none.
+CliResult runProgram(const char* binary, const QStringList& arguments, const QByteArray& input = {},
+                     const char* language = "C")
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE", "DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    environment.insert("LANG", language);
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromLocal8Bit(binary), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kRunMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
 // A settings file in a folder of its own: the demo account, HOME checked, no address yet.
 class CliTest : public ::testing::Test
 {
@@ -75,18 +99,7 @@ protected:
 
     static CliResult run(const QStringList& arguments, const QByteArray& input = {})
     {
-        QProcess process;
-        process.start(QStringLiteral(VELTARO_CLI_BINARY), arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(kRunMs)) {
-            process.kill();
-            process.waitForFinished();
-            return {};
-        }
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return runProgram(VELTARO_CLI_BINARY, arguments, input);
     }
     CliResult run(quint16 port, const QStringList& command, const QByteArray& input = {}) const
     {
@@ -333,17 +346,20 @@ TEST_F(CliTest, InTheJournalEachLineCarriesItsPriorityAndTheHistoryKeepsWhatTheU
 
 TEST(Programs, EveryProgramTellsItsVersion)
 {
+    // The desktop programs answer before they need a display.
     for (const auto& [binary, name] :
          {std::pair(VELTARO_CLI_BINARY, "veltaro-cli"), std::pair(VELTARO_SERVER_BINARY, "veltaro-server"),
-          std::pair(VELTARO_CLIENT_BINARY, "veltaro"), std::pair(VELTARO_WEB_BINARY, "veltaro-web")}) {
-        QProcess program;
-        // The desktop programs answer before they need a display.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        program.setProcessEnvironment(environment);
-        program.start(QString::fromLocal8Bit(binary), {"--version"});
-        ASSERT_TRUE(program.waitForFinished(kRunMs)) << name;
-        EXPECT_EQ(program.readAllStandardOutput(), QByteArray(name) + " " VELTARO_VERSION "\n");
-    }
+          std::pair(VELTARO_CLIENT_BINARY, "veltaro"), std::pair(VELTARO_WEB_BINARY, "veltaro-web")})
+        EXPECT_EQ(runProgram(binary, {"--version"}).out.toStdString(), name + std::string(" " VELTARO_VERSION "\n"));
+}
+
+TEST(Programs, SpeakTheSystemsLanguageAndTodaysEnglishUnderC)
+{
+    EXPECT_EQ(runProgram(VELTARO_CLI_BINARY, {"frob"}).err.toStdString(),
+              "veltaro-cli: unknown command \"frob\"\nTry \"veltaro-cli --help\".\n");
+    EXPECT_EQ(runProgram(VELTARO_CLI_BINARY, {"frob"}, {}, "de_DE.UTF-8").err.toStdString(),
+              "veltaro-cli: unbekannter Befehl \"frob\"\nHilfe gibt \"veltaro-cli --help\".\n");
+    EXPECT_TRUE(runProgram(VELTARO_CLIENT_BINARY, {"--help"}).out.startsWith("Usage: veltaro [--version | --help]\n"));
+    EXPECT_TRUE(runProgram(VELTARO_CLIENT_BINARY, {"--help"}, {}, "de_DE.UTF-8")
+                    .out.startsWith("Aufruf: veltaro [--version | --help]\n\nHält"));
 }

@@ -3,6 +3,11 @@
 
 int main(int argc, char** argv)
 {
+    // The programs started here speak today's English whatever the machine's language; a test of
+    // another language sets its own.
+    qputenv("LANG", "C");
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        qunsetenv(name);
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

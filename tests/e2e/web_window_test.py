@@ -94,8 +94,10 @@ class WebWindowTest(unittest.TestCase):
         os.chmod(os.path.join(tools, "xdg-open"), 0o755)
         self.home = os.path.join(self.work, "home")
         os.makedirs(self.home)
-        env = {k: v for k, v in os.environ.items() if not k.startswith("XDG_")}
-        env.update(DISPLAY=self.x.name, QT_QPA_PLATFORM="xcb", HOME=self.home,
+        # Today's English window texts, whatever the machine's language.
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith("XDG_") and k not in ("LC_ALL", "LC_MESSAGES", "LANGUAGE")}
+        env.update(DISPLAY=self.x.name, QT_QPA_PLATFORM="xcb", HOME=self.home, LANG="C",
                    PATH=os.pathsep.join([tools, installed, os.environ.get("PATH", "")]))
         env.setdefault("QTWEBENGINE_DISABLE_SANDBOX", "1")
         self.env = env

@@ -75,8 +75,11 @@ def main():
     parser.add_argument("--page-may-add", default="")
     args = parser.parse_args()
 
-    environment = dict(os.environ, MANWIDTH="100", LC_ALL="C.UTF-8")
-    help_text = subprocess.run([args.program, "--help"], capture_output=True, text=True, timeout=30).stdout
+    # Both in English, whatever the machine's language: LANGUAGE would outrank LC_ALL for the program.
+    environment = {k: v for k, v in os.environ.items() if k != "LANGUAGE"}
+    environment.update(MANWIDTH="100", LC_ALL="C.UTF-8")
+    help_text = subprocess.run([args.program, "--help"], capture_output=True, text=True, timeout=30,
+                               env=environment).stdout
     page_text = subprocess.run(["man", "-l", args.page], capture_output=True, text=True, timeout=30,
                                env=environment, check=True).stdout
     page_text = re.sub(r".\x08", "", page_text)

@@ -2,6 +2,9 @@
 #include "core/protocol/Replies.h"
 #include "support/Engine.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 namespace {
 
 class UpdateHistoryTest : public ::testing::Test, public Engine
@@ -27,8 +30,12 @@ protected:
 
 } // namespace
 
-TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAFailureAndItsEnd)
+TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAFailureAndItsEndInEnglishWords)
 {
+    // The file reads the same in every language; only what the client shows is translated.
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/veltaro_de.qm")));
+    QCoreApplication::installTranslator(&german);
     settings.checkedGroups = QStringLiteral("HOME:OFFICE:");
     server.failingGroups = {QStringLiteral("OFFICE")};
     report(ClientEvent::Kind::Started);
@@ -52,6 +59,9 @@ TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAF
     const QList<UpdateHistory::Entry> entries = history.entries();
     ASSERT_EQ(entries.size(), 6);
     EXPECT_EQ(std::tuple(entries[2].group, entries[2].failed, entries[3].failed), std::tuple("HOME", false, true));
+    EXPECT_EQ(status().toStdString(), "Verbindung fehlgeschlagen: Connection refused");
+    EXPECT_EQ(UpdateHistory::shownResult(entries[3]).toStdString(),
+              "fehlgeschlagen: die Gruppe gehört nicht zu diesem Konto");
 }
 
 TEST_F(UpdateHistoryTest, AReplysLineBreaksAndTabsStayInsideTheirField)

@@ -20,6 +20,7 @@ struct ClientEvent
     Kind kind;
     QString group;
     QString address;
-    // The reason of a failure; empty otherwise.
+    // The reason of a failure, in the history's English words (FailureReasons::shown() gives it in
+    // the reader's language); empty otherwise.
     QString reason;
 };

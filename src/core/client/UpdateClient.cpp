@@ -98,13 +98,13 @@ void UpdateClient::checkAddress()
         emit fixedAddressInUse();
         return;
     }
-    submitAccountCommand(Requests::myIPTag, QStringLiteral("Checking for new IP..."), QStringLiteral("getMyIP"));
+    submitAccountCommand(Requests::myIPTag, tr("Checking for new IP..."), QStringLiteral("getMyIP"));
 }
 
 void UpdateClient::refreshHostList()
 {
     m_hostsRequestPending = true;
-    submitAccountCommand(Requests::hostsTag, QStringLiteral("Refreshing hosts..."), QStringLiteral("getHosts"));
+    submitAccountCommand(Requests::hostsTag, tr("Refreshing hosts..."), QStringLiteral("getHosts"));
 }
 
 void UpdateClient::checkVersion()
@@ -115,13 +115,12 @@ void UpdateClient::checkVersion()
 
 void UpdateClient::checkVersionQuietly()
 {
-    submitAccountCommand(Requests::versionTag, QStringLiteral("Checking version info..."),
-                         QStringLiteral("checkVersion"));
+    submitAccountCommand(Requests::versionTag, tr("Checking version info..."), QStringLiteral("checkVersion"));
 }
 
 void UpdateClient::checkNews()
 {
-    submitAccountCommand(Requests::newsTag, QStringLiteral("Checking news..."), QStringLiteral("checkNews"));
+    submitAccountCommand(Requests::newsTag, tr("Checking news..."), QStringLiteral("checkNews"));
 }
 
 QStringList UpdateClient::checkedGroupNames() const
@@ -144,7 +143,7 @@ void UpdateClient::sendGroupUpdate(const QStringList& groups)
     const qsizetype count = std::min<qsizetype>(groups.size(), kListUpperBound + 1);
     ExchangeCommand command;
     command.tag = Requests::updateTag;
-    command.statusText = QStringLiteral("Updating selected groups...");
+    command.statusText = tr("Updating selected groups...");
     command.updateRequests.reserve(std::size_t(count));
     for (qsizetype i = 0; i < count; ++i)
         command.updateRequests.push_back(

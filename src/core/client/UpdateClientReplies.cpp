@@ -5,6 +5,7 @@
 #include "BuildConfig.h"
 #include "core/client/ClientEvent.h"
 #include "core/platform/CorePlatform.h"
+#include "core/protocol/FailureReasons.h"
 #include "core/protocol/Replies.h"
 #include "core/protocol/Scrambler.h"
 
@@ -30,16 +31,16 @@ void UpdateClient::handleAddressReply(const QString& reply)
 {
     // A fixed address chosen while the check was under way stays as the user set it.
     if (m_settings.useStaticIP) {
-        emit statusChanged(QStringLiteral(" Using the fixed address ") + m_settings.currentIP);
+        emit statusChanged(tr(" Using the fixed address %1").arg(m_settings.currentIP));
         return;
     }
     // An error text, a cut reply or an address of another kind must not become the address that
     // the next update sends.
     const std::optional<QString> newIP = parseMyIPReply(reply);
     if (!newIP) {
-        emit failed(QStringLiteral("IP check failed: the server sent an unexpected reply."));
+        emit failed(tr("IP check failed: the server sent an unexpected reply."));
         report({ClientEvent::Kind::Failure, QString(), QString(),
-                QStringLiteral("IP check: the server sent an unexpected reply")});
+                FailureReasons::stored(FailureReasons::kUnexpectedAddressReply)});
         return;
     }
     if (*newIP != m_settings.currentIP)
@@ -47,8 +48,8 @@ void UpdateClient::handleAddressReply(const QString& reply)
 
     // The preferences dialog shows the address itself, in its address box.
     if (!m_preferencesOpen)
-        emit statusChanged(*newIP == m_settings.currentIP ? QStringLiteral(" IP is current.")
-                                                          : QStringLiteral(" New IP found: ") + *newIP);
+        emit statusChanged(*newIP == m_settings.currentIP ? tr(" IP is current.")
+                                                          : tr(" New IP found: %1").arg(*newIP));
     m_settings.currentIP = *newIP;
     emit addressChanged(m_settings.currentIP);
 }
@@ -64,7 +65,7 @@ void UpdateClient::handleHostsReply(const QString& reply)
         m_hostList = HostList{};
         emit accountRefused();
         report({ClientEvent::Kind::Failure, QString(), QString(),
-                QStringLiteral("the user name or password was not accepted")});
+                FailureReasons::stored(FailureReasons::kAccountRefused)});
         m_scheduler.listAnswered(false);
         emit listAnswered(false);
         return;
@@ -101,16 +102,16 @@ void UpdateClient::handleVersionReply(const QString& reply)
     const std::optional<Version> offered = parseVersionReply(reply);
     if (!offered) {
         // An error text or a broken number says nothing about versions.
-        emit failed(QStringLiteral(" Version check failed: unexpected reply from the server."));
+        emit failed(tr(" Version check failed: unexpected reply from the server."));
         return;
     }
     const Version own{m_platform.app.versionMajor(), m_platform.app.versionMinor(), m_platform.app.versionRevision()};
     if (*offered <= own) {
-        emit statusChanged(QStringLiteral("No version update available."));
+        emit statusChanged(tr("No version update available."));
         emit noUpgradeAvailable();
         return;
     }
-    emit statusChanged(QStringLiteral("New version available."));
+    emit statusChanged(tr("New version available."));
     if (m_upgradeOffered)
         return;
     m_upgradeOffered = true;
@@ -123,7 +124,7 @@ void UpdateClient::handleNewsReply(const QString& reply)
     if (!news)
         return;
     if (news->none) {
-        emit statusChanged(QStringLiteral(" No news at this time."));
+        emit statusChanged(tr(" No news at this time."));
         return;
     }
     // Only web pages open in the web window: a script or a local file would run with the client's rights.

@@ -1,8 +1,11 @@
 #include "core/client/UpdateHistory.h"
 
 #include "core/platform/Files.h"
+#include "core/protocol/FailureReasons.h"
 #include "core/protocol/SafeText.h"
 #include "core/settings/ConfigFile.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -92,6 +95,19 @@ std::optional<UpdateHistory::Entry> UpdateHistory::entryOf(const QString& line)
     if (!when.isValid())
         return std::nullopt;
     return Entry{when, fields[1], fields[2], fields[3], fields[4], fields[4].startsWith(kFailedPrefix)};
+}
+
+QString UpdateHistory::shownResult(const Entry& entry)
+{
+    if (entry.failed) {
+        return QCoreApplication::translate("UpdateHistory", "failed: %1")
+            .arg(FailureReasons::shown(entry.result.sliced(kFailedPrefix.size())));
+    }
+    if (entry.result == QLatin1String("ok"))
+        return QCoreApplication::translate("UpdateHistory", "ok");
+    if (entry.result == QLatin1String("new address"))
+        return QCoreApplication::translate("UpdateHistory", "new address");
+    return entry.result;
 }
 
 bool UpdateHistory::record(const ClientEvent& event, const QDateTime& when)

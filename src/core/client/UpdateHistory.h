@@ -38,6 +38,8 @@ public:
     QString path() const { return m_path; }
 
     static QString lineOf(const ClientEvent& event, const QDateTime& when);
+    // An entry's result in the reader's language; the file keeps it in English.
+    static QString shownResult(const Entry& entry);
     static std::optional<Entry> entryOf(const QString& line);
 
 private:

@@ -4,6 +4,7 @@
 #include "core/client/UpdateCycle.h"
 #include "core/platform/CorePlatform.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <utility>
@@ -60,7 +61,7 @@ void UpdateScheduler::updateStep()
     if (m_client.settings().autoUpdate == 1)
         updateNow();
     else
-        emit m_client.statusChanged(QStringLiteral("Auto Updates Disabled"));
+        emit m_client.statusChanged(QCoreApplication::translate("UpdateScheduler", "Auto Updates Disabled"));
     m_updateTimer->stop();
 }
 
@@ -96,7 +97,8 @@ void UpdateScheduler::updateNow()
     // that: the list is asked for again and the update follows it.
     if (!m_client.hasGroupList()) {
         m_updateWhenListArrives = true;
-        emit m_client.statusChanged(QStringLiteral(" The host list has not arrived: asking for it before updating"));
+        emit m_client.statusChanged(QCoreApplication::translate(
+            "UpdateScheduler", " The host list has not arrived: asking for it before updating"));
         m_client.refreshHostList();
         return;
     }

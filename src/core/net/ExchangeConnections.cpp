@@ -3,6 +3,7 @@
 #include "core/net/ServerExchange.h"
 
 #include "core/platform/CorePlatform.h"
+#include "core/protocol/FailureReasons.h"
 #include "core/protocol/Scrambler.h"
 
 #include <QPointer>
@@ -91,7 +92,7 @@ void ServerExchange::socket_Closed(int index)
         return;
     }
     if (index == kClient)
-        endWithFailure(QStringLiteral("Connection failed: the server closed the connection without replying."));
+        endWithFailure(FailureReasons::stored(FailureReasons::kClosedWithoutReply));
     else
         failUpdate(index);
 }
@@ -102,7 +103,7 @@ void ServerExchange::socket_Error(int index, const QString& description)
     if (it == m_connections.end() || it->second.finished)
         return;
     if (index == kClient)
-        endWithFailure(QStringLiteral("Connection failed: ") + description);
+        endWithFailure(FailureReasons::stored(FailureReasons::kConnectionFailed, description));
     else
         failUpdate(index);
 }
@@ -139,7 +140,7 @@ void ServerExchange::failUpdate(int index)
         if (!self)
             return;
         self->updateFailed = true;
-        emit self->groupFailed(group, QStringLiteral("the connection failed before a reply"));
+        emit self->groupFailed(group, FailureReasons::stored(FailureReasons::kNoUpdateReply));
     });
 }
 
@@ -158,10 +159,11 @@ void ServerExchange::replyIsIn(int closeMs)
     startCloseTimer(closeMs);
 }
 
-void ServerExchange::endWithFailure(const QString& statusText)
+void ServerExchange::endWithFailure(const QString& reason)
 {
     Form_Unload(ExchangeEnd::ConnectionFailed);
-    emit failed(statusText, statusText.trimmed());
+    // The status line says what the history keeps, in the reader's language.
+    emit failed(FailureReasons::shown(reason), reason.trimmed());
 }
 
 QString ServerExchange::groupOf(int index) const

@@ -4,6 +4,7 @@
 #include "core/platform/CorePlatform.h"
 #include "core/platform/TcpSocket.h"
 #include "core/platform/Timers.h"
+#include "core/protocol/FailureReasons.h"
 
 #include <QPointer>
 
@@ -168,7 +169,7 @@ void ServerExchange::closeTimer_Timer()
 void ServerExchange::timeoutTimer_Timer()
 {
     Form_Unload(ExchangeEnd::TimedOut);
-    emit failed(QStringLiteral("Timeout expired...connection failed."), QStringLiteral("the server did not answer"));
+    emit failed(tr("Timeout expired...connection failed."), FailureReasons::stored(FailureReasons::kNoAnswer));
 }
 
 void ServerExchange::startCloseTimer(int milliseconds)

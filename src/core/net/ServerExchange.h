@@ -65,7 +65,8 @@ signals:
     void started(const QString& tag, const QString& statusText);
     // Busy from the start of a command until it has unloaded.
     void busyChanged(bool busy);
-    // The exchange failed: the status text to show, and the reason for the history.
+    // The exchange failed: the status text to show, and the reason for the history (in its words,
+    // see FailureReasons).
     void failed(const QString& statusText, const QString& reason);
     // One group's update connection failed before its reply.
     void groupFailed(const QString& group, const QString& reason);
@@ -101,7 +102,8 @@ private:
     void failUpdate(int index);
     void updateSettled();
     void replyIsIn(int closeMs);
-    void endWithFailure(const QString& statusText);
+    // Ends the exchange for `reason`, in the history's words.
+    void endWithFailure(const QString& reason);
     // Posts the reply to its tag's processor; an update reply carries the group it answers.
     void dispatch(const QString& tag, const QString& reply, const QString& group = QString());
     // The group of update connection `index`, read back from its request.

@@ -1,5 +1,7 @@
 #include "core/protocol/Replies.h"
 
+#include "core/protocol/FailureReasons.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
@@ -121,10 +123,10 @@ bool isUpdateSuccess(const QString& reply)
 QString updateFailureReason(const QString& reply)
 {
     if (reply == QLatin1String("UPDATE:ERROR:NOSUCHGROUP:"))
-        return QStringLiteral("the group is not in this account");
+        return FailureReasons::stored(FailureReasons::kNoSuchGroup);
     if (reply == QLatin1String("UPDATE:") + kInvalidUser)
-        return QStringLiteral("the user name or password was not accepted");
-    return QStringLiteral("the server answered \"%1\"").arg(reply.trimmed().left(80));
+        return FailureReasons::stored(FailureReasons::kAccountRefused);
+    return FailureReasons::stored(FailureReasons::kServerAnswered, reply.trimmed().left(80));
 }
 
 bool isWebAddress(const QString& address)

@@ -56,7 +56,8 @@ QStringList entriesOf(const QString& text);
 
 // Whether an update reply reports success.
 bool isUpdateSuccess(const QString& reply);
-// Why an update reply is no success, in words; the server's own text when it is none of its errors.
+// Why an update reply is no success, as the history keeps it (see FailureReasons); the server's own
+// text when it is none of its errors.
 QString updateFailureReason(const QString& reply);
 
 // True for an http or https address with a host; the web window goes to no other kind.

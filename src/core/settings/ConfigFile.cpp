@@ -4,6 +4,7 @@
 #include "core/protocol/Scrambler.h"
 #include "core/settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -93,13 +94,14 @@ QByteArray scrambledLine(const QString& field)
 // Which setting holds a line break that would split its line in two, or nothing.
 std::optional<QString> fieldWithLineBreak(const Settings& settings)
 {
-    const std::pair<const QString*, const char*> fields[] = {{&settings.userName, "the user name"},
-                                                             {&settings.currentIP, "the IP address"},
-                                                             {&settings.password, "the password"},
-                                                             {&settings.checkedGroups, "the list of checked groups"}};
+    const std::pair<const QString*, const char*> fields[] = {
+        {&settings.userName, QT_TRANSLATE_NOOP("ConfigFile", "the user name")},
+        {&settings.currentIP, QT_TRANSLATE_NOOP("ConfigFile", "the IP address")},
+        {&settings.password, QT_TRANSLATE_NOOP("ConfigFile", "the password")},
+        {&settings.checkedGroups, QT_TRANSLATE_NOOP("ConfigFile", "the list of checked groups")}};
     for (const auto& [text, name] : fields) {
         if (text->contains(u'\r') || text->contains(u'\n'))
-            return QString::fromLatin1(name);
+            return QCoreApplication::translate("ConfigFile", name);
     }
     return std::nullopt;
 }
@@ -188,7 +190,9 @@ QString load(Settings& settings, CorePlatform& platform)
     readLines(settings, reader);
     if (!reader.cutAny())
         return QString();
-    return QStringLiteral(" Lines of \"%1\" longer than %2 characters were cut.").arg(path).arg(kLongestLine);
+    return QCoreApplication::translate("ConfigFile", " Lines of \"%1\" longer than %2 characters were cut.")
+        .arg(path)
+        .arg(kLongestLine);
 }
 
 SaveResult save(Settings& settings, CorePlatform& platform)
@@ -200,19 +204,22 @@ SaveResult save(Settings& settings, CorePlatform& platform)
         if (settings.configReadOnlyTold)
             return {};
         settings.configReadOnlyTold = true;
-        return {false, QStringLiteral("The settings are not saved: \"%1\" is read-only.").arg(path)};
+        return {
+            false,
+            QCoreApplication::translate("ConfigFile", "The settings are not saved: \"%1\" is read-only.").arg(path)};
     }
 
     QString error;
     if (const std::optional<QString> field = fieldWithLineBreak(settings))
-        error = QStringLiteral("%1 holds a line break").arg(*field);
+        error = QCoreApplication::translate("ConfigFile", "%1 holds a line break").arg(*field);
     // A file that is there but cannot be read was never loaded; replacing it would lose it.
     else if (platform.files.isFile(path) && !platform.files.read(path, 0))
-        error = QStringLiteral("the existing file cannot be read, so it was not replaced");
+        error = QCoreApplication::translate("ConfigFile", "the existing file cannot be read, so it was not replaced");
     else if (platform.files.writeAtomically(path, fileContent(settings), &error))
         return {true, QString()};
     return {false,
-            QStringLiteral("The settings could not be saved to \"%1\": %2. The previous settings file is unchanged.")
+            QCoreApplication::translate(
+                "ConfigFile", "The settings could not be saved to \"%1\": %2. The previous settings file is unchanged.")
                 .arg(path, error)};
 }
 

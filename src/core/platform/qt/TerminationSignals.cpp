@@ -14,14 +14,16 @@ namespace {
 int g_signalPipe[2] = {-1, -1};
 std::atomic<int> g_signalCount{0};
 static_assert(std::atomic<int>::is_always_lock_free);
+// Put into the reader's language before the handler is installed: the handler may not do that work.
+QByteArray g_secondSignalText;
 
 // Only async-signal-safe work here: the event loop picks the byte up. A second signal ends the
 // program from here, since the event loop may be stuck where it cannot pick up the first.
 void onSignal(int signal)
 {
     if (g_signalCount.fetch_add(1) > 0) {
-        static const char text[] = "second signal, ending at once\n";
-        [[maybe_unused]] const ssize_t said = ::write(STDERR_FILENO, text, sizeof text - 1);
+        [[maybe_unused]] const ssize_t said =
+            ::write(STDERR_FILENO, g_secondSignalText.constData(), size_t(g_secondSignalText.size()));
         ::_exit(128 + signal);
     }
     const char byte = 1;
@@ -41,6 +43,8 @@ void onTerminationSignals(std::function<void()> handler)
         [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[0], &byte, 1);
         handler();
     });
+    g_secondSignalText =
+        QCoreApplication::translate("TerminationSignals", "second signal, ending at once").toLocal8Bit() + '\n';
     struct sigaction action = {};
     action.sa_handler = onSignal;
     // One handler at a time, so that the count is never raced.

@@ -1,5 +1,6 @@
 #include "desktop/platform/windows/RegistryLoginStart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -38,6 +39,7 @@ bool RegistryLoginStart::setEnabled(bool enabled, QString* error)
     if (result == 0 || (!enabled && result == kNotFound))
         return true;
     if (error)
-        *error = QStringLiteral("the registry refused the change (error %1)").arg(result);
+        *error =
+            QCoreApplication::translate("RegistryLoginStart", "the registry refused the change (error %1)").arg(result);
     return false;
 }
