@@ -177,6 +177,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A value as a screen reader says it: what it is, then the value.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>

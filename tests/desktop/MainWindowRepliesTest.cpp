@@ -103,6 +103,8 @@ TEST_F(MainWindowRepliesTest, TheAddressAndTheLastUpdateTimeAreShownInTheLocalFo
     settings.checkedGroups = QStringLiteral("HOME:");
     run(&UpdateClient::checkAddress);
     EXPECT_EQ(labelText("addressLabel"), "203.0.113.9");
+    // A screen reader hears what the value is along with it.
+    EXPECT_EQ(mainControl<QLabel>("addressLabel")->accessibleName(), "Current IP: 203.0.113.9");
     EXPECT_EQ(fake.tray.lastTip(), "Veltaro [203.0.113.9]");
     listHosts(QStringLiteral("GETHOSTS:GHOME:"));
     run(&UpdateClient::sendGroupUpdate);

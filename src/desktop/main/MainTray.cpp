@@ -18,7 +18,7 @@
 void MainWindow::showAddress()
 {
     showTrayTip();
-    showValue(m_addressLabel, settings().currentIP, m_addressLabel->toolTip());
+    showValue(m_addressLabel, settings().currentIP, tr("Current IP"));
 }
 
 void MainWindow::showTrayTip()

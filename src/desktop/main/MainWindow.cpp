@@ -304,8 +304,11 @@ Settings& MainWindow::settings()
 void MainWindow::showValue(QLabel* label, const QString& value, const QString& what)
 {
     label->setText(value);
-    // The value alone says nothing to someone who cannot see where it stands.
-    label->setAccessibleName(tr("%1: %2").arg(what, value.trimmed()));
+    // The value alone says nothing to someone who cannot see where it stands; one that already
+    // says what it is (" Status: Running") is read as it is.
+    const QString shown = value.trimmed();
+    //: A value as a screen reader says it: what it is, then the value.
+    label->setAccessibleName(shown.startsWith(what) ? shown : tr("%1: %2").arg(what, shown));
 }
 
 void MainWindow::showStatus(const QString& text)
@@ -315,7 +318,7 @@ void MainWindow::showStatus(const QString& text)
 
 void MainWindow::showLastUpdate(const QDateTime& when)
 {
-    showValue(m_lastUpdateLabel, LastUpdateTime::format(when, QLocale::system()), m_lastUpdateLabel->toolTip());
+    showValue(m_lastUpdateLabel, LastUpdateTime::format(when, QLocale::system()), tr("Last Update"));
 }
 
 void MainWindow::setUserName(const QString& userName)

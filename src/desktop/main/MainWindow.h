@@ -96,9 +96,9 @@ private:
     void buildTrayMenu();
     // The hosts panel beside the groups list; the window grows or shrinks by its width.
     void showHostsPanel(bool show);
-    // Shows a value in its label, and names the label for screen readers by what the value is.
     // The user's and the group's names take no more room than they have, but keep room for a usual one.
     void keepRoomForNames();
+    // Shows a value in its label, and names the label for screen readers by what the value is.
     static void showValue(QLabel* label, const QString& value, const QString& what);
     void showAutomaticUpdates(bool on);
     // Fills the hosts list from the hosts of one group.
