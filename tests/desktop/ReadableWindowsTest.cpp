@@ -90,7 +90,7 @@ void expectReadable(const WindowOpener& open)
 
 } // namespace
 
-TEST(ReadableWindows, DISABLED_MainWindow)
+TEST(ReadableWindows, MainWindow)
 {
     expectReadable(mainWindow);
     expectReadable(mainWindowWithHosts);

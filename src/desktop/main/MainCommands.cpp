@@ -79,5 +79,5 @@ void MainWindow::setStartAtLogin(bool on)
     if (m_platform.loginStart.setEnabled(on, &error))
         return;
     m_startAtLoginAction->setChecked(!on);
-    showStatus(QStringLiteral(" Start at Login could not be changed: %1").arg(error));
+    showStatus(tr(" Start at Login could not be changed: %1").arg(error));
 }

@@ -4,7 +4,6 @@
 #include "core/client/UpdateClient.h"
 #include "core/protocol/Replies.h"
 #include "core/settings/CheckedGroups.h"
-#include "desktop/widgets/Twips.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -42,9 +41,9 @@ void MainWindow::showHostList(const HostList& list)
 
     m_viewHostsButton->setEnabled(true);
     const QListWidgetItem* first = m_groupsList->item(0);
-    m_groupLabel->setText(first ? first->text() : QString());
+    showValue(m_groupLabel, first ? first->text() : QString(), tr("Group"));
     showGroupHosts(0);
-    showStatus(QStringLiteral(" List refreshed"));
+    showStatus(tr(" List refreshed"));
 }
 
 void MainWindow::showAccountRefused()
@@ -54,17 +53,16 @@ void MainWindow::showAccountRefused()
         m_groupsList->clear();
     }
     m_hostsList->clear();
-    if (m_hostsPanelShown)
-        toggleHostsPanel();
+    showHostsPanel(false);
     m_viewHostsButton->setEnabled(false);
-    showStatus(QStringLiteral(" The user name or password was not accepted"));
+    showStatus(tr(" The user name or password was not accepted"));
 }
 
 void MainWindow::showSelectedGroup()
 {
     const int row = m_groupsList->currentRow();
     const QListWidgetItem* item = m_groupsList->item(row);
-    m_groupLabel->setText(item ? item->text() : QString());
+    showValue(m_groupLabel, item ? item->text() : QString(), tr("Group"));
     showGroupHosts(row);
 }
 
@@ -91,9 +89,14 @@ void MainWindow::groupCheckChanged(int row)
 
 void MainWindow::toggleHostsPanel()
 {
-    const bool show = !m_hostsPanelShown;
-    m_viewHostsButton->setText(show ? QStringLiteral("<< Hide Hosts") : QStringLiteral("View Hosts in Group >>"));
-    setOuterWidthTwips(show ? kWideOuterWidth : kNarrowOuterWidth);
-    m_viewHostsButton->move(twipsToPixels(show ? kWideButtonLeft : kNarrowButtonLeft), m_viewHostsButton->y());
+    showHostsPanel(!m_hostsPanelShown);
+}
+
+void MainWindow::showHostsPanel(bool show)
+{
+    m_viewHostsButton->setText(show ? tr("<< Hide Hosts") : tr("View Hosts in Group >>"));
+    // Hidden, not merely out of sight: a closed panel takes no focus and is not read out.
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_hostsHeading, m_groupLabel, m_hostsList, m_panelRule})
+        widget->setVisible(show);
     m_hostsPanelShown = show;
 }

@@ -6,7 +6,6 @@
 #include "core/client/UpdateClient.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/widgets/Twips.h"
 
 #include <QPushButton>
 
@@ -32,8 +31,7 @@ void MainWindow::start()
     if (!configNotice.isEmpty())
         showStatus(configNotice);
 
-    m_hostsPanelShown = false;
-    m_viewHostsButton->move(twipsToPixels(kNarrowButtonLeft), m_viewHostsButton->y());
+    showHostsPanel(false);
     setUserName(settings.userName);
     m_viewHostsButton->setEnabled(false);
 

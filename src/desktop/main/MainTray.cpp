@@ -18,7 +18,7 @@
 void MainWindow::showAddress()
 {
     showTrayTip();
-    m_addressLabel->setText(settings().currentIP);
+    showValue(m_addressLabel, settings().currentIP, tr("Current IP"));
 }
 
 void MainWindow::showTrayTip()
@@ -99,5 +99,5 @@ void MainWindow::setNotifications(bool on)
     options.notifications = on;
     QString error;
     if (!options.save(m_platform.files, ConfigFile::path(m_platform), &error))
-        showStatus(QStringLiteral(" The notification setting could not be saved: %1").arg(error));
+        showStatus(tr(" The notification setting could not be saved: %1").arg(error));
 }

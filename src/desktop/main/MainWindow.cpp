@@ -5,14 +5,13 @@
 #include "desktop/history/HistoryWindow.h"
 #include "desktop/main/TrayNotices.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/widgets/Twips.h"
-#include "desktop/widgets/WidgetDesign.h"
 
-#include <algorithm>
+#include <iterator>
 
+#include <QBoxLayout>
 #include <QCloseEvent>
-#include <QFont>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -22,9 +21,26 @@
 
 namespace {
 
-constexpr int kClientHeight = 7035;
-// The fixed single border adds this much to the client width.
-constexpr int kBorderTwips = 90;
+// The room of the window's first design, in pixels: at the desktop's usual font the window keeps its
+// size, and only grows where a larger font needs it.
+constexpr int kListWidth = 305;
+constexpr int kHostsListWidth = 295;
+constexpr int kListHeight = 350;
+constexpr int kMargin = 8;
+constexpr int kBottomMargin = 4;
+constexpr int kSpacing = 7;
+constexpr int kRowSpacing = 2;
+constexpr int kHeadingSpacing = 4;
+// The user name's box and the address's box share their row as they did in the design.
+constexpr int kUserNameStretch = 153;
+constexpr int kAddressStretch = 145;
+
+// Gives a control the name by which the tests find it.
+template <typename W> W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption)
 {
@@ -42,10 +58,6 @@ MainWindow::MainWindow(UpdateClient& client, Platform& platform) : m_client(clie
     setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    // The design's geometry was laid out for an 8-point font; larger ones clip the captions.
-    QFont designFont = font();
-    designFont.setPointSize(8);
-    setFont(designFont);
     buildControls();
     buildMenus();
     buildTrayMenu();
@@ -53,13 +65,14 @@ MainWindow::MainWindow(UpdateClient& client, Platform& platform) : m_client(clie
          {m_enableUpdatesAction, m_disableUpdatesAction, m_trayEnableUpdatesAction, m_trayDisableUpdatesAction})
         action->setCheckable(true);
     showAutomaticUpdates(true);
-    setOuterWidthTwips(kNarrowOuterWidth);
+    // The window is as large as its contents, and follows them when the hosts panel opens or closes.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    showHostsPanel(false);
 
     connect(&m_client, &UpdateClient::statusChanged, this, &MainWindow::showStatus);
     connect(&m_client, &UpdateClient::failed, this, &MainWindow::showStatus);
-    connect(&m_client, &UpdateClient::updateVerdict, this, [this](bool allSucceeded) {
-        showStatus(allSucceeded ? QStringLiteral(" Update successful") : QStringLiteral(" Update failed"));
-    });
+    connect(&m_client, &UpdateClient::updateVerdict, this,
+            [this](bool allSucceeded) { showStatus(allSucceeded ? tr(" Update successful") : tr(" Update failed")); });
     connect(&m_client, &UpdateClient::lastUpdateChanged, this, &MainWindow::showLastUpdate);
     connect(&m_client, &UpdateClient::addressChanged, this, &MainWindow::showAddress);
     connect(&m_client, &UpdateClient::hostListChanged, this, &MainWindow::showHostList);
@@ -85,68 +98,109 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildControls()
 {
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("clientArea"));
+    auto* central = named(new QWidget(this), "clientArea");
     setCentralWidget(central);
 
-    auto* userNameBox = named(new QGroupBox(QStringLiteral("Username"), central), "userNameBox");
-    place(userNameBox, 120, 0, 2295, 615);
-    m_userNameLabel = named(new QLabel(QStringLiteral("USER NAME HERE"), userNameBox), "userNameLabel");
-    place(m_userNameLabel, 120, 270, 2055, 255);
+    auto* userNameBox = named(new QGroupBox(tr("Username"), central), "userNameBox");
+    m_userNameLabel = named(new QLabel(userNameBox), "userNameLabel");
+    setUserName(tr("USER NAME HERE"));
+    auto* userNameLayout = new QVBoxLayout(userNameBox);
+    userNameLayout->setContentsMargins(kMargin, 0, kMargin, kRowSpacing);
+    userNameLayout->addWidget(m_userNameLabel);
 
     auto* addressBox = named(new QGroupBox(central), "addressBox");
-    place(addressBox, 2520, 0, 2175, 615);
     m_addressLabel = named(new QLabel(addressBox), "addressLabel");
-    m_addressLabel->setToolTip(QStringLiteral("Current IP"));
-    place(m_addressLabel, 120, 120, 1935, 225);
+    m_addressLabel->setToolTip(tr("Current IP"));
     m_lastUpdateLabel = named(new QLabel(addressBox), "lastUpdateLabel");
-    m_lastUpdateLabel->setToolTip(QStringLiteral("Last Update"));
-    place(m_lastUpdateLabel, 120, 360, 1935, 225);
+    m_lastUpdateLabel->setToolTip(tr("Last Update"));
+    auto* addressLayout = new QVBoxLayout(addressBox);
+    addressLayout->setContentsMargins(kMargin, kRowSpacing, kMargin, kRowSpacing);
+    addressLayout->setSpacing(0);
+    addressLayout->addWidget(m_addressLabel);
+    addressLayout->addWidget(m_lastUpdateLabel);
 
-    auto* refreshButton = named(new QPushButton(QStringLiteral("Refresh List"), central), "refreshButton");
-    place(refreshButton, 120, 660, 1455, 255);
-    auto* manageHostsButton = named(new QPushButton(QStringLiteral("Manage Hosts"), central), "manageHostsButton");
-    place(manageHostsButton, 1680, 660, 1455, 255);
-    auto* updateButton = named(new QPushButton(QStringLiteral("Update Groups"), central), "updateButton");
-    place(updateButton, 3240, 660, 1455, 255);
+    auto* refreshButton = named(new QPushButton(tr("Refresh List"), central), "refreshButton");
+    auto* manageHostsButton = named(new QPushButton(tr("Manage Hosts"), central), "manageHostsButton");
+    auto* updateButton = named(new QPushButton(tr("Update Groups"), central), "updateButton");
 
     auto* statusFrame = named(new QFrame(central), "statusFrame");
     statusFrame->setFrameShape(QFrame::Box);
-    place(statusFrame, 120, 945, 4575, 240);
-    m_statusLabel = named(new QLabel(QStringLiteral(" Status: Running"), statusFrame), "statusLabel");
-    place(m_statusLabel, 15, 15, 4545, 210);
+    m_statusLabel = named(new QLabel(statusFrame), "statusLabel");
+    auto* statusLayout = new QHBoxLayout(statusFrame);
+    statusLayout->setContentsMargins(0, 0, 0, 0);
+    statusLayout->addWidget(m_statusLabel);
+    showStatus(tr(" Status: Running"));
 
     m_groupsList = named(new QListWidget(central), "groupsList");
+    m_groupsList->setAccessibleName(tr("Groups"));
     // Every line has the same height; saves a measuring pass over long lists.
     m_groupsList->setUniformItemSizes(true);
-    place(m_groupsList, 120, 1200, 4575, 5460);
-    auto* hostsHeading = named(new QLabel(QStringLiteral("Hosts in Group:"), central), "hostsHeading");
-    place(hostsHeading, 4920, 960, 1215, 255);
-    hostsHeading->resize(std::max(hostsHeading->width(), hostsHeading->sizeHint().width()), hostsHeading->height());
-    m_groupLabel = named(new QLabel(QStringLiteral("GROUP NAME HERE"), central), "groupLabel");
-    place(m_groupLabel, 6045, 960, 3375, 255);
-    // The heading may be wider in this font than in its design: the group name follows it.
-    if (const int headingEnd = hostsHeading->x() + hostsHeading->sizeHint().width() + 4; headingEnd > m_groupLabel->x())
-        m_groupLabel->setGeometry(headingEnd, m_groupLabel->y(), hostsHeading->x() + twipsToPixels(4455) - headingEnd,
-                                  m_groupLabel->height());
-    // Group names and status texts carry the server's words: shown as they are, never as markup.
-    for (QLabel* label : {m_userNameLabel, m_addressLabel, m_lastUpdateLabel, m_statusLabel, m_groupLabel})
-        label->setTextFormat(Qt::PlainText);
-    m_hostsList = named(new QListWidget(central), "hostsList");
-    m_hostsList->setUniformItemSizes(true);
-    place(m_hostsList, 4920, 1200, 4455, 5460);
 
-    m_viewHostsButton = named(new QPushButton(QStringLiteral("View Hosts in Group >>"), central), "viewHostsButton");
-    place(m_viewHostsButton, 2640, 6720, 2055, 255);
+    m_hostsHeading = named(new QLabel(tr("Hosts in Group:"), central), "hostsHeading");
+    m_groupLabel = named(new QLabel(central), "groupLabel");
+    showValue(m_groupLabel, tr("GROUP NAME HERE"), tr("Group"));
+    m_hostsList = named(new QListWidget(central), "hostsList");
+    m_hostsList->setAccessibleName(tr("Hosts in Group"));
+    m_hostsList->setUniformItemSizes(true);
+
+    m_viewHostsButton = named(new QPushButton(tr("View Hosts in Group >>"), central), "viewHostsButton");
 
     auto* listsRule = named(new QFrame(central), "listsRule");
     listsRule->setFrameShape(QFrame::HLine);
     listsRule->setFrameShadow(QFrame::Sunken);
-    place(listsRule, 120, 6690, 4575, 15);
-    auto* panelRule = named(new QFrame(central), "panelRule");
-    panelRule->setFrameShape(QFrame::VLine);
-    panelRule->setFrameShadow(QFrame::Sunken);
-    place(panelRule, 4800, 960, 15, 5700);
+    m_panelRule = named(new QFrame(central), "panelRule");
+    m_panelRule->setFrameShape(QFrame::VLine);
+    m_panelRule->setFrameShadow(QFrame::Sunken);
+
+    // Group names, status texts and the user name carry the server's or the user's words: shown as
+    // they are, never as markup, and never widening the window.
+    for (QLabel* label : {m_userNameLabel, m_addressLabel, m_lastUpdateLabel, m_statusLabel, m_groupLabel})
+        label->setTextFormat(Qt::PlainText);
+    for (QLabel* label : {m_userNameLabel, m_statusLabel, m_groupLabel})
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    keepRoomForNames();
+
+    // The lists keep the room they had in the fixed design; larger fonts grow what is around them.
+    m_groupsList->setMinimumSize(kListWidth, kListHeight);
+    m_hostsList->setMinimumSize(kHostsListWidth, kListHeight);
+
+    auto* accountRow = new QHBoxLayout;
+    accountRow->setSpacing(kSpacing);
+    accountRow->addWidget(userNameBox, kUserNameStretch);
+    accountRow->addWidget(addressBox, kAddressStretch);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(kSpacing);
+    for (QPushButton* button : {refreshButton, manageHostsButton, updateButton})
+        buttonRow->addWidget(button);
+    auto* headingRow = new QHBoxLayout;
+    headingRow->setSpacing(kHeadingSpacing);
+    headingRow->addWidget(m_hostsHeading);
+    headingRow->addWidget(m_groupLabel, 1);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(kSpacing);
+    grid->setVerticalSpacing(kRowSpacing);
+    grid->addLayout(accountRow, 0, 0);
+    grid->addLayout(buttonRow, 1, 0);
+    grid->addWidget(statusFrame, 2, 0);
+    grid->addWidget(m_groupsList, 3, 0);
+    grid->addWidget(listsRule, 4, 0);
+    grid->addWidget(m_panelRule, 2, 1, 2, 1);
+    grid->addLayout(headingRow, 2, 2);
+    grid->addWidget(m_hostsList, 3, 2);
+    grid->setRowStretch(3, 1);
+    // Below the grid, so that the closed panel's columns stay empty and take no room.
+    auto* windowLayout = new QVBoxLayout(central);
+    windowLayout->setContentsMargins(kMargin, 0, kMargin, kBottomMargin);
+    windowLayout->setSpacing(kRowSpacing);
+    windowLayout->addLayout(grid);
+    windowLayout->addWidget(m_viewHostsButton, 0, Qt::AlignRight);
+
+    // Reading order: the commands above the lists, then the lists, then the panel's button.
+    QWidget* const order[] = {refreshButton, manageHostsButton, updateButton,
+                              m_groupsList,  m_hostsList,       m_viewHostsButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 
     connect(m_groupsList, &QListWidget::currentRowChanged, this, &MainWindow::showSelectedGroup);
     // Only a change of the check state counts as an item check; the state last seen is kept
@@ -175,44 +229,43 @@ void MainWindow::buildMenus()
         return action;
     };
 
-    QMenu* fileMenu = named(bar->addMenu(QStringLiteral("&File")), "fileMenu");
-    item(fileMenu, "saveAction", QStringLiteral("Save Configuration"), &MainWindow::saveSettings);
+    QMenu* fileMenu = named(bar->addMenu(tr("&File")), "fileMenu");
+    item(fileMenu, "saveAction", tr("Save Configuration"), &MainWindow::saveSettings);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("spacer1"));
-    item(fileMenu, "exitAction", QStringLiteral("E&xit"), &MainWindow::quit);
+    item(fileMenu, "exitAction", tr("E&xit"), &MainWindow::quit);
 
-    QMenu* commandsMenu = named(bar->addMenu(QStringLiteral("Commands")), "commandsMenu");
-    item(commandsMenu, "checkAddressAction", QStringLiteral("Check for new IP"), &MainWindow::checkAddress,
+    QMenu* commandsMenu = named(bar->addMenu(tr("Commands")), "commandsMenu");
+    item(commandsMenu, "checkAddressAction", tr("Check for new IP"), &MainWindow::checkAddress,
          QKeySequence(Qt::CTRL | Qt::Key_I));
-    item(commandsMenu, "refreshAction", QStringLiteral("Refresh List"), &MainWindow::refreshHostList,
+    item(commandsMenu, "refreshAction", tr("Refresh List"), &MainWindow::refreshHostList,
          QKeySequence(Qt::CTRL | Qt::Key_R));
-    item(commandsMenu, "updateAction", QStringLiteral("Update Groups/Hosts"), &MainWindow::updateCheckedGroups,
+    item(commandsMenu, "updateAction", tr("Update Groups/Hosts"), &MainWindow::updateCheckedGroups,
          QKeySequence(Qt::CTRL | Qt::Key_U));
     commandsMenu->addSeparator()->setObjectName(QStringLiteral("spacer8"));
-    item(commandsMenu, "checkNewsAction", QStringLiteral("Modify Hosts/Groups"), &MainWindow::checkNews,
+    item(commandsMenu, "checkNewsAction", tr("Modify Hosts/Groups"), &MainWindow::checkNews,
          QKeySequence(Qt::CTRL | Qt::Key_M));
-    item(commandsMenu, "historyAction", QStringLiteral("Update History..."), &MainWindow::showHistory,
+    item(commandsMenu, "historyAction", tr("Update History..."), &MainWindow::showHistory,
          QKeySequence(Qt::CTRL | Qt::Key_Y));
 
-    QMenu* settingsMenu = named(bar->addMenu(QStringLiteral("&Settings")), "settingsMenu");
-    item(settingsMenu, "preferencesAction", QStringLiteral("&Program Settings"), &MainWindow::showPreferences,
+    QMenu* settingsMenu = named(bar->addMenu(tr("&Settings")), "settingsMenu");
+    item(settingsMenu, "preferencesAction", tr("&Program Settings"), &MainWindow::showPreferences,
          QKeySequence(Qt::CTRL | Qt::Key_S));
     settingsMenu->addSeparator()->setObjectName(QStringLiteral("spacer6"));
-    m_enableUpdatesAction = namedAction(settingsMenu, "enableUpdatesAction", QStringLiteral("Enable Auto Updates"));
-    m_disableUpdatesAction = namedAction(settingsMenu, "disableUpdatesAction", QStringLiteral("Disable Auto Updates"));
+    m_enableUpdatesAction = namedAction(settingsMenu, "enableUpdatesAction", tr("Enable Auto Updates"));
+    m_disableUpdatesAction = namedAction(settingsMenu, "disableUpdatesAction", tr("Disable Auto Updates"));
     settingsMenu->addSeparator()->setObjectName(QStringLiteral("spacer9"));
-    m_startAtLoginAction = namedAction(settingsMenu, "startAtLoginAction", QStringLiteral("Start at Login"));
+    m_startAtLoginAction = namedAction(settingsMenu, "startAtLoginAction", tr("Start at Login"));
     m_startAtLoginAction->setCheckable(true);
     m_startAtLoginAction->setChecked(m_platform.loginStart.isEnabled());
-    m_notificationsAction = namedAction(settingsMenu, "notificationsAction", QStringLiteral("Notifications"));
+    m_notificationsAction = namedAction(settingsMenu, "notificationsAction", tr("Notifications"));
     m_notificationsAction->setCheckable(true);
     m_notificationsAction->setChecked(true);
 
-    QMenu* helpMenu = named(bar->addMenu(QStringLiteral("&Help")), "helpMenu");
-    item(helpMenu, "supportAction", QStringLiteral("Online Support"), &MainWindow::openSupport,
-         QKeySequence(Qt::CTRL | Qt::Key_H));
-    item(helpMenu, "checkVersionAction", QStringLiteral("Check for product update..."), &MainWindow::checkVersion);
+    QMenu* helpMenu = named(bar->addMenu(tr("&Help")), "helpMenu");
+    item(helpMenu, "supportAction", tr("Online Support"), &MainWindow::openSupport, QKeySequence(Qt::CTRL | Qt::Key_H));
+    item(helpMenu, "checkVersionAction", tr("Check for product update..."), &MainWindow::checkVersion);
     helpMenu->addSeparator()->setObjectName(QStringLiteral("spacer4"));
-    item(helpMenu, "aboutAction", QStringLiteral("About Lumeris..."), &MainWindow::showAbout);
+    item(helpMenu, "aboutAction", tr("About Lumeris..."), &MainWindow::showAbout);
 
     connect(m_enableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(true); });
     connect(m_disableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(false); });
@@ -227,19 +280,17 @@ void MainWindow::buildTrayMenu()
     const auto item = [this](const char* name, const QString& caption, void (MainWindow::*slot)()) {
         connect(namedAction(m_trayMenu, name, caption), &QAction::triggered, this, slot);
     };
-    item("trayShowAction", QStringLiteral("&Show Veltaro"), &MainWindow::showFromTray);
-    item("trayPreferencesAction", QStringLiteral("&Program Settings"), &MainWindow::showPreferences);
+    item("trayShowAction", tr("&Show Veltaro"), &MainWindow::showFromTray);
+    item("trayPreferencesAction", tr("&Program Settings"), &MainWindow::showPreferences);
     m_trayMenu->addSeparator()->setObjectName(QStringLiteral("spacer7"));
-    m_trayEnableUpdatesAction =
-        namedAction(m_trayMenu, "trayEnableUpdatesAction", QStringLiteral("Enable Auto Updates"));
-    m_trayDisableUpdatesAction =
-        namedAction(m_trayMenu, "trayDisableUpdatesAction", QStringLiteral("Disable Auto Updates"));
+    m_trayEnableUpdatesAction = namedAction(m_trayMenu, "trayEnableUpdatesAction", tr("Enable Auto Updates"));
+    m_trayDisableUpdatesAction = namedAction(m_trayMenu, "trayDisableUpdatesAction", tr("Disable Auto Updates"));
     m_trayMenu->addSeparator()->setObjectName(QStringLiteral("spacer3"));
-    item("trayCheckNewsAction", QStringLiteral("Check &News"), &MainWindow::checkNews);
-    item("trayManageHostsAction", QStringLiteral("Manage &Hosts"), &MainWindow::openMembersArea);
-    item("trayUpdateAction", QStringLiteral("Update &Groups/Hosts"), &MainWindow::updateCheckedGroups);
+    item("trayCheckNewsAction", tr("Check &News"), &MainWindow::checkNews);
+    item("trayManageHostsAction", tr("Manage &Hosts"), &MainWindow::openMembersArea);
+    item("trayUpdateAction", tr("Update &Groups/Hosts"), &MainWindow::updateCheckedGroups);
     m_trayMenu->addSeparator()->setObjectName(QStringLiteral("spacer2"));
-    item("trayExitAction", QStringLiteral("E&xit"), &MainWindow::quit);
+    item("trayExitAction", tr("E&xit"), &MainWindow::quit);
 
     connect(m_trayEnableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(true); });
     connect(m_trayDisableUpdatesAction, &QAction::triggered, this, [this] { setAutomaticUpdates(false); });
@@ -250,34 +301,44 @@ Settings& MainWindow::settings()
     return m_client.settings();
 }
 
+void MainWindow::showValue(QLabel* label, const QString& value, const QString& what)
+{
+    label->setText(value);
+    // The value alone says nothing to someone who cannot see where it stands; one that already
+    // says what it is (" Status: Running") is read as it is.
+    const QString shown = value.trimmed();
+    //: A value as a screen reader says it: what it is, then the value.
+    label->setAccessibleName(shown.startsWith(what) ? shown : tr("%1: %2").arg(what, shown));
+}
+
 void MainWindow::showStatus(const QString& text)
 {
-    m_statusLabel->setText(text);
+    showValue(m_statusLabel, text, tr("Status"));
 }
 
 void MainWindow::showLastUpdate(const QDateTime& when)
 {
-    m_lastUpdateLabel->setText(LastUpdateTime::format(when, QLocale::system()));
+    showValue(m_lastUpdateLabel, LastUpdateTime::format(when, QLocale::system()), tr("Last Update"));
 }
 
 void MainWindow::setUserName(const QString& userName)
 {
-    m_userNameLabel->setText(userName);
+    showValue(m_userNameLabel, userName, tr("Username"));
 }
 
-void MainWindow::setOuterWidthTwips(int twips)
+void MainWindow::keepRoomForNames()
 {
-    setFixedSize(twipsToPixels(twips - kBorderTwips), twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
-}
-
-int MainWindow::outerWidthTwips() const
-{
-    return pixelsToTwips(width()) + kBorderTwips;
+    // A name as long as the placeholder fits in any font.
+    for (const auto& [label, placeholder] :
+         {std::pair(m_userNameLabel, tr("USER NAME HERE")), std::pair(m_groupLabel, tr("GROUP NAME HERE"))})
+        label->setMinimumWidth(label->fontMetrics().size(Qt::TextSingleLine, placeholder).width());
 }
 
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        keepRoomForNames();
     if (event->type() == QEvent::WindowStateChange)
         hideWhenMinimised();
 }

@@ -10,6 +10,7 @@
 
 class QAction;
 class QDateTime;
+class QFrame;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -32,9 +33,6 @@ class MainWindow : public QMainWindow
 public:
     MainWindow(UpdateClient& client, Platform& platform);
     ~MainWindow() override;
-
-    // Main window outer width in twips; the hosts panel switches between two.
-    int outerWidthTwips() const;
 
     // What the client has to show.
     void showStatus(const QString& text);
@@ -93,16 +91,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The hosts panel is shown by widening the window; the toggle button moves with it (twips).
-    static constexpr int kNarrowOuterWidth = 4905;
-    static constexpr int kWideOuterWidth = 9585;
-    static constexpr int kNarrowButtonLeft = 2640;
-    static constexpr int kWideButtonLeft = 7320;
-
     void buildControls();
     void buildMenus();
     void buildTrayMenu();
-    void setOuterWidthTwips(int twips);
+    // The hosts panel beside the groups list; the window grows or shrinks by its width.
+    void showHostsPanel(bool show);
+    // The user's and the group's names take no more room than they have, but keep room for a usual one.
+    void keepRoomForNames();
+    // Shows a value in its label, and names the label for screen readers by what the value is.
+    static void showValue(QLabel* label, const QString& value, const QString& what);
     void showAutomaticUpdates(bool on);
     // Fills the hosts list from the hosts of one group.
     void showGroupHosts(int groupIndex);
@@ -130,7 +127,9 @@ private:
     QLabel* m_statusLabel = nullptr;
     QListWidget* m_groupsList = nullptr;
     QListWidget* m_hostsList = nullptr;
+    QLabel* m_hostsHeading = nullptr;
     QLabel* m_groupLabel = nullptr;
+    QFrame* m_panelRule = nullptr;
     QPushButton* m_viewHostsButton = nullptr;
 
     QAction* m_enableUpdatesAction = nullptr;

@@ -16,18 +16,20 @@ std::optional<QString> TrayNotices::noticeFor(const ClientEvent& event, bool win
     const bool wasFailing = m_inRun;
     switch (event.kind) {
     case ClientEvent::Kind::NewAddress:
-        notice = groupsToUpdate > 0 ? QStringLiteral("Your address changed to %1; updating %2 group%3.")
-                                          .arg(event.address)
-                                          .arg(groupsToUpdate)
-                                          .arg(groupsToUpdate == 1 ? "" : "s")
-                                    : QStringLiteral("Your address changed to %1.").arg(event.address);
+        if (groupsToUpdate == 0)
+            notice = tr("Your address changed to %1.").arg(event.address);
+        else if (groupsToUpdate == 1)
+            notice = tr("Your address changed to %1; updating 1 group.").arg(event.address);
+        else
+            notice = tr("Your address changed to %1; updating %2 groups.")
+                         .arg(event.address, QString::number(groupsToUpdate));
         break;
     case ClientEvent::Kind::GroupFailed:
     case ClientEvent::Kind::Failure:
         m_updating = false;
         if (!wasFailing) {
-            notice = event.group.isEmpty() ? QStringLiteral("The service could not be reached: %1").arg(event.reason)
-                                           : QStringLiteral("Update of %1 failed: %2").arg(event.group, event.reason);
+            notice = event.group.isEmpty() ? tr("The service could not be reached: %1").arg(event.reason)
+                                           : tr("Update of %1 failed: %2").arg(event.group, event.reason);
         }
         if (event.group.isEmpty())
             m_serviceFailing = true;
@@ -40,7 +42,7 @@ std::optional<QString> TrayNotices::noticeFor(const ClientEvent& event, bool win
         m_serviceFailing = false;
         m_failingGroups.remove(event.group);
         if (wasFailing && !failing()) {
-            notice = QStringLiteral("Updates succeed again.");
+            notice = tr("Updates succeed again.");
             m_inRun = false;
         }
         break;

@@ -3,6 +3,7 @@
 #include "core/client/ClientEvent.h"
 #include "desktop/platform/TrayIcon.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@
 // updates succeed again after one.
 class TrayNotices
 {
+    Q_DECLARE_TR_FUNCTIONS(TrayNotices)
+
 public:
     // An update has been sent.
     void updateStarted() { m_updating = true; }
