@@ -96,7 +96,7 @@ TEST(ReadableWindows, DISABLED_MainWindow)
     expectReadable(mainWindowWithHosts);
 }
 
-TEST(ReadableWindows, DISABLED_Preferences)
+TEST(ReadableWindows, Preferences)
 {
     expectReadable(preferences);
 }
