@@ -101,7 +101,7 @@ TEST(ReadableWindows, Preferences)
     expectReadable(preferences);
 }
 
-TEST(ReadableWindows, DISABLED_About)
+TEST(ReadableWindows, About)
 {
     expectReadable(about);
 }
