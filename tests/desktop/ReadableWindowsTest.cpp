@@ -106,7 +106,7 @@ TEST(ReadableWindows, About)
     expectReadable(about);
 }
 
-TEST(ReadableWindows, DISABLED_History)
+TEST(ReadableWindows, History)
 {
     expectReadable(history);
 }
