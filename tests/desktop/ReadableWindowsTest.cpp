@@ -111,7 +111,7 @@ TEST(ReadableWindows, History)
     expectReadable(history);
 }
 
-TEST(ReadableWindows, DISABLED_WebWindow)
+TEST(ReadableWindows, WebWindow)
 {
     expectReadable(webWindow);
 }
