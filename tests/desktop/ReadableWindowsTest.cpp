@@ -96,22 +96,22 @@ TEST(ReadableWindows, MainWindow)
     expectReadable(mainWindowWithHosts);
 }
 
-TEST(ReadableWindows, DISABLED_Preferences)
+TEST(ReadableWindows, Preferences)
 {
     expectReadable(preferences);
 }
 
-TEST(ReadableWindows, DISABLED_About)
+TEST(ReadableWindows, About)
 {
     expectReadable(about);
 }
 
-TEST(ReadableWindows, DISABLED_History)
+TEST(ReadableWindows, History)
 {
     expectReadable(history);
 }
 
-TEST(ReadableWindows, DISABLED_WebWindow)
+TEST(ReadableWindows, WebWindow)
 {
     expectReadable(webWindow);
 }

@@ -40,6 +40,15 @@ QString describe(QAccessibleInterface* control)
         .arg(int(control->role()), 0, 16);
 }
 
+// Qt names a field that nothing else names after the group it is in: every such field of the group
+// would be heard by the group's title.
+bool onlyGroupTitle(QAccessibleInterface* node, const QString& name)
+{
+    auto* widget = qobject_cast<QWidget*>(node->object());
+    auto* group = widget ? qobject_cast<QGroupBox*>(widget->parentWidget()) : nullptr;
+    return group && widget->accessibleName().isEmpty() && name == group->title().remove(QLatin1Char('&')).trimmed();
+}
+
 void collectNames(QAccessibleInterface* node, QStringList& faults, QMap<QString, QStringList>& controlsByName)
 {
     if (node == nullptr || node->state().invisible)
@@ -48,6 +57,8 @@ void collectNames(QAccessibleInterface* node, QStringList& faults, QMap<QString,
         const QString name = node->text(QAccessible::Name).remove(QLatin1Char('&')).trimmed();
         if (name.isEmpty())
             faults.append(describe(node) + QStringLiteral(" has no name"));
+        else if (onlyGroupTitle(node, name))
+            faults.append(describe(node) + QStringLiteral(" has only its group's title \"%1\" for a name").arg(name));
         else
             controlsByName[name].append(describe(node));
     }
@@ -100,6 +111,16 @@ std::pair<QRect, QSize> roomAndText(QWidget* widget)
     return {};
 }
 
+// The part of `room` (in the widget's coordinates) that the window shows: a parent or the window cuts
+// what lies beyond its edges.
+QRect shownPart(QWidget* widget, const QRect& room, QWidget* window)
+{
+    QRect shown = room;
+    for (QWidget* w = widget; w != window && w->parentWidget(); w = w->parentWidget())
+        shown = shown.intersected(w->rect()).translated(w->pos());
+    return shown.intersected(window->rect());
+}
+
 } // namespace
 
 QStringList unnamedOrTwiceNamedControls(QWidget* window)
@@ -134,9 +155,10 @@ QStringList cutTexts(QWidget* window)
     for (QWidget* widget : widgets) {
         if (!widget->isVisibleTo(window))
             continue;
-        const auto [room, text] = roomAndText(widget);
+        const auto [wholeRoom, text] = roomAndText(widget);
         if (text.isEmpty())
             continue;
+        const QRect room = shownPart(widget, wholeRoom, window);
         if (text.width() > room.width() || text.height() > room.height())
             faults.append(
                 QStringLiteral("%1 needs %2x%3 for its text and has %4x%5")

@@ -2,9 +2,8 @@
 
 #include "desktop/about/SystemInfo.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/widgets/Twips.h"
-#include "desktop/widgets/WidgetDesign.h"
 
+#include <QBoxLayout>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -12,18 +11,30 @@
 
 namespace {
 
-constexpr int kClientWidth = 5730;
-constexpr int kClientHeight = 3555;
-constexpr int kLeft = 2340;
-constexpr int kTop = 1935;
+// Where the box first appears, in pixels from the screen's corner.
+constexpr QPoint kFirstPlace(156, 129);
 constexpr int kIconPixels = 32;
+// The text columns' widths in average characters of the box's font, so that they grow with it.
+constexpr int kTextChars = 43;
+constexpr int kDisclaimerChars = 42;
+// The description keeps room for this many half lines, which sets the box's height.
+constexpr int kDescriptionHalfLines = 11;
 
-QLabel* wrappingLabel(QWidget* parent, const char* name, const QString& text)
+QLabel* wrappingLabel(QWidget* parent, const char* name, const QString& text, int chars = kTextChars)
 {
-    auto* label = named(new QLabel(text, parent), name);
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFixedWidth(label->fontMetrics().averageCharWidth() * chars);
     return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
 }
 
 } // namespace
@@ -33,43 +44,68 @@ AboutDialog::AboutDialog(Platform& platform) : m_platform(platform)
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    move(twipsToPixels(kLeft), twipsToPixels(kTop));
+    move(kFirstPlace);
 
-    auto* icon = named(new QLabel(this), "iconLabel");
-    place(icon, 240, 240, 480, 480);
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("iconLabel"));
+    icon->setFixedSize(kIconPixels, kIconPixels);
     icon->setPixmap(QIcon(QStringLiteral(":/veltaro.png")).pixmap(kIconPixels, kIconPixels));
 
-    auto* ok = named(new QPushButton(QStringLiteral("OK"), this), "okButton");
-    place(ok, 4245, 2625, 1260, 345);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
-
-    auto* systemInfo = named(new QPushButton(QStringLiteral("&System Info..."), this), "systemInfoButton");
-    place(systemInfo, 4260, 3075, 1245, 345);
-    connect(systemInfo, &QPushButton::clicked, this, &AboutDialog::showSystemInfo);
-
-    // The engraved rule: a grey line with a white one just below it.
-    auto* rule = named(new QFrame(this), "rule");
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    place(rule, 90, 2445, 5564, 30);
-
-    m_descriptionLabel = wrappingLabel(this, "descriptionLabel", QStringLiteral("App Description"));
-    place(m_descriptionLabel, 1050, 1125, 3885, 1170);
-
-    m_titleLabel = wrappingLabel(this, "titleLabel", QStringLiteral("Application Title"));
-    place(m_titleLabel, 1050, 240, 3885, 480);
+    m_titleLabel = wrappingLabel(this, "titleLabel", tr("Application Title"));
     QFont titleFont = m_titleLabel->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     m_titleLabel->setFont(titleFont);
+    m_versionLabel = wrappingLabel(this, "versionLabel", tr("Version"));
+    m_descriptionLabel = wrappingLabel(this, "descriptionLabel", tr("App Description"));
+    m_descriptionLabel->setMinimumHeight(m_descriptionLabel->fontMetrics().lineSpacing() * kDescriptionHalfLines / 2);
+    m_disclaimerLabel = wrappingLabel(this, "disclaimerLabel", tr("Warning: ..."), kDisclaimerChars);
 
-    m_versionLabel = wrappingLabel(this, "versionLabel", QStringLiteral("Version"));
-    place(m_versionLabel, 1050, 780, 3885, 225);
+    auto* ok = button(this, "okButton", tr("OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
+    auto* systemInfo = button(this, "systemInfoButton", tr("&System Info..."));
+    connect(systemInfo, &QPushButton::clicked, this, &AboutDialog::showSystemInfo);
 
-    m_disclaimerLabel = wrappingLabel(this, "disclaimerLabel", QStringLiteral("Warning: ..."));
-    place(m_disclaimerLabel, 255, 2625, 3870, 825);
+    // The engraved rule: a grey line with a white one just below it.
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("rule"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(0);
+    texts->addWidget(m_titleLabel);
+    texts->addSpacing(15);
+    texts->addWidget(m_versionLabel);
+    texts->addSpacing(9);
+    texts->addWidget(m_descriptionLabel);
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(10, 0, 0, 0);
+    top->setSpacing(22);
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addLayout(texts);
+    top->addStretch();
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(7);
+    buttons->addWidget(ok);
+    buttons->addWidget(systemInfo);
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(11, 0, 10, 0);
+    bottom->setSpacing(8);
+    bottom->addWidget(m_disclaimerLabel, 0, Qt::AlignTop);
+    bottom->addStretch();
+    bottom->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 16, 5, 9);
+    layout->setSpacing(10);
+    // The box is as big as its texts need, and no bigger.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    layout->addWidget(rule);
+    layout->addLayout(bottom);
 }
 
 AboutDialog::~AboutDialog() = default;
@@ -86,13 +122,13 @@ void AboutDialog::showDialog()
 void AboutDialog::load()
 {
     m_loaded = true;
-    setWindowTitle(QStringLiteral("About Quorvin Tech's Lumeris Client"));
-    m_versionLabel->setText(QStringLiteral("Version ") + m_platform.app.versionText());
+    setWindowTitle(tr("About Quorvin Tech's Lumeris Client"));
+    m_versionLabel->setText(tr("Version %1").arg(m_platform.app.versionText()));
     m_titleLabel->setText(m_platform.app.title());
     m_descriptionLabel->setText(
-        QStringLiteral("  This software allows dynamic ip users to have a domain name pointed to their computer."));
-    m_disclaimerLabel->setText(
-        QStringLiteral("Warning: this program is protected by copyright law and international treaties.\r\n"));
+        tr("  This software allows dynamic ip users to have a domain name pointed to their computer."));
+    m_disclaimerLabel->setText(tr("Warning: this program is protected by copyright law and international treaties.") +
+                               QStringLiteral("\r\n"));
 }
 
 void AboutDialog::accept()

@@ -19,15 +19,15 @@ enum Column
     ColumnCount
 };
 
-// What the row says for the events that have no verdict of their own.
+// What the row says for the events that have no verdict of their own. A stored reason is shown as stored.
 QString resultText(const UpdateHistory::Entry& entry)
 {
     if (entry.event == QLatin1String("START"))
-        return QStringLiteral("Program started");
+        return HistoryWindow::tr("Program started");
     if (entry.event == QLatin1String("END"))
-        return QStringLiteral("Program ended");
+        return HistoryWindow::tr("Program ended");
     if (entry.event == QLatin1String("ADDRESS"))
-        return QStringLiteral("New address");
+        return HistoryWindow::tr("New address");
     return entry.result;
 }
 
@@ -36,21 +36,21 @@ QString resultText(const UpdateHistory::Entry& entry)
 HistoryWindow::HistoryWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("Update History"));
+    setWindowTitle(tr("Update History"));
     resize(640, 360);
 
     m_rows = new QTreeWidget(this);
     m_rows->setObjectName(QStringLiteral("rows"));
     m_rows->setColumnCount(ColumnCount);
-    m_rows->setHeaderLabels(
-        {QStringLiteral("Time"), QStringLiteral("Group"), QStringLiteral("Address"), QStringLiteral("Result")});
+    m_rows->setHeaderLabels({tr("Time"), tr("Group"), tr("Address"), tr("Result")});
+    m_rows->setAccessibleName(tr("Update events"));
     m_rows->setRootIsDecorated(false);
     m_rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_rows->header()->setStretchLastSection(true);
 
-    auto* copy = new QPushButton(QStringLiteral("&Copy"), this);
+    auto* copy = new QPushButton(tr("&Copy"), this);
     copy->setObjectName(QStringLiteral("copyButton"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
 
     auto* buttons = new QHBoxLayout;

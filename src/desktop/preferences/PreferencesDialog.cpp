@@ -3,15 +3,15 @@
 
 #include "core/platform/Timers.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/widgets/Twips.h"
-#include "desktop/widgets/WidgetDesign.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -20,16 +20,44 @@
 
 namespace {
 
-constexpr int kClientWidth = 4815;
-constexpr int kClientHeight = 4695;
 constexpr int kBringForwardMs = 1000;
+// Field widths in average characters of the dialog's font, so that they grow with it.
+constexpr int kAccountFieldChars = 33;
+constexpr int kIntervalBoxChars = 12;
+constexpr int kAddressFieldChars = 22;
+
+template <typename W> W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
 
 QFrame* line(QWidget* parent, const char* name, QPalette::ColorRole color)
 {
     auto* frame = named(new QFrame(parent), name);
     frame->setAutoFillBackground(true);
     frame->setBackgroundRole(color);
+    frame->setFixedHeight(1);
     return frame;
+}
+
+int charsWide(const QWidget* widget, int chars)
+{
+    return widget->fontMetrics().averageCharWidth() * chars;
+}
+
+// A label that names the field after it for a screen reader.
+QLabel* labelFor(QWidget* field, const QString& text)
+{
+    auto* label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    return label;
+}
+
+// Inside a group's frame, below its title.
+QMargins groupMargins()
+{
+    return {13, 0, 13, 5};
 }
 
 } // namespace
@@ -42,18 +70,18 @@ PreferencesDialog::PreferencesDialog(Settings& settings, Platform& platform)
       }))
 {
     setObjectName(QStringLiteral("PreferencesDialog"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The dialog is as big as its texts need, and no bigger.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* clientArea = new QWidget(this);
     clientArea->setObjectName(QStringLiteral("clientArea"));
-    clientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     layout->addWidget(clientArea);
 
     buildControls(clientArea);
@@ -64,65 +92,92 @@ PreferencesDialog::~PreferencesDialog() = default;
 
 void PreferencesDialog::buildControls(QWidget* clientArea)
 {
+    auto* layout = new QVBoxLayout(clientArea);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->setSpacing(0);
     // An engraved rule under the menu bar.
-    place(line(clientArea, "ruleShadow", QPalette::Mid), 0, 0, kClientWidth, 15);
-    place(line(clientArea, "ruleLight", QPalette::Light), 0, 15, kClientWidth, 15);
+    layout->addWidget(line(clientArea, "ruleShadow", QPalette::Mid));
+    layout->addWidget(line(clientArea, "ruleLight", QPalette::Light));
+    auto* groups = new QVBoxLayout;
+    groups->setContentsMargins(8, 6, 8, 0);
+    groups->setSpacing(7);
+    layout->addLayout(groups);
 
-    auto* account = named(new QGroupBox(QStringLiteral("Account Info"), clientArea), "accountGroup");
-    place(account, 120, 120, 4575, 1575);
-    place(new QLabel(QStringLiteral("Username:"), account), 240, 345, 975, 255);
+    auto* account = named(new QGroupBox(tr("Account Info"), clientArea), "accountGroup");
+    auto* accountRows = new QGridLayout(account);
+    accountRows->setContentsMargins(groupMargins());
+    accountRows->setHorizontalSpacing(6);
+    accountRows->setVerticalSpacing(4);
     m_userNameEdit = named(new QLineEdit(account), "userNameEdit");
-    place(m_userNameEdit, 1320, 300, 3015, 315);
-    place(new QLabel(QStringLiteral("Password:"), account), 240, 735, 975, 255);
+    m_userNameEdit->setMinimumWidth(charsWide(m_userNameEdit, kAccountFieldChars));
+    accountRows->addWidget(labelFor(m_userNameEdit, tr("Username:")), 0, 0);
+    accountRows->addWidget(m_userNameEdit, 0, 1);
     m_passwordEdit = named(new QLineEdit(account), "passwordEdit");
     m_passwordEdit->setEchoMode(QLineEdit::Password);
     m_passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
-    place(m_passwordEdit, 1320, 690, 3015, 315);
-    auto* signup = named(new QPushButton(QStringLiteral("Create a new Account"), account), "signupButton");
+    accountRows->addWidget(labelFor(m_passwordEdit, tr("Password:")), 1, 0);
+    accountRows->addWidget(m_passwordEdit, 1, 1);
+    auto* signup = named(new QPushButton(tr("Create a new Account"), account), "signupButton");
     // Enter in a text box must not sign up.
     signup->setAutoDefault(false);
-    place(signup, 1320, 1080, 3015, 375);
+    accountRows->addWidget(signup, 2, 1);
     connect(signup, &QPushButton::clicked, this, &PreferencesDialog::signupRequested);
+    groups->addWidget(account);
 
-    auto* interval = named(new QGroupBox(QStringLiteral("Update Timer"), clientArea), "intervalGroup");
-    place(interval, 120, 1800, 4575, 735);
-    place(new QLabel(QStringLiteral("Update every:"), interval), 240, 345, 1260, 255);
+    auto* interval = named(new QGroupBox(tr("Update Timer"), clientArea), "intervalGroup");
+    auto* intervalRow = new QHBoxLayout(interval);
+    intervalRow->setContentsMargins(groupMargins());
+    intervalRow->setSpacing(3);
     m_intervalBox = named(new QComboBox(interval), "intervalBox");
     m_intervalBox->setEditable(true);
     // Typed text never stays, so it is neither completed nor added to the list.
     m_intervalBox->setCompleter(nullptr);
     m_intervalBox->setInsertPolicy(QComboBox::NoInsert);
-    place(m_intervalBox, 1560, 300, 1095, 315);
-    place(new QLabel(QStringLiteral("minute(s)"), interval), 2775, 345, 975, 255);
+    m_intervalBox->setMinimumWidth(charsWide(m_intervalBox, kIntervalBoxChars));
+    // Typing goes to the box's own text field: the number alone says nothing, so it carries the unit.
+    m_intervalBox->lineEdit()->setAccessibleName(tr("Update every (minutes)"));
+    intervalRow->addWidget(labelFor(m_intervalBox, tr("Update every:")));
+    intervalRow->addWidget(m_intervalBox);
+    intervalRow->addSpacing(5);
+    intervalRow->addWidget(new QLabel(tr("minute(s)"), interval));
+    intervalRow->addStretch();
     // Only typing counts as a change; an entry chosen from the list stays.
     connect(m_intervalBox->lineEdit(), &QLineEdit::textEdited, this, &PreferencesDialog::showStoredInterval);
+    groups->addWidget(interval);
 
-    auto* addressing = named(new QGroupBox(QStringLiteral("IP Addressing"), clientArea), "addressGroup");
-    place(addressing, 120, 2640, 4575, 735);
-    m_fixedAddressCheck = named(new QCheckBox(QStringLiteral("Use Static IP:"), addressing), "fixedAddressCheck");
-    place(m_fixedAddressCheck, 240, 330, 1695, 255);
+    auto* addressing = named(new QGroupBox(tr("IP Addressing"), clientArea), "addressGroup");
+    auto* addressRow = new QHBoxLayout(addressing);
+    addressRow->setContentsMargins(groupMargins());
+    addressRow->setSpacing(15);
+    m_fixedAddressCheck = named(new QCheckBox(tr("Use Static IP:"), addressing), "fixedAddressCheck");
     m_addressEdit = named(new QLineEdit(addressing), "addressEdit");
-    place(m_addressEdit, 2040, 300, 2295, 315);
+    m_addressEdit->setMinimumWidth(charsWide(m_addressEdit, kAddressFieldChars));
+    m_addressEdit->setAccessibleName(tr("Static IP address"));
+    addressRow->addWidget(m_fixedAddressCheck);
+    addressRow->addWidget(m_addressEdit, 1);
     connect(m_fixedAddressCheck, &QCheckBox::toggled, this, &PreferencesDialog::useFixedAddress);
     connect(m_addressEdit, &QLineEdit::textChanged, this, &PreferencesDialog::keepAddress);
+    groups->addWidget(addressing);
 
-    auto* program = named(new QGroupBox(QStringLiteral("Program Settings"), clientArea), "programGroup");
-    place(program, 120, 3480, 4575, 1095);
-    m_autoUpdateCheck = named(new QCheckBox(QStringLiteral("Enable Automatic Updates"), program), "autoUpdateCheck");
-    place(m_autoUpdateCheck, 240, 330, 3000, 255);
-    m_minimizeAtStartCheck =
-        named(new QCheckBox(QStringLiteral("Minimize on Startup"), program), "minimizeAtStartCheck");
+    auto* program = named(new QGroupBox(tr("Program Settings"), clientArea), "programGroup");
+    auto* programRows = new QVBoxLayout(program);
+    programRows->setContentsMargins(groupMargins());
+    programRows->setSpacing(4);
+    m_autoUpdateCheck = named(new QCheckBox(tr("Enable Automatic Updates"), program), "autoUpdateCheck");
+    m_minimizeAtStartCheck = named(new QCheckBox(tr("Minimize on Startup"), program), "minimizeAtStartCheck");
     m_minimizeAtStartCheck->setTristate(true);
-    place(m_minimizeAtStartCheck, 240, 690, 3000, 255);
+    programRows->addWidget(m_autoUpdateCheck);
+    programRows->addWidget(m_minimizeAtStartCheck);
+    groups->addWidget(program);
 }
 
 QMenuBar* PreferencesDialog::buildMenu()
 {
     auto* menuBar = named(new QMenuBar(this), "menuBar");
     menuBar->setNativeMenuBar(false);
-    connect(named(menuBar->addAction(QStringLiteral("Save and &Close")), "saveAndCloseAction"), &QAction::triggered,
-            this, &PreferencesDialog::saveAndClose);
-    connect(named(menuBar->addAction(QStringLiteral("&Signup Now!")), "signupAction"), &QAction::triggered, this,
+    connect(named(menuBar->addAction(tr("Save and &Close")), "saveAndCloseAction"), &QAction::triggered, this,
+            &PreferencesDialog::saveAndClose);
+    connect(named(menuBar->addAction(tr("&Signup Now!")), "signupAction"), &QAction::triggered, this,
             &PreferencesDialog::signupRequested);
     return menuBar;
 }

@@ -123,9 +123,8 @@ void PreferencesDialog::requestClose()
         return;
     }
     QPointer<PreferencesDialog> self(this);
-    m_platform.messageBoxes.show(QStringLiteral("Do you want to save these settings?"),
-                                 QStringLiteral("Save Settings:"), MsgButtons::YesNo, MsgIcon::None,
-                                 [self](MsgAnswer answer) {
+    m_platform.messageBoxes.show(tr("Do you want to save these settings?"), tr("Save Settings:"), MsgButtons::YesNo,
+                                 MsgIcon::None, [self](MsgAnswer answer) {
                                      if (self)
                                          self->finishClose(answer == MsgAnswer::Yes);
                                  });
@@ -179,17 +178,27 @@ void PreferencesDialog::showAddress(const QString& address)
 
 QString PreferencesDialog::unstorableAccountText() const
 {
-    const std::pair<const QLineEdit*, const char*> fields[] = {{m_userNameEdit, "user name"},
-                                                               {m_passwordEdit, "password"}};
-    for (const auto& [box, name] : fields) {
+    // Whole sentences for each field: a translation may need to word them differently.
+    struct Field
+    {
+        const QLineEdit* box;
+        QString colon;
+        QString unstorable;
+    };
+    const Field fields[] = {
+        {m_userNameEdit, tr("The user name cannot hold \":\". The settings are not saved yet."),
+         tr("The user name cannot hold %1: the settings file keeps Latin letters, digits and signs only. The "
+            "settings are not saved yet.")},
+        {m_passwordEdit, tr("The password cannot hold \":\". The settings are not saved yet."),
+         tr("The password cannot hold %1: the settings file keeps Latin letters, digits and signs only. The "
+            "settings are not saved yet.")}};
+    for (const Field& field : fields) {
         // A ":" would split the field in two on the wire.
-        if (boxText(box).contains(QLatin1Char(':')))
-            return QStringLiteral("The %1 cannot hold \":\". The settings are not saved yet.").arg(QLatin1String(name));
-        const QString unstorable = SafeText::unstorableCharacters(boxText(box));
+        if (boxText(field.box).contains(QLatin1Char(':')))
+            return field.colon;
+        const QString unstorable = SafeText::unstorableCharacters(boxText(field.box));
         if (!unstorable.isEmpty())
-            return QStringLiteral("The %1 cannot hold %2: the settings file keeps Latin letters, digits and "
-                                  "signs only. The settings are not saved yet.")
-                .arg(QLatin1String(name), unstorable);
+            return field.unstorable.arg(unstorable);
     }
     return QString();
 }

@@ -3,7 +3,6 @@
 #include "BuildConfig.h"
 #include "core/protocol/Replies.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/widgets/Twips.h"
 
 #include <QAction>
 #include <QBitmap>
@@ -15,34 +14,24 @@
 #include <QRegularExpression>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-// Design geometry, in twips.
-constexpr int kClientLeft = 3060;
-constexpr int kClientTop = 3345;
-constexpr int kClientWidth = 1965;
-constexpr int kClientHeight = 1095;
-constexpr int kToolBarTop = 0;
-constexpr int kToolBarHeight = 540;
-constexpr int kBrowserLeft = 45;
-constexpr int kBrowserTop = 615;
-// Room the layout leaves beside the browser for the frame.
-constexpr int kBrowserWidthAllowance = 100;
-// What the sizable border and the title bar add to the client area.
-constexpr int kFrameWidth = 120;
-constexpr int kFrameHeight = 405;
+// Where the window first appears, and its smallest size: smaller than this, no page can be read.
+constexpr QPoint kFirstPlace(204, 223);
+constexpr QSize kSmallestSize(472, 333);
+// The browser's margins below the toolbar.
+constexpr QMargins kBrowserMargins(3, 5, 3, 0);
+// Callers size the window from the outside, in twips (15 to a pixel at 96 dots per inch); the sizable
+// border and the title bar take this much of it.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kFrameWidthTwips = 120;
+constexpr int kFrameHeightTwips = 405;
 
 constexpr int kCaptionIntervalMs = 5;
-
-const char* const kBrowserEndedCaption = "The web page is gone: its browser has stopped.";
-const char* const kHelperMissingCaption =
-    "The web page cannot be shown: veltaro-web, which shows it, is neither beside Veltaro nor installed.";
-// Smaller than this, no page can be read (the window's own design data is smaller still).
-constexpr int kSmallestOuterWidth = 7200;
-constexpr int kSmallestOuterHeight = 5400;
 
 const QColor kMaskColour(192, 192, 192);
 const char* const kIconFiles[] = {":/back.png",    ":/forward.png", ":/stop.png",
@@ -51,9 +40,19 @@ const char* const kIconFiles[] = {":/back.png",    ":/forward.png", ":/stop.png"
 struct ToolButton
 {
     const char* key;
+    const char* text;
     int picture;
 };
-constexpr ToolButton kButtons[] = {{"Back", 0}, {"Forward", 1}, {"Stop", 2}, {"Refresh", 3}};
+// The key is the button's own; the text is what the tip shows and a screen reader says.
+constexpr ToolButton kButtons[] = {{"Back", QT_TRANSLATE_NOOP("WebWindow", "Back"), 0},
+                                   {"Forward", QT_TRANSLATE_NOOP("WebWindow", "Forward"), 1},
+                                   {"Stop", QT_TRANSLATE_NOOP("WebWindow", "Stop"), 2},
+                                   {"Refresh", QT_TRANSLATE_NOOP("WebWindow", "Refresh"), 3}};
+
+int pixels(int twips)
+{
+    return std::max(0, (twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
 
 // The page that "javascript:window.open('<page>','<name>')" opens, or an empty URL for any other address.
 QUrl windowOpenTarget(const QString& address)
@@ -72,11 +71,12 @@ WebWindow::WebWindow(Platform& platform, QWidget* parent)
       m_platform(platform)
 {
     setObjectName(QStringLiteral("WebWindow"));
-    setGeometry(twipsToPixels(kClientLeft), twipsToPixels(kClientTop), twipsToPixels(kClientWidth),
-                twipsToPixels(kClientHeight));
-    setMinimumSize(twipsToPixels(kSmallestOuterWidth - kFrameWidth),
-                   twipsToPixels(kSmallestOuterHeight - kFrameHeight));
+    move(kFirstPlace);
+    setMinimumSize(kSmallestSize);
     buildToolBar();
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(m_toolBar);
+    layout->setContentsMargins(kBrowserMargins);
     timTimer =
         platform.timers.createTimer(QStringLiteral("timTimer"), TimerMode::Repeating, [this] { timTimer_Timer(); });
 }
@@ -102,7 +102,9 @@ void WebWindow::buildToolBar()
         QAction* action = m_toolBar->addAction(QIcon(icons.value(button.picture)), QString());
         action->setObjectName(key);
         action->setData(key);
-        action->setToolTip(key);
+        // The buttons show pictures only: the tip and the screen reader say what they do.
+        action->setToolTip(tr(button.text));
+        m_toolBar->widgetForAction(action)->setAccessibleName(tr(button.text));
     }
     connect(m_toolBar, &QToolBar::actionTriggered, this,
             [this](QAction* action) { toolButtonClicked(action->data().toString()); });
@@ -121,8 +123,6 @@ void WebWindow::load()
 {
     m_loaded = true;
     show();
-    m_toolBar->update();
-    layOut();
     if (!m_pageAddress.isEmpty()) {
         startCaptionTimer();
         navigate(m_pageAddress);
@@ -161,21 +161,9 @@ bool WebWindow::createBrowser()
     m_browser->onDownloadComplete = [this] { pageLoaded(); };
     m_browser->onFileDownloaded = [this](const QString& path, bool ok) { fileDownloaded(path, ok); };
     m_browser->onEnded = [this](BrowserEnd end) { browserEnded(end); };
+    layout()->addWidget(m_browser->widget());
     m_browser->widget()->show();
-    layOut();
     return true;
-}
-
-void WebWindow::layOut()
-{
-    m_toolBar->setGeometry(0, twipsToPixels(kToolBarTop), width(), twipsToPixels(kToolBarHeight));
-    if (!m_browser)
-        return;
-    // A window smaller than the toolbar and the margins leaves no room: the browser shrinks to nothing.
-    const int browserWidth = std::max(0, outerWidthTwips() - 2 * kBrowserLeft - kBrowserWidthAllowance);
-    const int browserHeight = std::max(0, outerHeightTwips() - kBrowserTop - kToolBarTop - kToolBarHeight);
-    m_browser->widget()->setGeometry(twipsToPixels(kBrowserLeft), twipsToPixels(kBrowserTop),
-                                     twipsToPixels(browserWidth), twipsToPixels(browserHeight));
 }
 
 void WebWindow::toolButtonClicked(const QString& key)
@@ -209,7 +197,7 @@ void WebWindow::startCaptionTimer()
 void WebWindow::timTimer_Timer()
 {
     if (m_browser && m_browser->Busy()) {
-        setCaption(QStringLiteral("Working..."));
+        setCaption(tr("Working..."));
         return;
     }
     timTimer->stop();
@@ -224,8 +212,8 @@ void WebWindow::pageLoaded()
 void WebWindow::fileDownloaded(const QString& path, bool ok)
 {
     const QString file = QDir::toNativeSeparators(path);
-    const QString text = ok ? QStringLiteral("Download complete. The file was saved as %1").arg(file)
-                            : QStringLiteral("The download of %1 failed.").arg(file);
+    const QString text =
+        ok ? tr("Download complete. The file was saved as %1").arg(file) : tr("The download of %1 failed.").arg(file);
     // Not inside the engine's own signal: the box waits for the user.
     QPointer<WebWindow> self(this);
     m_platform.timers.post([self, text, ok] {
@@ -238,7 +226,10 @@ void WebWindow::fileDownloaded(const QString& path, bool ok)
 void WebWindow::browserEnded(BrowserEnd end)
 {
     timTimer->stop();
-    setCaption(QLatin1String(end == BrowserEnd::HelperMissing ? kHelperMissingCaption : kBrowserEndedCaption));
+    setCaption(end == BrowserEnd::HelperMissing
+                   ? tr("The web page cannot be shown: veltaro-web, which shows it, is neither beside Veltaro nor "
+                        "installed.")
+                   : tr("The web page is gone: its browser has stopped."));
     // The window holds no page any more: the next page request loads it again.
     m_loaded = false;
 }
@@ -260,24 +251,17 @@ QString WebWindow::caption() const
 
 void WebWindow::setOuterSizeTwips(int width, int height)
 {
-    resize(twipsToPixels(std::max(0, width - kFrameWidth)), twipsToPixels(std::max(0, height - kFrameHeight)));
-    layOut();
+    resize(pixels(width - kFrameWidthTwips), pixels(height - kFrameHeightTwips));
 }
 
 int WebWindow::outerWidthTwips() const
 {
-    return pixelsToTwips(width()) + kFrameWidth;
+    return width() * kTwipsPerPixel + kFrameWidthTwips;
 }
 
 int WebWindow::outerHeightTwips() const
 {
-    return pixelsToTwips(height()) + kFrameHeight;
-}
-
-void WebWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    layOut();
+    return height() * kTwipsPerPixel + kFrameHeightTwips;
 }
 
 void WebWindow::closeEvent(QCloseEvent* event)

@@ -44,15 +44,12 @@ public:
     std::unique_ptr<Timer> timTimer;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildToolBar();
     void load();
     void unload();
-    // Puts the toolbar across the top and the browser below it.
-    void layOut();
     void toolButtonClicked(const QString& key);
     void startCaptionTimer();
     bool createBrowser();
