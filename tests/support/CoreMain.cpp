@@ -1,7 +1,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// The core needs an event loop's application object, never a screen.
+// Tests without windows need an event loop's application object, never a screen.
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
