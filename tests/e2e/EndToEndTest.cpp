@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,7 +102,7 @@ TEST(EndToEnd, AMisbehavingServerLeavesTheClientRunningWithItsSettingsWhole)
         ASSERT_TRUE(server.isListening());
         ClientProcess client(demoConfig());
         ASSERT_TRUE(server.waitForLine("REQUEST GETMYIP:DEMO:DEMO:", 10000));
-        server.waitForLine([](const QString&) { return false; }, 3500); // the client runs on meanwhile
+        QThread::msleep(3500); // the client runs on meanwhile
         ASSERT_TRUE(client.isRunning()) << client.m_output.toStdString();
         ASSERT_TRUE(client.terminateCleanly()) << client.m_output.toStdString();
         EXPECT_EQ(client.config(), demoConfig(address));

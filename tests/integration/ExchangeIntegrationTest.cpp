@@ -33,14 +33,7 @@ protected:
     QtTimers timers;
     QtSocketFactory sockets;
     QtMessageBoxes boxes;
-    Platform platform{{timers, timers, boxes, fake.app, fake.files, sockets},
-                      fake.tray,
-                      fake.systemInfo,
-                      fake.processes,
-                      fake.browsers,
-                      fake.desktop,
-                      fake.loginStart,
-                      fake.network};
+    Platform platform = fake.over({timers, timers, boxes, fake.app, fake.files, sockets});
     DesktopWindows windows{platform};
     std::unique_ptr<ServerProcess> server;
 };

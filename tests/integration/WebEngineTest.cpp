@@ -35,14 +35,7 @@ while s.recv(4096): pass
     QtTimers timers;
     FakePlatform fake;
     QtBrowserFactory browsers{fake.desktop, script.fileName()};
-    Platform platform{{timers, timers, fake.messageBoxes, fake.app, fake.files, fake.sockets},
-                      fake.tray,
-                      fake.systemInfo,
-                      fake.processes,
-                      browsers,
-                      fake.desktop,
-                      fake.loginStart,
-                      fake.network};
+    Platform platform = fake.over({timers, timers, fake.messageBoxes, fake.app, fake.files, fake.sockets}, &browsers);
     WebWindow web(platform);
     web.setPageAddress("http://127.0.0.1/faq.php");
     web.showWindow();

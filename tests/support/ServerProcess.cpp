@@ -44,7 +44,7 @@ QStringList ServerProcess::requests()
     return result;
 }
 
-bool ServerProcess::waitForLine(const std::function<bool(const QString&)>& matches, int timeoutMs)
+bool ServerProcess::waitForLine(const QString& prefix, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     // Wakes the event loop regularly, so the deadline is seen even when nothing else happens.
@@ -52,17 +52,12 @@ bool ServerProcess::waitForLine(const std::function<bool(const QString&)>& match
     wakeUp.start(10);
     for (;;) {
         collectOutput();
-        if (std::any_of(m_lines.cbegin(), m_lines.cend(), matches))
+        if (std::any_of(m_lines.cbegin(), m_lines.cend(), [&](const QString& line) { return line.startsWith(prefix); }))
             return true;
         if (deadline.hasExpired())
             return false;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-}
-
-bool ServerProcess::waitForLine(const QString& prefix, int timeoutMs)
-{
-    return waitForLine([&prefix](const QString& line) { return line.startsWith(prefix); }, timeoutMs);
 }
 
 void ServerProcess::collectOutput()

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 // The reference server for one test, on free ports. Waiting pumps the Qt event loop, so a client
 // living on the test's thread keeps running meanwhile.
 class ServerProcess
@@ -20,8 +18,7 @@ public:
     // The requests served so far, unscrambled, oldest first.
     QStringList requests();
 
-    // Whether a line printed since the start matches within timeoutMs.
-    bool waitForLine(const std::function<bool(const QString&)>& matches, int timeoutMs = 5000);
+    // Whether a line printed since the start begins with `prefix` within timeoutMs.
     bool waitForLine(const QString& prefix, int timeoutMs = 5000);
 
 private:

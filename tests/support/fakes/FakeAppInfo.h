@@ -7,7 +7,7 @@
 class FakeAppInfo : public AppInfo
 {
 public:
-    QString programFolder() const override { return folder; }
+    QString programFolder() const override { return QStringLiteral("/program"); }
     QString configStartingPoint() const override { return startingPoint; }
     QString title() const override { return QStringLiteral("Veltaro"); }
     int versionMajor() const override { return 2; }
@@ -16,7 +16,6 @@ public:
     void quit() override { ++quitCalls; }
     void printError(const QString& line) override { errorLines << line; }
 
-    QString folder = QStringLiteral("/program");
     QString startingPoint;
     int quitCalls = 0;
     QStringList errorLines;

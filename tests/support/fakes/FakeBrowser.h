@@ -11,7 +11,7 @@
 
 class FakeBrowserFactory;
 
-// A browser that loads nothing: it records its calls, and the test plays its events.
+// A browser that loads nothing and records its calls.
 class FakeBrowser : public BrowserControl
 {
 public:
@@ -34,14 +34,6 @@ public:
     }
     bool Busy() const override { return busy; }
     QString LocationName() const override { return locationName; }
-
-    void fireDownloadComplete() { onDownloadComplete(); }
-    void fireFileDownloaded(const QString& path, bool ok) { onFileDownloaded(path, ok); }
-    void fireEnded(BrowserEnd end = BrowserEnd::Stopped)
-    {
-        busy = false;
-        onEnded(end);
-    }
 
     QStringList calls;
     QStringList navigations;

@@ -21,7 +21,6 @@ public:
     // Closes the oldest open box with `answer` (by default OK, or No for a question). False when
     // no box is open.
     bool answer(std::optional<MsgAnswer> answer = std::nullopt);
-    int openCount() const { return int(m_open.size()); }
 
     const std::vector<Box>& shown() const { return m_shown; }
     void clearShown() { m_shown.clear(); }

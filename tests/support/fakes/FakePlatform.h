@@ -10,6 +10,13 @@
 // Every fake in one place: the core's and the desktop's; `platform` hands them to the code under test.
 struct FakePlatform : FakeCorePlatform
 {
+    // The desktop's fakes over the given core services, and over the given browsers if any.
+    Platform over(const CorePlatform& core, BrowserFactory* browserFactory = nullptr)
+    {
+        return {core,    tray,       systemInfo, processes, browserFactory ? *browserFactory : browsers,
+                desktop, loginStart, network};
+    }
+
     FakeTray tray;
     FakeSystemInfoTool systemInfo;
     FakeProcessStarter processes;
@@ -17,12 +24,5 @@ struct FakePlatform : FakeCorePlatform
     FakeDesktop desktop;
     FakeLoginStart loginStart;
     FakeNetworkMonitor network;
-    Platform platform{{clock, clock, messageBoxes, app, files, sockets},
-                      tray,
-                      systemInfo,
-                      processes,
-                      browsers,
-                      desktop,
-                      loginStart,
-                      network};
+    Platform platform = over(FakeCorePlatform::platform);
 };

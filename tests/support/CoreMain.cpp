@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+// Tests without windows need an event loop's application object, never a screen.
 int main(int argc, char** argv)
 {
     // The programs started here speak today's English whatever the machine's language; a test of
