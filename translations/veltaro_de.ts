@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Application Title</source>
+        <translation>Programmtitel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>App Description</source>
+        <translation>Programmbeschreibung</translation>
+    </message>
+    <message>
+        <source>Warning: ...</source>
+        <translation>Warnung: ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminformationen...</translation>
+    </message>
+    <message>
+        <source>About Quorvin Tech&apos;s Lumeris Client</source>
+        <translation>Über den Lumeris Client von Quorvin Tech</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>  This software allows dynamic ip users to have a domain name pointed to their computer.</source>
+        <translation>  Mit diesem Programm können Nutzer mit dynamischer IP-Adresse einen Domainnamen auf ihren Computer zeigen lassen.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties.</source>
+        <translation>Warnung: Dieses Programm ist durch Urheberrecht und internationale Verträge geschützt.</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
     <name>CliClient</name>
     <message>
         <source>could not add to &quot;%1&quot;</source>
@@ -465,6 +512,332 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Program started</source>
+        <translation>Programm gestartet</translation>
+    </message>
+    <message>
+        <source>Program ended</source>
+        <translation>Programm beendet</translation>
+    </message>
+    <message>
+        <source>New address</source>
+        <translation>Neue Adresse</translation>
+    </message>
+    <message>
+        <source>Update History</source>
+        <translation>Aktualisierungsverlauf</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Update events</source>
+        <translation>Aktualisierungsereignisse</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source> Start at Login could not be changed: %1</source>
+        <translation> Start bei Anmeldung konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source> List refreshed</source>
+        <translation> Liste aktualisiert</translation>
+    </message>
+    <message>
+        <source> The user name or password was not accepted</source>
+        <translation> Benutzername oder Passwort wurde nicht akzeptiert</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Hide Hosts</source>
+        <translation>&lt;&lt; Hosts ausblenden</translation>
+    </message>
+    <message>
+        <source>View Hosts in Group &gt;&gt;</source>
+        <translation>Hosts der Gruppe anzeigen &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Current IP</source>
+        <translation>Aktuelle IP</translation>
+    </message>
+    <message>
+        <source> The notification setting could not be saved: %1</source>
+        <translation> Die Benachrichtigungseinstellung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source> Update successful</source>
+        <translation> Aktualisierung erfolgreich</translation>
+    </message>
+    <message>
+        <source> Update failed</source>
+        <translation> Aktualisierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>USER NAME HERE</source>
+        <translation>BENUTZERNAME</translation>
+    </message>
+    <message>
+        <source>Last Update</source>
+        <translation>Letzte Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Refresh List</source>
+        <translation>Liste aktualisieren</translation>
+    </message>
+    <message>
+        <source>Manage Hosts</source>
+        <translation>Hosts verwalten</translation>
+    </message>
+    <message>
+        <source>Update Groups</source>
+        <translation>Gruppen aktualisieren</translation>
+    </message>
+    <message>
+        <source> Status: Running</source>
+        <translation> Status: Läuft</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Hosts in Group:</source>
+        <translation>Hosts in Gruppe:</translation>
+    </message>
+    <message>
+        <source>GROUP NAME HERE</source>
+        <translation>GRUPPENNAME</translation>
+    </message>
+    <message>
+        <source>Hosts in Group</source>
+        <translation>Hosts in Gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Check for new IP</source>
+        <translation>Auf neue IP prüfen</translation>
+    </message>
+    <message>
+        <source>Update Groups/Hosts</source>
+        <translation>Gruppen/Hosts aktualisieren</translation>
+    </message>
+    <message>
+        <source>Modify Hosts/Groups</source>
+        <translation>Hosts/Gruppen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Update History...</source>
+        <translation>Aktualisierungsverlauf...</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Program Settings</source>
+        <translation>&amp;Programmeinstellungen</translation>
+    </message>
+    <message>
+        <source>Enable Auto Updates</source>
+        <translation>Automatische Aktualisierung ein</translation>
+    </message>
+    <message>
+        <source>Disable Auto Updates</source>
+        <translation>Automatische Aktualisierung aus</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Bei Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Benachrichtigungen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>Check for product update...</source>
+        <translation>Nach Programmaktualisierung suchen...</translation>
+    </message>
+    <message>
+        <source>About Lumeris...</source>
+        <translation>Über Lumeris...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Veltaro</source>
+        <translation>Veltaro &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>Check &amp;News</source>
+        <translation>&amp;Neuigkeiten abrufen</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Hosts</source>
+        <translation>&amp;Hosts verwalten</translation>
+    </message>
+    <message>
+        <source>Update &amp;Groups/Hosts</source>
+        <translation>&amp;Gruppen/Hosts aktualisieren</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A value as a screen reader says it: what it is, then the value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Account Info</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Create a new Account</source>
+        <translation>Neues Konto anlegen</translation>
+    </message>
+    <message>
+        <source>Update Timer</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Update every (minutes)</source>
+        <translation>Aktualisierungsintervall in Minuten</translation>
+    </message>
+    <message>
+        <source>Update every:</source>
+        <translation>Aktualisieren alle:</translation>
+    </message>
+    <message>
+        <source>minute(s)</source>
+        <translation>Minute(n)</translation>
+    </message>
+    <message>
+        <source>IP Addressing</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Use Static IP:</source>
+        <translation>Feste IP verwenden:</translation>
+    </message>
+    <message>
+        <source>Static IP address</source>
+        <translation>Feste IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Program Settings</source>
+        <translation>Programmeinstellungen</translation>
+    </message>
+    <message>
+        <source>Enable Automatic Updates</source>
+        <translation>Automatische Aktualisierung einschalten</translation>
+    </message>
+    <message>
+        <source>Minimize on Startup</source>
+        <translation>Beim Start minimieren</translation>
+    </message>
+    <message>
+        <source>Save and &amp;Close</source>
+        <translation>Speichern und &amp;schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Signup Now!</source>
+        <translation>Jetzt &amp;registrieren!</translation>
+    </message>
+    <message>
+        <source>Do you want to save these settings?</source>
+        <translation>Möchten Sie diese Einstellungen speichern?</translation>
+    </message>
+    <message>
+        <source>Save Settings:</source>
+        <translation>Einstellungen speichern:</translation>
+    </message>
+    <message>
+        <source>The user name cannot hold &quot;:&quot;. The settings are not saved yet.</source>
+        <translation>Der Benutzername darf kein „:“ enthalten. Die Einstellungen sind noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The user name cannot hold %1: the settings file keeps Latin letters, digits and signs only. The settings are not saved yet.</source>
+        <translation>Der Benutzername darf %1 nicht enthalten: Die Einstellungsdatei nimmt nur lateinische Buchstaben, Ziffern und Zeichen auf. Die Einstellungen sind noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The password cannot hold &quot;:&quot;. The settings are not saved yet.</source>
+        <translation>Das Passwort darf kein „:“ enthalten. Die Einstellungen sind noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The password cannot hold %1: the settings file keeps Latin letters, digits and signs only. The settings are not saved yet.</source>
+        <translation>Das Passwort darf %1 nicht enthalten: Die Einstellungsdatei nimmt nur lateinische Buchstaben, Ziffern und Zeichen auf. Die Einstellungen sind noch nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>RegistryLoginStart</name>
     <message>
         <source>the registry refused the change (error %1)</source>
@@ -536,6 +909,33 @@ veltaro-cli ändert sie ohne Desktop.</translation>
     <message>
         <source>second signal, ending at once</source>
         <translation>zweites Signal, sofortiges Ende</translation>
+    </message>
+</context>
+<context>
+    <name>TrayNotices</name>
+    <message>
+        <source>Your address changed to %1.</source>
+        <translation>Ihre Adresse ist jetzt %1.</translation>
+    </message>
+    <message>
+        <source>Your address changed to %1; updating 1 group.</source>
+        <translation>Ihre Adresse ist jetzt %1; 1 Gruppe wird aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Your address changed to %1; updating %2 groups.</source>
+        <translation>Ihre Adresse ist jetzt %1; %2 Gruppen werden aktualisiert.</translation>
+    </message>
+    <message>
+        <source>The service could not be reached: %1</source>
+        <translation>Der Dienst war nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>Update of %1 failed: %2</source>
+        <translation>Aktualisierung von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Updates succeed again.</source>
+        <translation>Aktualisierungen gelingen wieder.</translation>
     </message>
 </context>
 <context>
@@ -617,6 +1017,45 @@ veltaro-cli ändert sie ohne Desktop.</translation>
     <message>
         <source> The host list has not arrived: asking for it before updating</source>
         <translation> Die Hostliste ist noch nicht da: sie wird vor der Aktualisierung angefordert</translation>
+    </message>
+</context>
+<context>
+    <name>WebWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Download complete. The file was saved as %1</source>
+        <translation>Download abgeschlossen. Die Datei wurde gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed.</source>
+        <translation>Der Download von %1 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The web page cannot be shown: veltaro-web, which shows it, is neither beside Veltaro nor installed.</source>
+        <translation>Die Webseite kann nicht angezeigt werden: veltaro-web, das sie anzeigt, liegt weder neben Veltaro noch ist es installiert.</translation>
+    </message>
+    <message>
+        <source>The web page is gone: its browser has stopped.</source>
+        <translation>Die Webseite ist weg: Ihr Browser wurde beendet.</translation>
     </message>
 </context>
 </TS>

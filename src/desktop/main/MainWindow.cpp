@@ -5,6 +5,7 @@
 #include "desktop/history/HistoryWindow.h"
 #include "desktop/main/TrayNotices.h"
 #include "desktop/platform/Platform.h"
+#include "desktop/widgets/Named.h"
 
 #include <iterator>
 
@@ -34,13 +35,6 @@ constexpr int kHeadingSpacing = 4;
 // The user name's box and the address's box share their row as they did in the design.
 constexpr int kUserNameStretch = 153;
 constexpr int kAddressStretch = 145;
-
-// Gives a control the name by which the tests find it.
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption)
 {

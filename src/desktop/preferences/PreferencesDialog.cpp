@@ -3,6 +3,7 @@
 
 #include "core/platform/Timers.h"
 #include "desktop/platform/Platform.h"
+#include "desktop/widgets/Named.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,12 +26,6 @@ constexpr int kBringForwardMs = 1000;
 constexpr int kAccountFieldChars = 33;
 constexpr int kIntervalBoxChars = 12;
 constexpr int kAddressFieldChars = 22;
-
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QFrame* line(QWidget* parent, const char* name, QPalette::ColorRole color)
 {
