@@ -3,7 +3,6 @@
 // notice, in the language of the system's locale and, with --font-points, a desktop font of that size:
 //   veltaro-screenshots <folder> [--font-points N]
 #include "core/client/UpdateClient.h"
-#include "core/platform/qt/Translations.h"
 #include "core/settings/ConfigFile.h"
 #include "desktop/DesktopWindows.h"
 #include "desktop/about/AboutDialog.h"
@@ -75,8 +74,7 @@ bool saveTrayNotice(const QString& path)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    initResources();
-    installTranslations(true);
+    setUpDesktopApplication();
     const QStringList arguments = QApplication::arguments();
     const QString folder = arguments.value(1, QStringLiteral("."));
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--font-points")); at > 0) {

@@ -451,7 +451,7 @@ on your main control toolbar.</source>
         <translation>Sie haben eine fest eingestellte IP-Adresse 
 gewählt.  Um sie zu ändern, öffnen Sie 
 
-&apos;Einstellungen&apos; &gt;&gt; &apos;Voreinstellungen&apos;
+&apos;Einstellungen&apos; &gt;&gt; &apos;Programmeinstellungen&apos;
 
 in der Menüleiste des Hauptfensters.</translation>
     </message>

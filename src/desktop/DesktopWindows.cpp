@@ -3,11 +3,15 @@
 #include <QtGlobal>
 
 #include "core/client/UpdateClient.h"
+#include "core/platform/qt/Translations.h"
 #include "desktop/about/AboutDialog.h"
 #include "desktop/main/MainWindow.h"
 #include "desktop/platform/Platform.h"
 #include "desktop/preferences/PreferencesDialog.h"
 #include "desktop/web/WebWindow.h"
+
+#include <QApplication>
+#include <QIcon>
 
 namespace {
 
@@ -27,6 +31,18 @@ void initResources()
 {
     static const bool registered = (registerResources(), true);
     (void)registered;
+}
+
+void setUpDesktopApplication()
+{
+    initResources();
+    installTranslations(true);
+    QApplication::setApplicationName(QStringLiteral("Veltaro"));
+    // Docks and task switchers match the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltaro.veltaro"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
+    // The tray keeps the program alive while the main window is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 DesktopWindows::DesktopWindows(Platform& platform) : m_platform(platform)

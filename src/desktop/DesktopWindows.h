@@ -13,6 +13,9 @@ struct Platform;
 
 // Makes the program's icons available; safe to call more than once.
 void initResources();
+// Sets up the running application as the desktop program: its names and icons, the catalogues of the
+// system's language, and a life that goes on with the main window hidden.
+void setUpDesktopApplication();
 
 // The desktop program: the client with its main window, and the other windows, each created the first
 // time it is wanted and kept for the life of the program. The one place where the windows are wired

@@ -39,14 +39,7 @@ int main(int argc, char** argv)
         return 0;
     }
     QApplication app(argc, argv);
-    initResources();
-    installTranslations(true);
-    QApplication::setApplicationName(QStringLiteral("Veltaro"));
-    // Docks and task switchers match the windows to the menu entry by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltaro.veltaro"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltaro.png")));
-    // The tray keeps the program alive while the main window is hidden.
-    QApplication::setQuitOnLastWindowClosed(false);
+    setUpDesktopApplication();
 
     QtPlatform qt;
     // A second start for the same settings shows the running program instead of racing it for
