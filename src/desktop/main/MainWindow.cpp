@@ -308,6 +308,8 @@ void MainWindow::showValue(QLabel* label, const QString& value, const QString& w
 void MainWindow::showStatus(const QString& text)
 {
     showValue(m_statusLabel, text, tr("Status"));
+    // A long status (a server's or the network's words) may not fit the window: the tip has it all.
+    m_statusLabel->setToolTip(text.trimmed());
 }
 
 void MainWindow::showLastUpdate(const QDateTime& when)
