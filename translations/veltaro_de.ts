@@ -395,6 +395,10 @@ Rückgabewert:
         <source>The settings could not be saved to &quot;%1&quot;: %2. The previous settings file is unchanged.</source>
         <translation>Die Einstellungen konnten nicht in &quot;%1&quot; gespeichert werden: %2. Die bisherige Einstellungsdatei ist unverändert.</translation>
     </message>
+    <message>
+        <source> &quot;%1&quot; cannot be read, so its settings are not used; it is kept as it is.</source>
+        <translation> &quot;%1&quot; kann nicht gelesen werden; die Einstellungen darin werden nicht verwendet, und die Datei bleibt, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleView</name>

@@ -135,7 +135,7 @@ TEST_F(ConfigFileTest, AReadOnlyFileIsLeftAsItIsAndSaidOnceAndAnUnreadableOneIsN
 
     FakeCorePlatform other;
     other.files.unreadable.insert(path());
-    ConfigFile::load(state, other.platform);
+    EXPECT_TRUE(ConfigFile::load(state, other.platform).contains(QStringLiteral("cannot be read")));
     const auto result = ConfigFile::save(state, other.platform);
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.problem.contains(QStringLiteral("cannot be read")));

@@ -18,7 +18,7 @@ QString besidePath(const QString& settingsPath, const QString& name);
 
 // Removes what interrupted saves left beside "DNS.conf", then reads it into the state, line by line
 // until the first missing line; a missing file is created empty. Returns what the status line should
-// say about the file (lines that were cut), or nothing.
+// say about the file (lines that were cut, a file that cannot be read), or nothing.
 QString load(Settings& settings, CorePlatform& platform);
 
 struct SaveResult
