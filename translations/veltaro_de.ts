@@ -858,17 +858,6 @@ in der Menüleiste des Hauptfensters.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <source>Usage: veltaro [--version | --help]
-
-Keeps the checked groups of a dynamic-DNS account pointed at this machine&apos;s address, from a
-window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.</source>
-        <translation>Aufruf: veltaro [--version | --help]
-
-Hält die markierten Gruppen eines Dynamic-DNS-Kontos auf die Adresse dieses Rechners gerichtet,
-mit einem Fenster und einem Symbol im Infobereich. Die Einstellungen stehen in DNS.conf;
-veltaro-cli ändert sie ohne Desktop.</translation>
-    </message>
-    <message>
         <source>The settings in &quot;%1&quot; cannot be locked (&quot;%2&quot;), so Veltaro does not start.</source>
         <translation>Die Einstellungen in &quot;%1&quot; können nicht gesperrt werden (&quot;%2&quot;), daher startet Veltaro nicht.</translation>
     </message>
@@ -891,6 +880,23 @@ veltaro-cli ändert sie ohne Desktop.</translation>
     <message>
         <source>&quot;%1&quot; cannot be listened on</source>
         <translation>auf &quot;%1&quot; kann nicht gelauscht werden</translation>
+    </message>
+    <message>
+        <source>Usage: veltaro [--server HOST:PORT] | --version | --help
+
+Keeps the checked groups of a dynamic-DNS account pointed at this machine&apos;s address, from a
+window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.
+--server names another command server than the built-in one.</source>
+        <translation>Aufruf: veltaro [--server HOST:PORT] | --version | --help
+
+Hält die markierten Gruppen eines Dynamic-DNS-Kontos auf die Adresse dieses Rechners gerichtet,
+mit einem Fenster und einem Symbol im Infobereich. Die Einstellungen stehen in DNS.conf;
+veltaro-cli ändert sie ohne Desktop.
+--server nennt einen anderen Befehlsserver als den eingebauten.</translation>
+    </message>
+    <message>
+        <source>--server needs HOST:PORT, not &quot;%1&quot;</source>
+        <translation>--server braucht HOST:PORT, nicht &quot;%1&quot;</translation>
     </message>
 </context>
 <context>

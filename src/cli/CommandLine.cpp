@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "core/net/ServerAddress.h"
 #include "core/protocol/Replies.h"
 
 #include <QCommandLineParser>
@@ -31,26 +32,6 @@ constexpr std::array<CommandName, 10> kCommands{{
     {"address", Command::Address, QT_TRANSLATE_NOOP("CommandLine", "\"auto\" or an IPv4 address such as 203.0.113.7")},
     {"history", Command::History, nullptr},
 }};
-
-// "host:port", "[v6-address]:port".
-bool parseServer(const QString& text, CommandLine& line)
-{
-    const qsizetype colon = text.lastIndexOf(u':');
-    if (colon <= 0)
-        return false;
-    QString host = text.left(colon);
-    if (host.startsWith(u'[') && host.endsWith(u']'))
-        host = host.mid(1, host.size() - 2);
-    else if (host.contains(u':'))
-        return false;
-    bool ok = false;
-    const int port = text.mid(colon + 1).toInt(&ok);
-    if (host.isEmpty() || !ok || port < 1 || port > 65535)
-        return false;
-    line.serverHost = host;
-    line.serverPort = port;
-    return true;
-}
 
 // Whether the argument is one the command takes; `error` says why not.
 bool checkArgument(const CommandLine& line, QString* error)
@@ -127,10 +108,15 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
             return std::nullopt;
         }
     }
-    if (parser.isSet(server) && !parseServer(parser.value(server), line)) {
-        *error = QCoreApplication::translate("CommandLine", "--server needs HOST:PORT, not \"%1\"")
-                     .arg(parser.value(server));
-        return std::nullopt;
+    if (parser.isSet(server)) {
+        const std::optional<ServerAddress> address = parseServerAddress(parser.value(server));
+        if (!address) {
+            *error = QCoreApplication::translate("CommandLine", "--server needs HOST:PORT, not \"%1\"")
+                         .arg(parser.value(server));
+            return std::nullopt;
+        }
+        line.serverHost = address->host;
+        line.serverPort = address->port;
     }
     bool ok = true;
     if (parser.isSet(last) && ((line.lastLines = parser.value(last).toInt(&ok)) < 1 || !ok)) {

@@ -1,3 +1,5 @@
+#include "core/client/UpdateClient.h"
+#include "core/net/ServerAddress.h"
 #include "core/platform/qt/SingleInstance.h"
 #include "core/platform/qt/Translations.h"
 #include "desktop/DesktopWindows.h"
@@ -15,7 +17,8 @@
 
 namespace {
 constexpr int kHandOverMs = 3000;
-}
+constexpr int kExitUsage = 2;
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,9 +34,10 @@ int main(int argc, char** argv)
         std::puts(
             QCoreApplication::translate(
                 "Startup",
-                "Usage: veltaro [--version | --help]\n\n"
+                "Usage: veltaro [--server HOST:PORT] | --version | --help\n\n"
                 "Keeps the checked groups of a dynamic-DNS account pointed at this machine's address, from a\n"
-                "window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.")
+                "window and a tray icon. The settings are in DNS.conf; veltaro-cli changes them without a desktop.\n"
+                "--server names another command server than the built-in one.")
                 .toLocal8Bit()
                 .constData());
         return 0;
@@ -42,6 +46,17 @@ int main(int argc, char** argv)
     setUpDesktopApplication();
 
     QtPlatform qt;
+    // Another command server than the built-in one, named as veltaro-cli takes it.
+    std::optional<ServerAddress> server;
+    const QStringList arguments = QApplication::arguments();
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--server")); at > 0) {
+        server = parseServerAddress(arguments.value(at + 1));
+        if (!server) {
+            qt.app.printError(QCoreApplication::translate("Startup", "--server needs HOST:PORT, not \"%1\"")
+                                  .arg(arguments.value(at + 1)));
+            return kExitUsage;
+        }
+    }
     // A second start for the same settings shows the running program instead of racing it for
     // the file and the server.
     SingleInstance instance(qt.app.configPath());
@@ -73,6 +88,8 @@ int main(int argc, char** argv)
     }
 
     DesktopWindows windows(qt.platform);
+    if (server)
+        windows.client().setServer(server->host, server->port);
     MainWindow& mainWindow = windows.mainWindow();
     if (!instance.listen([&mainWindow] { mainWindow.showFromTray(); }))
         qt.app.printError(

@@ -356,7 +356,8 @@ TEST(Programs, SpeakTheSystemsLanguageAndTodaysEnglishUnderC)
               "veltaro-cli: unknown command \"frob\"\nTry \"veltaro-cli --help\".\n");
     EXPECT_EQ(runProgram(VELTARO_CLI_BINARY, {"frob"}, {}, "de_DE.UTF-8").err.toStdString(),
               "veltaro-cli: unbekannter Befehl \"frob\"\nHilfe gibt \"veltaro-cli --help\".\n");
-    EXPECT_TRUE(runProgram(VELTARO_CLIENT_BINARY, {"--help"}).out.startsWith("Usage: veltaro [--version | --help]\n"));
+    EXPECT_TRUE(runProgram(VELTARO_CLIENT_BINARY, {"--help"})
+                    .out.startsWith("Usage: veltaro [--server HOST:PORT] | --version | --help\n"));
     EXPECT_TRUE(runProgram(VELTARO_CLIENT_BINARY, {"--help"}, {}, "de_DE.UTF-8")
-                    .out.startsWith("Aufruf: veltaro [--version | --help]\n\nHält"));
+                    .out.startsWith("Aufruf: veltaro [--server HOST:PORT] | --version | --help\n\nHält"));
 }

@@ -12,7 +12,7 @@ namespace {
 // beside it, run offscreen.
 struct ClientProcess
 {
-    explicit ClientProcess(const QByteArray& config)
+    ClientProcess(const QByteArray& config, quint16 serverPort)
     {
         QFile::copy(VELTARO_CLIENT_BINARY, m_folder.filePath("veltaro"));
         QFile::copy(VELTARO_WEB_BINARY, m_folder.filePath("veltaro-web"));
@@ -23,7 +23,7 @@ struct ClientProcess
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.start(m_folder.filePath("veltaro"));
+        m_process.start(m_folder.filePath("veltaro"), {"--server", QStringLiteral("127.0.0.1:%1").arg(serverPort)});
         m_process.waitForStarted(5000);
     }
     ~ClientProcess()
@@ -57,20 +57,15 @@ QByteArray demoConfig(const QByteArray& address = {})
            "\r\nS1MY\r\n15\r\nWYM1:\r\n0\r\n1\r\n";
 }
 
-QStringList serverArguments(const QStringList& misbehaviour = {})
-{
-    return QStringList{"--port", QString::number(VELTARO_CLIENT_PORT)} + misbehaviour;
-}
-
 } // namespace
 
 // A service stop or a logout must not wait on a box that nobody will answer.
 TEST(EndToEnd, StartupChainUpdatesInOrderAndSigtermEndsTheClientEvenWhenItsSettingsCannotBeSaved)
 {
     {
-        ServerProcess server(serverArguments());
+        ServerProcess server;
         ASSERT_TRUE(server.isListening());
-        ClientProcess client(demoConfig());
+        ClientProcess client(demoConfig(), server.commandPort());
         ASSERT_TRUE(client.isRunning());
         ASSERT_TRUE(server.waitForLine("UPDATED DEMO HOME 127.0.0.1", 20000));
         EXPECT_EQ(server.requests(),
@@ -78,8 +73,8 @@ TEST(EndToEnd, StartupChainUpdatesInOrderAndSigtermEndsTheClientEvenWhenItsSetti
         ASSERT_TRUE(client.terminateCleanly()) << client.m_output.toStdString();
         EXPECT_EQ(client.config(), demoConfig("127.0.0.1"));
     }
-    ServerProcess server(serverArguments());
-    ClientProcess client(demoConfig());
+    ServerProcess server;
+    ClientProcess client(demoConfig(), server.commandPort());
     ASSERT_TRUE(client.isRunning());
     ASSERT_TRUE(server.waitForLine("REQUEST GETMYIP:DEMO:DEMO:", 10000));
     // Permission bits do not stop root, so the folder is taken away instead: the save fails either way.
@@ -98,9 +93,9 @@ TEST(EndToEnd, AMisbehavingServerLeavesTheClientRunningWithItsSettingsWhole)
                                                         {{"--oversized", "102400"}, ""}};
     for (const auto& [misbehaviour, address] : cases) {
         SCOPED_TRACE(misbehaviour.join(u' ').toStdString());
-        ServerProcess server(serverArguments(misbehaviour));
+        ServerProcess server(misbehaviour);
         ASSERT_TRUE(server.isListening());
-        ClientProcess client(demoConfig());
+        ClientProcess client(demoConfig(), server.commandPort());
         ASSERT_TRUE(server.waitForLine("REQUEST GETMYIP:DEMO:DEMO:", 10000));
         QThread::msleep(3500); // the client runs on meanwhile
         ASSERT_TRUE(client.isRunning()) << client.m_output.toStdString();

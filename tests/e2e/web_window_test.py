@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""The web window on the real programs under Xvfb: veltaro and veltaro-web against veltaro-server on the
-client's built-in port, driven from the keyboard and mouse with xdotool.
+"""The web window on the real programs under Xvfb: veltaro and veltaro-web against veltaro-server on a
+free command port, driven from the keyboard and mouse with xdotool. The service's web site is the one
+built into the client, so the server serves its pages there (and the news page on port 80).
 
-    tests/e2e/web_window_test.py --build build --port 52043 --site http://localhost:52080
+    tests/e2e/web_window_test.py --build build --site http://localhost:52080
 """
 import argparse
 import os
@@ -41,7 +42,7 @@ class Server:
         self.lines = []
         self.lock = threading.Lock()
         self.proc = subprocess.Popen(
-            [os.path.join(ARGS.build, "server", "veltaro-server"), "--port", str(ARGS.port),
+            [os.path.join(ARGS.build, "server", "veltaro-server"), "--port", "0",
              "--accounts", os.path.join(ARGS.source, "docs", "demo-accounts.txt")] + extra,
             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, bufsize=1)
         threading.Thread(target=self._read, daemon=True).start()
@@ -58,6 +59,12 @@ class Server:
 
     def wait_for(self, prefix, times=1, timeout=30.0):
         wait_for("'%s' from the server" % prefix, lambda: self.count(prefix) >= times, timeout)
+
+    def command_port(self):
+        """The free port the server took for its commands, from its LISTENING line."""
+        with self.lock:
+            line = next(line for line in self.lines if line.startswith("LISTENING"))
+        return int(line.split("command=")[1].split()[0])
 
     def stop(self):
         self.proc.terminate()
@@ -102,7 +109,8 @@ class WebWindowTest(unittest.TestCase):
         env.setdefault("QTWEBENGINE_DISABLE_SANDBOX", "1")
         self.env = env
         self.log = open(os.path.join(self.work, "client.log"), "w")
-        self.client = subprocess.Popen([os.path.join(folder, "veltaro")], env=env, cwd=folder,
+        server = "127.0.0.1:%d" % self.server.command_port()
+        self.client = subprocess.Popen([os.path.join(folder, "veltaro"), "--server", server], env=env, cwd=folder,
                                        stdout=self.log, stderr=subprocess.STDOUT)
         self.addCleanup(self.end_client)
         self.server.wait_for("UPDATED DEMO HOME")
@@ -303,7 +311,6 @@ def main():
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
-    parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--site", required=True)
     parser.add_argument("--source", default=os.path.join(os.path.dirname(__file__), "..", ".."))
     ARGS, rest = parser.parse_known_args()

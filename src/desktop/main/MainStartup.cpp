@@ -1,7 +1,6 @@
 // Start-up, the start-up chain and exit of the main window.
 #include "desktop/main/MainWindow.h"
 
-#include "BuildConfig.h"
 #include "core/client/ClientEvent.h"
 #include "core/client/UpdateClient.h"
 #include "core/settings/ConfigFile.h"
@@ -13,7 +12,6 @@ void MainWindow::start()
 {
     Settings& settings = m_client.settings();
     settings.autoUpdate = 1;
-    m_client.setServer(QString::fromLatin1(BuildConfig::serverHost), BuildConfig::serverPort);
 
     const QString configNotice = ConfigFile::load(settings, m_platform);
     startEventLog();
