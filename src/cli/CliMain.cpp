@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     // The desktop program's name: both keep their settings in the same per-user folder.
     QCoreApplication::setApplicationName(QStringLiteral("Veltaro"));
-    installTranslations(false);
+    installTranslations();
 
     QString error;
     const std::optional<CommandLine> line = parseCommandLine(QCoreApplication::arguments().mid(1), &error);

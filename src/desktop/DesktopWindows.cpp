@@ -36,7 +36,7 @@ void initResources()
 void setUpDesktopApplication()
 {
     initResources();
-    installTranslations(true);
+    installTranslations({QStringLiteral("qtbase")});
     QApplication::setApplicationName(QStringLiteral("Veltaro"));
     // Docks and task switchers match the windows to the menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.veltaro.veltaro"));

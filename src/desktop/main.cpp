@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         // A core application is enough for the catalogue, and needs no display.
         QCoreApplication core(argc, argv);
-        installTranslations(false);
+        installTranslations();
         std::puts(
             QCoreApplication::translate(
                 "Startup",

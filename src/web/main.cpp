@@ -1,6 +1,7 @@
 #include "web/WebHelper.h"
 
 #include "BuildConfig.h"
+#include "core/platform/qt/Translations.h"
 
 #include <QApplication>
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Veltaro"));
+    // The page's context menu and the engine's own messages, in the user's language.
+    installTranslations({QStringLiteral("qtbase"), QStringLiteral("qtwebengine")});
     WebHelper helper(args.at(2));
     if (!helper.connectTo(args.at(1))) {
         std::fputs("veltaro-web: the program is not listening\n", stderr);

@@ -18,9 +18,9 @@ void install(const QString& catalogue, const QString& folder)
 
 } // namespace
 
-void installTranslations(bool withQtTexts)
+void installTranslations(const QStringList& qtCatalogues)
 {
     install(QStringLiteral("veltaro"), QStringLiteral(":/i18n"));
-    if (withQtTexts)
-        install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const QString& catalogue : qtCatalogues)
+        install(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
-// Installs the program's own catalogue for the system's language and, with `withQtTexts`, Qt's own
-// (the texts of its standard buttons and dialogs). English needs neither: the texts are written in it.
-void installTranslations(bool withQtTexts);
+#include <QStringList>
+
+// Installs the program's own catalogue for the system's language and the named ones of Qt's
+// ("qtbase" for its standard buttons and dialogs). English needs none: the texts are written in it.
+void installTranslations(const QStringList& qtCatalogues = {});
