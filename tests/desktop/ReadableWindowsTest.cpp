@@ -7,6 +7,9 @@
 #include "support/WindowChecks.h"
 
 #include <QPushButton>
+#include <QTranslator>
+
+#include <optional>
 
 namespace {
 
@@ -73,18 +76,39 @@ private:
     QFont m_before;
 };
 
+// The program's German texts while a test runs.
+class GermanTexts
+{
+public:
+    GermanTexts()
+    {
+        EXPECT_TRUE(m_translator.load(QStringLiteral(":/i18n/veltaro_de.qm")));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    ~GermanTexts() { QCoreApplication::removeTranslator(&m_translator); }
+
+private:
+    QTranslator m_translator;
+};
+
 void expectReadable(const WindowOpener& open)
 {
-    {
-        FakeClient client;
-        QWidget* window = open(client);
-        EXPECT_EQ(unnamedOrTwiceNamedControls(window), QStringList());
-        EXPECT_EQ(focusStopsOutOfSight(window), QStringList());
-    }
-    for (int points : {11, 14}) {
-        DesktopFont font(points);
-        FakeClient client;
-        EXPECT_EQ(cutTexts(open(client)), QStringList()) << "at " << points << " points";
+    for (const bool german : {false, true}) {
+        SCOPED_TRACE(german ? "in German" : "in English");
+        std::optional<GermanTexts> texts;
+        if (german)
+            texts.emplace();
+        {
+            FakeClient client;
+            QWidget* window = open(client);
+            EXPECT_EQ(unnamedOrTwiceNamedControls(window), QStringList());
+            EXPECT_EQ(focusStopsOutOfSight(window), QStringList());
+        }
+        for (int points : {11, 14}) {
+            DesktopFont font(points);
+            FakeClient client;
+            EXPECT_EQ(cutTexts(open(client)), QStringList()) << "at " << points << " points";
+        }
     }
 }
 
