@@ -25,12 +25,18 @@ QStringList menuTexts(MainWindow& window)
     return lines;
 }
 
-// This test program started again under `language`, printing the menu texts.
-QStringList menuTextsUnder(const QString& language)
+// This test program started again under the locale `lang` and the list of languages `languages`,
+// printing the menu texts.
+QStringList menuTextsUnder(const QString& lang, const QString& languages = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("VELTARO_TEST_LANG"), language);
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    if (!languages.isEmpty())
+        environment.insert(QStringLiteral("LANGUAGE"), languages);
+    environment.insert(QStringLiteral("VELTARO_TEST_OWN_LOCALE"), QStringLiteral("1"));
     process.setProcessEnvironment(environment);
     process.start(QCoreApplication::applicationFilePath(),
                   {QStringLiteral("--gtest_also_run_disabled_tests"),
@@ -57,38 +63,41 @@ TEST(Language, DISABLED_PrintsMenuTexts)
 
 TEST(Language, MenusFollowTheLocale)
 {
-    EXPECT_EQ(menuTextsUnder(QStringLiteral("C")).join(QLatin1Char('\n')), "&File\n"
-                                                                           "  Save Configuration\n"
-                                                                           "  E&xit\n"
-                                                                           "Commands\n"
-                                                                           "  Check for new IP\n"
-                                                                           "  Refresh List\n"
-                                                                           "  Update Groups/Hosts\n"
-                                                                           "  Modify Hosts/Groups\n"
-                                                                           "  Update History...\n"
-                                                                           "&Settings\n"
-                                                                           "  &Program Settings\n"
-                                                                           "  Enable Auto Updates\n"
-                                                                           "  Disable Auto Updates\n"
-                                                                           "  Start at Login\n"
-                                                                           "  Notifications\n"
-                                                                           "&Help\n"
-                                                                           "  Online Support\n"
-                                                                           "  Check for product update...\n"
-                                                                           "  About Lumeris...\n"
-                                                                           "mnuPopup\n"
-                                                                           "  &Show Veltaro\n"
-                                                                           "  &Program Settings\n"
-                                                                           "  Enable Auto Updates\n"
-                                                                           "  Disable Auto Updates\n"
-                                                                           "  Check &News\n"
-                                                                           "  Manage &Hosts\n"
-                                                                           "  Update &Groups/Hosts\n"
-                                                                           "  E&xit");
+    const QStringList english = menuTextsUnder(QStringLiteral("C"));
+    EXPECT_EQ(english.join(QLatin1Char('\n')), "&File\n"
+                                               "  Save Configuration\n"
+                                               "  E&xit\n"
+                                               "Commands\n"
+                                               "  Check for new IP\n"
+                                               "  Refresh List\n"
+                                               "  Update Groups/Hosts\n"
+                                               "  Modify Hosts/Groups\n"
+                                               "  Update History...\n"
+                                               "&Settings\n"
+                                               "  &Program Settings\n"
+                                               "  Enable Auto Updates\n"
+                                               "  Disable Auto Updates\n"
+                                               "  Start at Login\n"
+                                               "  Notifications\n"
+                                               "&Help\n"
+                                               "  Online Support\n"
+                                               "  Check for product update...\n"
+                                               "  About Lumeris...\n"
+                                               "mnuPopup\n"
+                                               "  &Show Veltaro\n"
+                                               "  &Program Settings\n"
+                                               "  Enable Auto Updates\n"
+                                               "  Disable Auto Updates\n"
+                                               "  Check &News\n"
+                                               "  Manage &Hosts\n"
+                                               "  Update &Groups/Hosts\n"
+                                               "  E&xit");
     const QStringList german = menuTextsUnder(QStringLiteral("de_DE.UTF-8"));
     ASSERT_EQ(german.size(), 28);
     EXPECT_EQ(german.mid(0, 5),
               QStringList({"&Datei", "  Konfiguration speichern", "  &Beenden", "Befehle", "  Auf neue IP prüfen"}));
     EXPECT_EQ(german[19], "mnuPopup") << "the tray menu's inner name is no text of the program";
     EXPECT_EQ(german[20], "  Veltaro &anzeigen");
+    // English first, German only as the fallback.
+    EXPECT_EQ(menuTextsUnder(QStringLiteral("en_GB.UTF-8"), QStringLiteral("en_GB:de")), english);
 }

@@ -7,20 +7,29 @@
 
 namespace {
 
-void install(const QString& catalogue, const QString& folder)
+bool install(const QString& catalogue, const QString& folder, const QLocale& language)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale::system(), catalogue, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    if (translator->load(language, catalogue, QStringLiteral("_"), folder))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 } // namespace
 
 void installTranslations(const QStringList& qtCatalogues)
 {
-    install(QStringLiteral("veltaro"), QStringLiteral(":/i18n"));
-    for (const QString& catalogue : qtCatalogues)
-        install(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // The first of the user's languages that the program speaks; one that prefers English to a
+    // language with a catalogue ("en_GB:de") gets the texts as written.
+    for (const QString& name : QLocale::system().uiLanguages()) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            return;
+        if (install(QStringLiteral("veltaro"), QStringLiteral(":/i18n"), language)) {
+            for (const QString& catalogue : qtCatalogues)
+                install(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath), language);
+            return;
+        }
+    }
 }
