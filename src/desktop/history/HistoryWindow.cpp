@@ -19,7 +19,8 @@ enum Column
     ColumnCount
 };
 
-// What the row says for the events that have no verdict of their own. A stored reason is shown as stored.
+// What the row says for the events that have no verdict of their own, else the verdict in the reader's
+// language.
 QString resultText(const UpdateHistory::Entry& entry)
 {
     if (entry.event == QLatin1String("START"))
@@ -28,7 +29,7 @@ QString resultText(const UpdateHistory::Entry& entry)
         return HistoryWindow::tr("Program ended");
     if (entry.event == QLatin1String("ADDRESS"))
         return HistoryWindow::tr("New address");
-    return entry.result;
+    return UpdateHistory::shownResult(entry);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "desktop/main/TrayNotices.h"
 
+#include "core/protocol/FailureReasons.h"
+
 void TrayNotices::setCheckedGroups(const QStringList& groups)
 {
     m_checkedGroups = QSet<QString>(groups.begin(), groups.end());
@@ -28,8 +30,10 @@ std::optional<QString> TrayNotices::noticeFor(const ClientEvent& event, bool win
     case ClientEvent::Kind::Failure:
         m_updating = false;
         if (!wasFailing) {
-            notice = event.group.isEmpty() ? tr("The service could not be reached: %1").arg(event.reason)
-                                           : tr("Update of %1 failed: %2").arg(event.group, event.reason);
+            // The reason is kept in English for the history; the notice says it in the reader's language.
+            const QString reason = FailureReasons::shown(event.reason);
+            notice = event.group.isEmpty() ? tr("The service could not be reached: %1").arg(reason)
+                                           : tr("Update of %1 failed: %2").arg(event.group, reason);
         }
         if (event.group.isEmpty())
             m_serviceFailing = true;
