@@ -856,6 +856,21 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
 </context>
 <context>
+    <name>SocketErrors</name>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindung verweigert</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Rechner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Socket operation timed out</source>
+        <translation>Zeitüberschreitung beim Netzwerkzugriff</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>The settings in &quot;%1&quot; cannot be locked (&quot;%2&quot;), so Veltaro does not start.</source>

@@ -59,7 +59,7 @@ TEST_F(UpdateHistoryTest, TheClientRecordsItsStartEachGroupsVerdictANewAddressAF
     const QList<UpdateHistory::Entry> entries = history.entries();
     ASSERT_EQ(entries.size(), 6);
     EXPECT_EQ(std::tuple(entries[2].group, entries[2].failed, entries[3].failed), std::tuple("HOME", false, true));
-    EXPECT_EQ(status().toStdString(), "Verbindung fehlgeschlagen: Connection refused");
+    EXPECT_EQ(status().toStdString(), "Verbindung fehlgeschlagen: Verbindung verweigert");
     EXPECT_EQ(UpdateHistory::shownResult(entries[3]).toStdString(),
               "fehlgeschlagen: die Gruppe gehört nicht zu diesem Konto");
 }

@@ -35,8 +35,13 @@ QString shown(const QString& reason)
         }
         const QStringView before = QStringView(english).left(hole);
         const QStringView after = QStringView(english).sliced(hole + 2);
-        if (reason.size() >= before.size() + after.size() && reason.startsWith(before) && reason.endsWith(after))
-            return translated(known).arg(reason.mid(before.size(), reason.size() - before.size() - after.size()));
+        if (reason.size() >= before.size() + after.size() && reason.startsWith(before) && reason.endsWith(after)) {
+            QString detail = reason.mid(before.size(), reason.size() - before.size() - after.size());
+            // The network's own words, kept in English by the socket.
+            if (known == kConnectionFailed)
+                detail = QCoreApplication::translate("SocketErrors", detail.toUtf8().constData());
+            return translated(known).arg(detail);
+        }
     }
     return reason;
 }

@@ -3,6 +3,26 @@
 #include <QCoreApplication>
 #include <QTcpSocket>
 
+namespace {
+
+// The commonest failures in fixed English words, as the history keeps them whatever the language
+// Qt speaks; the others in Qt's words.
+QString description(const QTcpSocket& socket, QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral(QT_TRANSLATE_NOOP("SocketErrors", "Connection refused"));
+    case QAbstractSocket::HostNotFoundError:
+        return QStringLiteral(QT_TRANSLATE_NOOP("SocketErrors", "Host not found"));
+    case QAbstractSocket::SocketTimeoutError:
+        return QStringLiteral(QT_TRANSLATE_NOOP("SocketErrors", "Socket operation timed out"));
+    default:
+        return socket.errorString();
+    }
+}
+
+} // namespace
+
 // Every handler below calls a copy of the callback and does nothing after it: the callback may
 // destroy this wrapper.
 QtTcpSocket::QtTcpSocket() : m_socket(new QTcpSocket)
@@ -23,7 +43,7 @@ QtTcpSocket::QtTcpSocket() : m_socket(new QTcpSocket)
             return;
         }
         if (auto handler = onError)
-            handler(m_socket->errorString());
+            handler(description(*m_socket, error));
     });
 }
 
