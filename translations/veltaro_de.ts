@@ -469,7 +469,7 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation>Nach Updates suchen...</translation>
+        <translation>Nach Programmaktualisierung suchen...</translation>
     </message>
     <message>
         <source>There is a newer version available.  Would you like to upgrade?</source>
@@ -578,7 +578,7 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
     <message>
         <source> The user name or password was not accepted</source>
-        <translation> Benutzername oder Passwort wurde nicht akzeptiert</translation>
+        <translation> Benutzername oder Passwort wurden nicht akzeptiert</translation>
     </message>
     <message>
         <source>&lt;&lt; Hide Hosts</source>
@@ -710,7 +710,7 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
     <message>
         <source>Online Support</source>
-        <translation>Online-Hilfe</translation>
+        <translation>Online-Support</translation>
     </message>
     <message>
         <source>Check for product update...</source>
@@ -826,7 +826,7 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
     <message>
         <source>The user name cannot hold &quot;:&quot;. The settings are not saved yet.</source>
-        <translation>Der Benutzername darf kein „:“ enthalten. Die Einstellungen sind noch nicht gespeichert.</translation>
+        <translation>Der Benutzername darf kein &quot;:&quot; enthalten. Die Einstellungen sind noch nicht gespeichert.</translation>
     </message>
     <message>
         <source>The user name cannot hold %1: the settings file keeps Latin letters, digits and signs only. The settings are not saved yet.</source>
@@ -834,7 +834,7 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
     <message>
         <source>The password cannot hold &quot;:&quot;. The settings are not saved yet.</source>
-        <translation>Das Passwort darf kein „:“ enthalten. Die Einstellungen sind noch nicht gespeichert.</translation>
+        <translation>Das Passwort darf kein &quot;:&quot; enthalten. Die Einstellungen sind noch nicht gespeichert.</translation>
     </message>
     <message>
         <source>The password cannot hold %1: the settings file keeps Latin letters, digits and signs only. The settings are not saved yet.</source>
@@ -1080,7 +1080,7 @@ veltaro-cli ändert sie ohne Desktop.
     </message>
     <message>
         <source>The web page is gone: its browser has stopped.</source>
-        <translation>Die Webseite ist weg: Ihr Browser wurde beendet.</translation>
+        <translation>Die Webseite ist weg: Der Browser, der sie zeigte, wurde beendet.</translation>
     </message>
 </context>
 </TS>
