@@ -117,10 +117,6 @@
         <translation>--config braucht einen Dateinamen</translation>
     </message>
     <message>
-        <source>--server needs HOST:PORT, not &quot;%1&quot;</source>
-        <translation>--server braucht HOST:PORT, nicht &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>--last needs a number of lines above 0</source>
         <translation>--last braucht eine Zeilenzahl über 0</translation>
     </message>
@@ -849,6 +845,13 @@ in der Menüleiste des Hauptfensters.</translation>
     </message>
 </context>
 <context>
+    <name>ServerAddress</name>
+    <message>
+        <source>--server needs HOST:PORT, not &quot;%1&quot;</source>
+        <translation>--server braucht HOST:PORT, nicht &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>ServerExchange</name>
     <message>
         <source>Timeout expired...connection failed.</source>
@@ -908,10 +911,6 @@ Hält die markierten Gruppen eines Dynamic-DNS-Kontos auf die Adresse dieses Rec
 mit einem Fenster und einem Symbol im Infobereich. Die Einstellungen stehen in DNS.conf;
 veltaro-cli ändert sie ohne Desktop.
 --server nennt einen anderen Befehlsserver als den eingebauten.</translation>
-    </message>
-    <message>
-        <source>--server needs HOST:PORT, not &quot;%1&quot;</source>
-        <translation>--server braucht HOST:PORT, nicht &quot;%1&quot;</translation>
     </message>
 </context>
 <context>

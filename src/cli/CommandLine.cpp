@@ -111,8 +111,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
     if (parser.isSet(server)) {
         const std::optional<ServerAddress> address = parseServerAddress(parser.value(server));
         if (!address) {
-            *error = QCoreApplication::translate("CommandLine", "--server needs HOST:PORT, not \"%1\"")
-                         .arg(parser.value(server));
+            *error = serverAddressProblem(parser.value(server));
             return std::nullopt;
         }
         line.serverHost = address->host;

@@ -47,15 +47,11 @@ int main(int argc, char** argv)
 
     QtPlatform qt;
     // Another command server than the built-in one, named as veltaro-cli takes it.
-    std::optional<ServerAddress> server;
-    const QStringList arguments = QApplication::arguments();
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--server")); at > 0) {
-        server = parseServerAddress(arguments.value(at + 1));
-        if (!server) {
-            qt.app.printError(QCoreApplication::translate("Startup", "--server needs HOST:PORT, not \"%1\"")
-                                  .arg(arguments.value(at + 1)));
-            return kExitUsage;
-        }
+    QString problem;
+    const std::optional<ServerAddress> server = serverOption(QApplication::arguments(), &problem);
+    if (!problem.isEmpty()) {
+        qt.app.printError(problem);
+        return kExitUsage;
     }
     // A second start for the same settings shows the running program instead of racing it for
     // the file and the server.
