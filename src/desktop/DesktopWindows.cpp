@@ -13,13 +13,6 @@
 #include <QApplication>
 #include <QIcon>
 
-namespace {
-
-// The news window, outer size in twips.
-constexpr int kNewsWidth = 500;
-constexpr int kNewsHeight = 300;
-
-} // namespace
 
 // The icons live in the library's resources, which a static link would otherwise leave out.
 static void registerResources()
@@ -153,7 +146,8 @@ void DesktopWindows::showNews(const QString& text, const QString& webPage)
         WebWindow& web = webWindow();
         web.setPageAddress(webPage);
         web.showWindow();
-        web.setOuterSizeTwips(kNewsWidth, kNewsHeight);
+        // News opens in the window's smallest size, whatever it was left at.
+        web.resize(web.minimumSize());
         web.setCaption(text);
     }
     m_platform.messageBoxes.show(text, m_platform.app.title(), MsgButtons::Ok, MsgIcon::None);

@@ -16,7 +16,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
@@ -25,11 +24,6 @@ constexpr QPoint kFirstPlace(204, 223);
 constexpr QSize kSmallestSize(472, 333);
 // The browser's margins below the toolbar.
 constexpr QMargins kBrowserMargins(3, 5, 3, 0);
-// Callers size the window from the outside, in twips (15 to a pixel at 96 dots per inch); the sizable
-// border and the title bar take this much of it.
-constexpr int kTwipsPerPixel = 15;
-constexpr int kFrameWidthTwips = 120;
-constexpr int kFrameHeightTwips = 405;
 
 constexpr int kCaptionIntervalMs = 5;
 
@@ -48,11 +42,6 @@ constexpr ToolButton kButtons[] = {{"Back", QT_TRANSLATE_NOOP("WebWindow", "Back
                                    {"Forward", QT_TRANSLATE_NOOP("WebWindow", "Forward"), 1},
                                    {"Stop", QT_TRANSLATE_NOOP("WebWindow", "Stop"), 2},
                                    {"Refresh", QT_TRANSLATE_NOOP("WebWindow", "Refresh"), 3}};
-
-int pixels(int twips)
-{
-    return std::max(0, (twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-}
 
 // The page that "javascript:window.open('<page>','<name>')" opens, or an empty URL for any other address.
 QUrl windowOpenTarget(const QString& address)
@@ -247,21 +236,6 @@ void WebWindow::setCaption(const QString& caption)
 QString WebWindow::caption() const
 {
     return windowTitle();
-}
-
-void WebWindow::setOuterSizeTwips(int width, int height)
-{
-    resize(pixels(width - kFrameWidthTwips), pixels(height - kFrameHeightTwips));
-}
-
-int WebWindow::outerWidthTwips() const
-{
-    return width() * kTwipsPerPixel + kFrameWidthTwips;
-}
-
-int WebWindow::outerHeightTwips() const
-{
-    return height() * kTwipsPerPixel + kFrameHeightTwips;
 }
 
 void WebWindow::closeEvent(QCloseEvent* event)

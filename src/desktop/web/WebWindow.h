@@ -33,10 +33,6 @@ public:
 
     void setCaption(const QString& caption);
     QString caption() const;
-    // Outer size, frame and title bar included.
-    void setOuterSizeTwips(int width, int height);
-    int outerWidthTwips() const;
-    int outerHeightTwips() const;
 
     // The caption timer's tick.
     void timTimer_Timer();
