@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/client/UpdateClient.h"
-#include "core/protocol/Scrambler.h"
 #include "desktop/DesktopWindows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/Engine.h"
-#include "support/FakeCommandServer.h"
 #include "support/fakes/FakePlatform.h"
 
 #include <QAction>
@@ -15,10 +12,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTimer>
-
-#include <QByteArray>
-#include <QStringList>
-#include <gtest/gtest.h>
 
 #include <functional>
 
