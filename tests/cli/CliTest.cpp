@@ -189,10 +189,8 @@ TEST_F(CliTest, UsageAndSettingsErrorsExitWithTwoBeforeAnyRequestAndLeaveTheSett
     EXPECT_EQ(run(server.commandPort(), {"status"}).exitCode, 2);
     EXPECT_TRUE(server.requests().isEmpty());
     EXPECT_EQ(run({"--help"}).exitCode, 0);
-}
 
-TEST_F(CliTest, ASettingsPathThatIsNoFileIsRefusedAtOnceAndLeftAsItWas)
-{
+    // A settings path that is no file is refused at once.
     const QString fifo = m_folder.filePath("fifo");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     for (const QString& path : {fifo, m_folder.path()}) {
@@ -305,13 +303,6 @@ TEST_F(CliTest, RunHoldsTheSettingsWhileItRunsAndSavesThemOnSigtermForTheCommand
     EXPECT_EQ(std::pair(cli.exitStatus(), cli.exitCode()), std::pair(QProcess::NormalExit, 0));
     EXPECT_EQ(config().value(6), "HOME:OFFICE:");
     EXPECT_EQ(config().value(3), "127.0.0.1");
-
-    // A lock left by a killed run is taken over.
-    QProcess killed;
-    ASSERT_TRUE(startRun(killed, server.commandPort()).contains("HOME: updated to"));
-    killed.kill();
-    ASSERT_TRUE(killed.waitForFinished(kRunMs));
-    EXPECT_EQ(run(server.commandPort(), {"update"}).exitCode, 0);
 }
 
 TEST_F(CliTest, InTheJournalEachLineCarriesItsPriorityAndTheHistoryKeepsWhatTheUpdatesDid)
