@@ -28,11 +28,9 @@ QString nameOf(const QWidget* widget)
 
 QString describe(QAccessibleInterface* control)
 {
-    QObject* object = control->object();
-    const QString name = object ? object->objectName() : QString();
-    return QStringLiteral("%1 (role %2)")
-        .arg(name.isEmpty() ? QStringLiteral("unnamed object") : name)
-        .arg(int(control->role()), 0, 16);
+    const QObject* object = control->object();
+    const QString name = object && !object->objectName().isEmpty() ? object->objectName() : "unnamed object";
+    return QStringLiteral("%1 (role %2)").arg(name).arg(int(control->role()), 0, 16);
 }
 
 // Qt names a field that nothing else names after the group it is in: every such field of the group
@@ -112,10 +110,9 @@ QStringList unnamedOrTwiceNamedControls(QWidget* window)
     QStringList faults;
     QMap<QString, QStringList> controlsByName;
     collectNames(QAccessible::queryAccessibleInterface(window), faults, controlsByName);
-    for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it) {
+    for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it)
         if (it->size() > 1)
             faults.append(QStringLiteral("\"%1\" names %2").arg(it.key(), it->join(QStringLiteral(" and "))));
-    }
     return faults;
 }
 
@@ -143,12 +140,8 @@ QStringList cutTexts(QWidget* window)
             continue;
         const QRect room = shownPart(widget, wholeRoom, window);
         if (text.width() > room.width() || text.height() > room.height())
-            faults.append(QStringLiteral("%1 needs %2x%3 for its text and has %4x%5")
-                              .arg(nameOf(widget))
-                              .arg(text.width())
-                              .arg(text.height())
-                              .arg(room.width())
-                              .arg(room.height()));
+            faults.append(QString::asprintf("%s needs %dx%d for its text and has %dx%d", qPrintable(nameOf(widget)),
+                                            text.width(), text.height(), room.width(), room.height()));
     }
     return faults;
 }
