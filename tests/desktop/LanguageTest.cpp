@@ -17,10 +17,9 @@ QStringList menuTexts(MainWindow& window)
     menus.append(window.findChild<QMenu*>(QStringLiteral("trayMenu")));
     for (QMenu* menu : menus) {
         lines.append(menu->title());
-        for (QAction* entry : menu->actions()) {
+        for (QAction* entry : menu->actions())
             if (!entry->isSeparator())
                 lines.append(QStringLiteral("  ") + entry->text());
-        }
     }
     return lines;
 }
@@ -37,10 +36,9 @@ QStringList menuTextsUnder(const QString& language)
                    QStringLiteral("--gtest_filter=Language.DISABLED_PrintsMenuTexts")});
     process.waitForFinished(30000);
     QStringList lines;
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')))
         if (line.startsWith(QLatin1String("menu: ")))
             lines.append(line.mid(6));
-    }
     return lines;
 }
 
