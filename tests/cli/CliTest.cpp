@@ -96,13 +96,9 @@ protected:
         return QStringList{"--server", QStringLiteral("127.0.0.1:%1").arg(port), "--config", configPath()} + command;
     }
 
-    static CliResult run(const QStringList& arguments, const QByteArray& input = {})
-    {
-        return runProgram(VELTARO_CLI_BINARY, arguments, input);
-    }
     CliResult run(quint16 port, const QStringList& command, const QByteArray& input = {}) const
     {
-        return run(arguments(port, command), input);
+        return runProgram(VELTARO_CLI_BINARY, arguments(port, command), input);
     }
 
     QString startRun(QProcess& cli, quint16 port, const QStringList& options = {},
@@ -176,14 +172,14 @@ TEST_F(CliTest, UsageAndSettingsErrorsExitWithTwoBeforeAnyRequestAndLeaveTheSett
     writeFile({});
     EXPECT_EQ(run(server.commandPort(), {"status"}).exitCode, 2);
     EXPECT_TRUE(server.requests().isEmpty());
-    EXPECT_EQ(run({"--help"}).exitCode, 0);
+    EXPECT_EQ(runProgram(VELTARO_CLI_BINARY, {"--help"}).exitCode, 0);
 
     // A settings path that is no file is refused at once.
     const QString fifo = m_folder.filePath("fifo");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     for (const QString& path : {fifo, m_folder.path()}) {
         for (const QStringList& command : {QStringList{"status"}, {"check", "HOME"}}) {
-            const CliResult result = run(QStringList{"--config", path} + command);
+            const CliResult result = runProgram(VELTARO_CLI_BINARY, QStringList{"--config", path} + command);
             EXPECT_EQ(result.exitCode, 2) << path.toStdString();
             EXPECT_TRUE(result.err.contains("is not a regular file")) << result.err.toStdString();
         }
