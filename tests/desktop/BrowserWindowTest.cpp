@@ -3,8 +3,6 @@
 #include "BuildConfig.h"
 #include "desktop/web/WebWindow.h"
 
-#include <QAction>
-
 namespace {
 
 const QString kPage = QStringLiteral("http://www.example.test/page.html");

@@ -2,8 +2,6 @@
 
 #include "core/settings/ConfigFile.h"
 
-#include <QAction>
-
 namespace {
 
 QStringList settingsFile(const QString& fixed = "0", const QString& minimize = "0", const QString& autoUpdate = "1")
