@@ -3,8 +3,6 @@
 #include "BuildConfig.h"
 #include "desktop/web/WebWindow.h"
 
-#include <QAction>
-
 namespace {
 
 const QString kPage = QStringLiteral("http://www.example.test/page.html");
@@ -16,12 +14,6 @@ protected:
     FakeBrowser* browser() { return fake.browsers.latest; }
     bool timerRunning() { return web().timTimer->isActive(); }
     void click(const char* key) { web().findChild<QAction*>(QLatin1String(key))->trigger(); }
-    void loadPage()
-    {
-        web().setPageAddress(kPage);
-        web().showWindow();
-        ASSERT_NE(browser(), nullptr);
-    }
 };
 
 TEST_F(BrowserWindowTest, OnlyWebAddressesGoAnywhere)
@@ -36,7 +28,9 @@ TEST_F(BrowserWindowTest, OnlyWebAddressesGoAnywhere)
 
 TEST_F(BrowserWindowTest, CaptionFollowsTheBrowserUntilItIsDoneAndEveryButtonWatchesItAgain)
 {
-    loadPage();
+    web().setPageAddress(kPage);
+    web().showWindow();
+    ASSERT_NE(browser(), nullptr);
     browser()->busy = true;
     fake.clock.advance(5);
     EXPECT_EQ(web().caption(), "Working...");

@@ -89,12 +89,6 @@ TEST_F(MainWindowRepliesTest, NewsOfAWebPageOpensTheSmallWebWindowAndAnyNewsShow
     EXPECT_EQ(windows.webWindow().caption(), "MEETING AT 10:30: BRING COFFEE");
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title + " " + boxes()[0].text, "Veltaro MEETING AT 10:30: BRING COFFEE");
-
-    windows.webWindow().close();
-    server.newsReply = QStringLiteral("CHECKNEWS:FILE:///ETC/PASSWD:LOOK HERE:");
-    run(&UpdateClient::checkNews);
-    EXPECT_TRUE(navigations().isEmpty());
-    EXPECT_EQ(boxes().back().text, "LOOK HERE");
 }
 
 TEST_F(MainWindowRepliesTest, TheAddressAndTheLastUpdateTimeAreShownInTheLocalForm)

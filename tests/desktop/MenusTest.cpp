@@ -2,7 +2,6 @@
 #include "desktop/preferences/PreferencesDialog.h"
 #include "support/TestSupport.h"
 
-#include <QAction>
 #include <QTest>
 
 using MenusTest = SignedInTest;

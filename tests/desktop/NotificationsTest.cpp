@@ -2,7 +2,6 @@
 #include "desktop/main/TrayNotices.h"
 #include "support/TestSupport.h"
 
-#include <QAction>
 #include <QTreeWidget>
 
 namespace {

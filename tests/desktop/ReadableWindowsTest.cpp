@@ -13,68 +13,15 @@
 
 namespace {
 
-// Opens one window of the program and gives it back shown.
-using WindowOpener = std::function<QWidget*(FakeClient&)>;
-
-QWidget* shown(QWidget* window)
+// The window shown, after the program's own way of opening it.
+template <typename Window> QWidget* shown(Window& window, void (Window::*open)() = nullptr)
 {
-    window->show();
+    if (open)
+        (window.*open)();
+    window.show();
     QApplication::processEvents();
-    return window;
+    return &window;
 }
-
-QWidget* mainWindow(FakeClient& client)
-{
-    return shown(&client.main());
-}
-
-QWidget* mainWindowWithHosts(FakeClient& client)
-{
-    shown(&client.main());
-    client.mainControl<QPushButton>("viewHostsButton")->click();
-    QApplication::processEvents();
-    return &client.main();
-}
-
-QWidget* preferences(FakeClient& client)
-{
-    client.windows.preferencesDialog().showDialog();
-    return shown(&client.windows.preferencesDialog());
-}
-
-QWidget* about(FakeClient& client)
-{
-    client.windows.aboutDialog().showDialog();
-    return shown(&client.windows.aboutDialog());
-}
-
-QWidget* history(FakeClient& client)
-{
-    client.trigger("historyAction");
-    return shown(client.main().findChild<HistoryWindow*>());
-}
-
-QWidget* webWindow(FakeClient& client)
-{
-    client.windows.webWindow().showWindow();
-    return shown(&client.windows.webWindow());
-}
-
-// The desktop's font at `points` while a test runs.
-class DesktopFont
-{
-public:
-    explicit DesktopFont(int points) : m_before(QApplication::font())
-    {
-        QFont font = m_before;
-        font.setPointSize(points);
-        QApplication::setFont(font);
-    }
-    ~DesktopFont() { QApplication::setFont(m_before); }
-
-private:
-    QFont m_before;
-};
 
 // The program's German texts while a test runs.
 class GermanTexts
@@ -91,8 +38,11 @@ private:
     QTranslator m_translator;
 };
 
-void expectReadable(const WindowOpener& open)
+// Checks one window of the program, opened in a client of its own at each desktop font size, in
+// English and in German.
+void expectReadable(const std::function<QWidget*(FakeClient&)>& open)
 {
+    const QFont before = QApplication::font();
     for (const bool german : {false, true}) {
         SCOPED_TRACE(german ? "in German" : "in English");
         std::optional<GermanTexts> texts;
@@ -105,10 +55,13 @@ void expectReadable(const WindowOpener& open)
             EXPECT_EQ(focusStopsOutOfSight(window), QStringList());
         }
         for (int points : {11, 14}) {
-            DesktopFont font(points);
+            QFont font = before;
+            font.setPointSize(points);
+            QApplication::setFont(font);
             FakeClient client;
             EXPECT_EQ(cutTexts(open(client)), QStringList()) << "at " << points << " points";
         }
+        QApplication::setFont(before);
     }
 }
 
@@ -116,26 +69,34 @@ void expectReadable(const WindowOpener& open)
 
 TEST(ReadableWindows, MainWindow)
 {
-    expectReadable(mainWindow);
-    expectReadable(mainWindowWithHosts);
+    expectReadable([](FakeClient& client) { return shown(client.main()); });
+    expectReadable([](FakeClient& client) {
+        shown(client.main());
+        client.mainControl<QPushButton>("viewHostsButton")->click();
+        return shown(client.main());
+    });
 }
 
 TEST(ReadableWindows, Preferences)
 {
-    expectReadable(preferences);
+    expectReadable(
+        [](FakeClient& client) { return shown(client.windows.preferencesDialog(), &PreferencesDialog::showDialog); });
 }
 
 TEST(ReadableWindows, About)
 {
-    expectReadable(about);
+    expectReadable([](FakeClient& client) { return shown(client.windows.aboutDialog(), &AboutDialog::showDialog); });
 }
 
 TEST(ReadableWindows, History)
 {
-    expectReadable(history);
+    expectReadable([](FakeClient& client) {
+        client.trigger("historyAction");
+        return shown(*client.main().findChild<HistoryWindow*>());
+    });
 }
 
 TEST(ReadableWindows, WebWindow)
 {
-    expectReadable(webWindow);
+    expectReadable([](FakeClient& client) { return shown(client.windows.webWindow(), &WebWindow::showWindow); });
 }

@@ -2,8 +2,6 @@
 
 #include "core/settings/ConfigFile.h"
 
-#include <QAction>
-
 namespace {
 
 QStringList settingsFile(const QString& fixed = "0", const QString& minimize = "0", const QString& autoUpdate = "1")
@@ -11,7 +9,6 @@ QStringList settingsFile(const QString& fixed = "0", const QString& minimize = "
     return {"#", scrambledLine("alice"), fixed, "1.2.3.4", scrambledLine("pw"), "15", "", minimize, autoUpdate};
 }
 
-// Starts the program over a settings file of `lines`.
 MainWindow& start(FakeClient& client, const QStringList& lines = settingsFile())
 {
     client.fake.files.contents.insert(ConfigFile::path(client.fake.platform), configFile(lines));

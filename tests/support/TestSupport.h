@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/client/UpdateClient.h"
-#include "core/protocol/Scrambler.h"
 #include "desktop/DesktopWindows.h"
 #include "desktop/main/MainWindow.h"
 #include "support/Engine.h"
-#include "support/FakeCommandServer.h"
 #include "support/fakes/FakePlatform.h"
 
 #include <QAction>
@@ -15,10 +12,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTimer>
-
-#include <QByteArray>
-#include <QStringList>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -70,10 +63,9 @@ class SignedInTest : public ::testing::Test, public SignedInClient
 inline QStringList lineTexts(const QListWidget* list, bool checkedOnly = false)
 {
     QStringList result;
-    for (int i = 0; i < list->count(); ++i) {
+    for (int i = 0; i < list->count(); ++i)
         if (!checkedOnly || list->item(i)->checkState() == Qt::Checked)
             result.append(list->item(i)->text());
-    }
     return result;
 }
 
@@ -92,9 +84,8 @@ inline bool runUntil(const std::function<bool()>& done, int timeoutMs)
 // A message box open on the screen, if there is one.
 inline QMessageBox* openBox()
 {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
             return box;
-    }
     return nullptr;
 }

@@ -6,38 +6,31 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
-#include <QPushButton>
+#include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
+
+#include <algorithm>
 
 namespace {
 
 bool takesInput(QAccessible::Role role)
 {
-    switch (role) {
-    case QAccessible::EditableText:
-    case QAccessible::ComboBox:
-    case QAccessible::SpinBox:
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::PushButton:
-    case QAccessible::Slider:
-        return true;
-    default:
-        return false;
-    }
+    using R = QAccessible::Role;
+    static const R kInput[] = {R::EditableText, R::ComboBox, R::SpinBox,     R::List,       R::Table,
+                               R::Tree,         R::CheckBox, R::RadioButton, R::PushButton, R::Slider};
+    return std::find(std::begin(kInput), std::end(kInput), role) != std::end(kInput);
+}
+
+QString nameOf(const QWidget* widget)
+{
+    return widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
 }
 
 QString describe(QAccessibleInterface* control)
 {
-    QObject* object = control->object();
-    const QString name = object ? object->objectName() : QString();
-    return QStringLiteral("%1 (role %2)")
-        .arg(name.isEmpty() ? QStringLiteral("unnamed object") : name)
-        .arg(int(control->role()), 0, 16);
+    const QObject* object = control->object();
+    const QString name = object && !object->objectName().isEmpty() ? object->objectName() : "unnamed object";
+    return QStringLiteral("%1 (role %2)").arg(name).arg(int(control->role()), 0, 16);
 }
 
 // Qt names a field that nothing else names after the group it is in: every such field of the group
@@ -66,13 +59,6 @@ void collectNames(QAccessibleInterface* node, QStringList& faults, QMap<QString,
         collectNames(node->child(i), faults, controlsByName);
 }
 
-QString withoutMnemonic(QString text)
-{
-    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-        .remove(QLatin1Char('&'))
-        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
-}
-
 // The room the control has for its text, and the text's size in the control's font.
 std::pair<QRect, QSize> roomAndText(QWidget* widget)
 {
@@ -88,25 +74,21 @@ std::pair<QRect, QSize> roomAndText(QWidget* widget)
         return {room, metrics.size(Qt::TextShowMnemonic, label->text())};
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        if (button->text().isEmpty())
-            return {};
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
         option.icon = button->icon();
         option.iconSize = button->iconSize();
-        const bool isCheck = qobject_cast<QCheckBox*>(button) != nullptr;
-        QRect room = button->style()->subElementRect(
-            isCheck ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+        const auto contents =
+            qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+        const QRect room = button->style()->subElementRect(contents, &option, button);
         return {room, metrics.size(Qt::TextShowMnemonic, button->text())};
     }
     if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        if (group->title().isEmpty())
-            return {};
         // The frame's width less its corners is what the title may take.
         return {
             QRect(0, 0, group->width() - 2 * group->style()->pixelMetric(QStyle::PM_LayoutLeftMargin), group->height()),
-            metrics.size(Qt::TextShowMnemonic, withoutMnemonic(group->title()))};
+            metrics.size(Qt::TextShowMnemonic, group->title())};
     }
     return {};
 }
@@ -128,10 +110,9 @@ QStringList unnamedOrTwiceNamedControls(QWidget* window)
     QStringList faults;
     QMap<QString, QStringList> controlsByName;
     collectNames(QAccessible::queryAccessibleInterface(window), faults, controlsByName);
-    for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it) {
+    for (auto it = controlsByName.cbegin(); it != controlsByName.cend(); ++it)
         if (it->size() > 1)
             faults.append(QStringLiteral("\"%1\" names %2").arg(it.key(), it->join(QStringLiteral(" and "))));
-    }
     return faults;
 }
 
@@ -143,7 +124,7 @@ QStringList focusStopsOutOfSight(QWidget* window)
             continue;
         const QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
         if (!window->rect().intersects(place))
-            faults.append(widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName());
+            faults.append(nameOf(widget));
     }
     return faults;
 }
@@ -151,8 +132,7 @@ QStringList focusStopsOutOfSight(QWidget* window)
 QStringList cutTexts(QWidget* window)
 {
     QStringList faults;
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window))
             continue;
         const auto [wholeRoom, text] = roomAndText(widget);
@@ -160,13 +140,8 @@ QStringList cutTexts(QWidget* window)
             continue;
         const QRect room = shownPart(widget, wholeRoom, window);
         if (text.width() > room.width() || text.height() > room.height())
-            faults.append(
-                QStringLiteral("%1 needs %2x%3 for its text and has %4x%5")
-                    .arg(widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName())
-                    .arg(text.width())
-                    .arg(text.height())
-                    .arg(room.width())
-                    .arg(room.height()));
+            faults.append(QString::asprintf("%s needs %dx%d for its text and has %dx%d", qPrintable(nameOf(widget)),
+                                            text.width(), text.height(), room.width(), room.height()));
     }
     return faults;
 }
