@@ -2,6 +2,7 @@
 
 #include "desktop/about/SystemInfo.h"
 #include "desktop/platform/Platform.h"
+#include "desktop/widgets/Controls.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -22,19 +23,11 @@ constexpr int kDescriptionHalfLines = 11;
 
 QLabel* wrappingLabel(QWidget* parent, const char* name, const QString& text, int chars = kTextChars)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = named(new QLabel(text, parent), name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFixedWidth(label->fontMetrics().averageCharWidth() * chars);
+    label->setFixedWidth(charsWide(label, chars));
     return label;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
 }
 
 } // namespace
@@ -46,8 +39,7 @@ AboutDialog::AboutDialog(Platform& platform) : m_platform(platform)
                    Qt::MSWindowsFixedSizeDialogHint);
     move(kFirstPlace);
 
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("iconLabel"));
+    auto* icon = named(new QLabel(this), "iconLabel");
     icon->setFixedSize(kIconPixels, kIconPixels);
     icon->setPixmap(QIcon(QStringLiteral(":/veltaro.png")).pixmap(kIconPixels, kIconPixels));
 
@@ -61,15 +53,14 @@ AboutDialog::AboutDialog(Platform& platform) : m_platform(platform)
     m_descriptionLabel->setMinimumHeight(m_descriptionLabel->fontMetrics().lineSpacing() * kDescriptionHalfLines / 2);
     m_disclaimerLabel = wrappingLabel(this, "disclaimerLabel", tr("Warning: ..."), kDisclaimerChars);
 
-    auto* ok = button(this, "okButton", tr("OK"));
+    auto* ok = named(new QPushButton(tr("OK"), this), "okButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
-    auto* systemInfo = button(this, "systemInfoButton", tr("&System Info..."));
+    auto* systemInfo = named(new QPushButton(tr("&System Info..."), this), "systemInfoButton");
     connect(systemInfo, &QPushButton::clicked, this, &AboutDialog::showSystemInfo);
 
     // The engraved rule: a grey line with a white one just below it.
-    auto* rule = new QFrame(this);
-    rule->setObjectName(QStringLiteral("rule"));
+    auto* rule = named(new QFrame(this), "rule");
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 

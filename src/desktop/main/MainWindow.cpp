@@ -5,7 +5,7 @@
 #include "desktop/history/HistoryWindow.h"
 #include "desktop/main/TrayNotices.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/widgets/Named.h"
+#include "desktop/widgets/Controls.h"
 
 #include <iterator>
 
@@ -303,13 +303,15 @@ void MainWindow::showValue(QLabel* label, const QString& value, const QString& w
     const QString shown = value.trimmed();
     //: A value as a screen reader says it: what it is, then the value.
     label->setAccessibleName(shown.startsWith(what) ? shown : tr("%1: %2").arg(what, shown));
+    // A label that never widens the window may cut a long value (a server's words): its tip has it
+    // all, as plain text whatever marks it holds.
+    if (label->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
+        label->setToolTip(QStringLiteral("<p style='white-space:pre'>%1</p>").arg(shown.toHtmlEscaped()));
 }
 
 void MainWindow::showStatus(const QString& text)
 {
     showValue(m_statusLabel, text, tr("Status"));
-    // A long status (a server's or the network's words) may not fit the window: the tip has it all.
-    m_statusLabel->setToolTip(text.trimmed());
 }
 
 void MainWindow::showLastUpdate(const QDateTime& when)

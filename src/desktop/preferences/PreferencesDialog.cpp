@@ -3,7 +3,7 @@
 
 #include "core/platform/Timers.h"
 #include "desktop/platform/Platform.h"
-#include "desktop/widgets/Named.h"
+#include "desktop/widgets/Controls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,11 +34,6 @@ QFrame* line(QWidget* parent, const char* name, QPalette::ColorRole color)
     frame->setBackgroundRole(color);
     frame->setFixedHeight(1);
     return frame;
-}
-
-int charsWide(const QWidget* widget, int chars)
-{
-    return widget->fontMetrics().averageCharWidth() * chars;
 }
 
 // A label that names the field after it for a screen reader.
