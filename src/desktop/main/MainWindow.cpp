@@ -306,7 +306,7 @@ void MainWindow::showValue(QLabel* label, const QString& value, const QString& w
     // A label that never widens the window may cut a long value (a server's words): its tip has it
     // all, as plain text whatever marks it holds.
     if (label->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
-        label->setToolTip(QStringLiteral("<p style='white-space:pre'>%1</p>").arg(shown.toHtmlEscaped()));
+        label->setToolTip(QStringLiteral("<p>%1</p>").arg(shown.toHtmlEscaped()));
 }
 
 void MainWindow::showStatus(const QString& text)
