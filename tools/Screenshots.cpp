@@ -116,7 +116,7 @@ int main(int argc, char** argv)
                                         "2026-11-30T08:01:15Z\tUPDATE\tHOME\t203.0.113.7\tok\n"
                                         "2026-11-30T08:01:15Z\tUPDATE\tOFFICE\t203.0.113.7\tok\n"
                                         "2026-12-03T19:44:02Z\tADDRESS\t\t198.51.100.23\tnew address\n"
-                                        "2026-12-03T19:44:03Z\tFAILURE\t\t\tfailed: time-out\n"
+                                        "2026-12-03T19:44:03Z\tFAILURE\t\t\tfailed: the server did not answer\n"
                                         "2026-12-03T19:59:04Z\tUPDATE\tHOME\t198.51.100.23\tok\n"
                                         "2026-12-03T19:59:04Z\tUPDATE\tOFFICE\t198.51.100.23\tok\n");
     main.showHistory();
