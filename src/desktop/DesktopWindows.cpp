@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QIcon>
 
-
 // The icons live in the library's resources, which a static link would otherwise leave out.
 static void registerResources()
 {

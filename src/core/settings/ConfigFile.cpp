@@ -181,11 +181,11 @@ QString load(Settings& settings, CorePlatform& platform)
         if (!startingPoint.isEmpty())
             content = platform.files.read(startingPoint, kLongestUsefulFile);
     }
-    if (!content && platform.files.isFile(path))
-        return QCoreApplication::translate("ConfigFile",
-                                           " \"%1\" cannot be read, so its settings are not used; it is kept as it is.")
-            .arg(path);
     if (!content) {
+        if (platform.files.isFile(path))
+            return QCoreApplication::translate(
+                       "ConfigFile", " \"%1\" cannot be read, so its settings are not used; it is kept as it is.")
+                .arg(path);
         platform.files.createEmpty(path, nullptr);
         return QString();
     }

@@ -29,7 +29,6 @@ void MainWindow::start()
     if (!configNotice.isEmpty())
         showStatus(configNotice);
 
-    showHostsPanel(false);
     setUserName(settings.userName);
     m_viewHostsButton->setEnabled(false);
 

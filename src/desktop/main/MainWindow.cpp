@@ -38,9 +38,7 @@ constexpr int kAddressStretch = 145;
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption)
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
+    return named(menu->addAction(caption), name);
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-
 namespace {
 
 // Where the window first appears, and its smallest size: smaller than this, no page can be read.
