@@ -1,6 +1,7 @@
 // The real veltaro-cli against the reference server on free ports, with a settings file of its own.
 #include "core/protocol/Scrambler.h"
 #include "support/ServerProcess.h"
+#include "support/TestLocale.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -37,10 +38,9 @@ CliResult runProgram(const char* binary, const QStringList& arguments, const QBy
                      const char* language = "C")
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE", "DISPLAY", "QT_QPA_PLATFORM"})
+    QProcessEnvironment environment = environmentInLocale(QString::fromLatin1(language));
+    for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
-    environment.insert("LANG", language);
     process.setProcessEnvironment(environment);
     process.start(QString::fromLocal8Bit(binary), arguments);
     process.write(input);

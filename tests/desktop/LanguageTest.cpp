@@ -1,4 +1,5 @@
 // The program's texts follow the language of the system's locale, as the program sets it up at start.
+#include "support/TestLocale.h"
 #include "support/TestSupport.h"
 
 #include <QMenu>
@@ -29,14 +30,7 @@ QStringList menuTexts(MainWindow& window)
 QStringList menuTextsUnder(const QString& lang, const QString& languages = {})
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), lang);
-    if (!languages.isEmpty())
-        environment.insert(QStringLiteral("LANGUAGE"), languages);
-    environment.insert(QStringLiteral("VELTARO_TEST_OWN_LOCALE"), QStringLiteral("1"));
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(environmentInLocale(lang, languages));
     process.start(QCoreApplication::applicationFilePath(),
                   {QStringLiteral("--gtest_also_run_disabled_tests"),
                    QStringLiteral("--gtest_filter=Language.DISABLED_PrintsMenuTexts")});
